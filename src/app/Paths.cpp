@@ -1,0 +1,90 @@
+#include "app/Paths.h"
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+std::string g_programFolderOverride;
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+// The four parts of a path as the C runtime's path splitter gives them.
+struct PathParts {
+    std::string drive, directory, name, extension;
+};
+
+PathParts SplitPath(const std::string& path) {
+    PathParts parts;
+    std::string rest = path;
+    if (rest.size() >= 2 && rest[1] == ':') {
+        parts.drive = rest.substr(0, 2);
+        rest.erase(0, 2);
+    }
+    const auto lastSeparator = rest.find_last_of("/\\");
+    if (lastSeparator != std::string::npos) {
+        parts.directory = rest.substr(0, lastSeparator + 1);
+        rest.erase(0, lastSeparator + 1);
+    }
+    const auto lastDot = rest.rfind('.');
+    if (lastDot != std::string::npos) {
+        parts.extension = rest.substr(lastDot);
+        rest.erase(lastDot);
+    }
+    parts.name = rest;
+    return parts;
+}
+
+} // namespace
+
+std::string GetProgramFolder() {
+    if (!g_programFolderOverride.empty()) return g_programFolderOverride;
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string{} : GetFolderOfPath(executable.string());
+}
+
+void OverrideProgramFolder(const std::string& folder) {
+    g_programFolderOverride = folder;
+    RemoveTrailingSeparator(g_programFolderOverride);
+}
+
+std::string GetDataFolder() { return GetProgramFolder() + "/Data"; }
+
+std::string GetLessonsFolder() { return GetDataFolder() + "/Lessons"; }
+
+std::string GetFolderOfPath(std::string path) {
+    if (path.empty()) return {};
+    RemoveTrailingSeparator(path);
+    const PathParts parts = SplitPath(path);
+    std::string folder = parts.drive + parts.directory;
+    RemoveTrailingSeparator(folder);
+    return folder;
+}
+
+std::string GetDriveOfPath(const std::string& path) { return SplitPath(path).drive; }
+
+std::string GetDirectoryOfPath(const std::string& path) { return SplitPath(path).directory; }
+
+std::string GetFileNameOfPath(const std::string& path) { return SplitPath(path).name; }
+
+std::string GetExtensionOfPath(const std::string& path) {
+    std::string extension = SplitPath(path).extension;
+    if (!extension.empty()) extension.erase(0, 1);
+    return extension;
+}
+
+void RemoveTrailingSeparator(std::string& path) {
+    if (!path.empty() && IsSeparator(path.back())) path.pop_back();
+}
+
+bool IsContainedRelativePath(const std::string& path) {
+    if (path.empty() || IsSeparator(path.front()) || !GetDriveOfPath(path).empty()) return false;
+    std::string normalised = path;
+    for (char& c : normalised)
+        if (c == '\\') c = '/';
+    std::istringstream pieces(normalised);
+    for (std::string piece; std::getline(pieces, piece, '/');)
+        if (piece == "..") return false;
+    return true;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+// Path operations of the program. They never touch the disk (except
+// GetProgramFolder, which asks where the running executable is), accept both
+// "/" and "\" as separators, and return folders without a trailing separator.
+// Paths are in the system's encoding (UTF-8).
+
+std::string GetProgramFolder();
+std::string GetDataFolder();    // program folder + "/Data"
+std::string GetLessonsFolder(); // data folder + "/Lessons"
+
+// Makes GetProgramFolder answer with the given folder instead of the
+// executable's; an empty folder restores the executable's. For tests that lay
+// out a program folder of their own.
+void OverrideProgramFolder(const std::string& folder);
+
+std::string GetFolderOfPath(std::string path);
+std::string GetDriveOfPath(const std::string& path);
+std::string GetDirectoryOfPath(const std::string& path);
+std::string GetFileNameOfPath(const std::string& path);
+std::string GetExtensionOfPath(const std::string& path);
+void RemoveTrailingSeparator(std::string& path);
+
+// True when a path taken from a file (a lesson's "run" or "ImportText" value)
+// stays inside the folder it is joined to: not absolute, no drive, no "..".
+bool IsContainedRelativePath(const std::string& path);

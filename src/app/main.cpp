@@ -1,0 +1,12 @@
+#include "app/TypingApp.h"
+
+#include <QApplication>
+#include "platform/Icons.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tastrum"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tastrum.Tastrum"));
+    QApplication::setWindowIcon(ProgramIcon());
+    return CTypingApp().Run();
+}

@@ -1,0 +1,23 @@
+#include "chooser/AboutDlg.h"
+
+#include "platform/DialogTemplate.h"
+
+namespace {
+
+const DialogTemplate kAboutTemplate{
+    "About Tastrum",
+    235,
+    55,
+    {
+        {kNoId, ControlKind::ProgramIcon, 11, 17, 20, 20, ""},
+        {kNoId, ControlKind::Label, 40, 10, 119, 8, "Tastrum Version 1.0"},
+        {kIdOk, ControlKind::DefaultButton, 178, 7, 50, 14, "OK"},
+    },
+};
+
+} // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    const DialogControls controls = BuildDialog(*this, kAboutTemplate);
+    controls[kIdOk]->setFocus();
+}

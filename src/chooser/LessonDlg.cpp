@@ -1,0 +1,124 @@
+#include "chooser/LessonDlg.h"
+
+#include "app/HelpFile.h"
+#include "app/Paths.h"
+#include "chooser/AboutDlg.h"
+#include "chooser/DialogColours.h"
+#include "chooser/LessonListBox.h"
+#include "lessons/FolderScan.h"
+#include "lessons/RunLesson.h"
+#include "platform/Cp1250.h"
+#include "platform/DialogTemplate.h"
+#include "platform/QtText.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+constexpr int kIdLessonList = 1014;
+constexpr int kIdHelpButton = 1016;
+constexpr int kIdStatisticsButton = 1017;
+constexpr int kIdGreeting = 1027;
+
+const DialogTemplate kLessonTemplate{
+    "Tastrum",
+    362,
+    199,
+    {
+        {kIdOk, ControlKind::PushButton, 305, 185, 50, 14, "&Koniec"},
+        {kIdLessonList, ControlKind::Placeholder, 5, 55, 350, 125, ""},
+        {kNoId, ControlKind::Label, 5, 40, 350, 8, "Wybierz lekcję, klikając na niej dwa razy"},
+        {kIdHelpButton, ControlKind::PushButton, 305, 10, 50, 14, "&Pomoc"},
+        {kIdGreeting, ControlKind::Label, 5, 10, 170, 8, "Witam uczniu..."},
+        {kIdStatisticsButton, ControlKind::PushButton, 245, 10, 50, 14, "&Statystyki"},
+    },
+};
+
+bool IsEnterKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+CLessonDlg::CLessonDlg(QWidget* parent)
+    : QDialog(parent), m_lessonList(new CLessonListBox), m_runLesson(&RunLesson) {
+    const DialogControls controls =
+        BuildDialog(*this, kLessonTemplate, {{kIdLessonList, m_lessonList}});
+    ApplyDialogColours(*this);
+    m_greeting = controls.Get<QLabel>(kIdGreeting);
+
+    connect(controls.Get<QPushButton>(kIdHelpButton), &QPushButton::clicked, this,
+            &OpenHelpFile);
+    auto* statistics = controls.Get<QPushButton>(kIdStatisticsButton);
+    connect(statistics, &QPushButton::clicked, this, &CLessonDlg::ShowStatistics);
+    statistics->setEnabled(false);
+    connect(m_lessonList, &QListWidget::itemDoubleClicked, this, &CLessonDlg::RunSelectedLesson);
+    m_lessonList->installEventFilter(this);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &OpenHelpFile);
+
+    controls[kIdOk]->setFocus();
+}
+
+void CLessonDlg::Initialise() {
+    m_greeting->setText(QStringLiteral("Witam, "));
+    FillLessonList();
+}
+
+int CLessonDlg::Start() {
+    Initialise();
+    return exec();
+}
+
+void CLessonDlg::FillLessonList() {
+    CFolderScan scan;
+    scan.Open(GetLessonsFolder());
+    while (scan.Next()) {
+        if (EqualsIgnoringCase(GetExtensionOfPath(scan.GetFilePath()), "ini"))
+            m_lessonList->AddLesson(Utf8ToCp1250(scan.GetFileTitle()), scan.GetFilePath());
+    }
+}
+
+std::string CLessonDlg::GetSelectedLessonPath() const {
+    const QList<QListWidgetItem*> selected = m_lessonList->selectedItems();
+    if (selected.isEmpty()) return {};
+    const int index = m_lessonList->EntryIndexOfRow(m_lessonList->row(selected.front()));
+    if (index < 0 || static_cast<size_t>(index) >= m_lessonList->EntryCount()) return {};
+    return m_lessonList->Entry(static_cast<size_t>(index)).path;
+}
+
+void CLessonDlg::RunSelectedLesson() {
+    m_runLesson(GetSelectedLessonPath());
+    // The lesson's new grade shows at once, even where no window covered the list.
+    repaint();
+    m_lessonList->viewport()->repaint();
+}
+
+bool CLessonDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_lessonList && IsEnterKey(event)) {
+        RunSelectedLesson();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CLessonDlg::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    connect(menu.addAction(QStringLiteral("&About Tastrum...")), &QAction::triggered, this,
+            &CLessonDlg::ShowAbout);
+    menu.exec(event->globalPos());
+}
+
+void CLessonDlg::ShowAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CLessonDlg::ShowStatistics() {}

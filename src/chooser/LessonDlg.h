@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+class CLessonListBox;
+class QLabel;
+
+// The main window: greets the pupil and lists the lessons; a double-click or
+// Enter on a lesson runs it.
+class CLessonDlg : public QDialog {
+public:
+    explicit CLessonDlg(QWidget* parent = nullptr);
+
+    // Chooses the pupil, greets them and fills the lesson list.
+    void Initialise();
+    // Initialise, then run the window until it closes.
+    int Start();
+
+    std::string GetSelectedLessonPath() const;
+    void RunSelectedLesson();
+
+    CLessonListBox& LessonList() { return *m_lessonList; }
+    QLabel& Greeting() { return *m_greeting; }
+
+    // What runs a lesson; tests put their own in its place.
+    using LessonRunner = std::function<void(const std::string& path)>;
+    void SetLessonRunner(LessonRunner runner) { m_runLesson = std::move(runner); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void FillLessonList();
+    void ShowAbout();
+    void ShowStatistics();
+
+    CLessonListBox* m_lessonList;
+    QLabel* m_greeting;
+    LessonRunner m_runLesson;
+};

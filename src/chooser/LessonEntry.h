@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+// One lesson of the chooser: its name (the file name without extension, in
+// Windows-1250) and the path of its file (system encoding).
+struct LessonEntry {
+    std::string title;
+    std::string path;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "chooser/LessonEntry.h"
+#include "platform/SortedList.h"
+
+#include <vector>
+
+// The chooser's list of lessons, sorted by title. Each item keeps the index
+// of its own entry, so two titles that sort together still open their own
+// files.
+class CLessonListBox : public SortedListWidget {
+public:
+    explicit CLessonListBox(QWidget* parent = nullptr);
+
+    void AddLesson(const std::string& title, const std::string& path);
+    size_t EntryCount() const { return m_entries.size(); }
+    const LessonEntry& Entry(size_t index) const { return m_entries[index]; }
+
+    // The index of the entry behind a row, or -1 for no such row.
+    int EntryIndexOfRow(int row) const;
+
+private:
+    std::vector<LessonEntry> m_entries;
+};

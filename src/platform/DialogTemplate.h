@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <map>
+#include <vector>
+
+class QDialog;
+class QWidget;
+
+// The fixed layouts of the program's windows, kept as data: each window has
+// one table of controls placed in dialog units, and BuildDialog makes the Qt
+// widgets from it. Dialog units follow the dialog font, so the windows keep
+// their proportions at any screen density and font size.
+
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+constexpr int kIdHelp = 57670;
+constexpr int kNoId = -1;
+
+enum class ControlKind {
+    PushButton,
+    DefaultButton,   // pressed by Enter anywhere in the dialog
+    Label,           // left-aligned static text, wrapped
+    CentredLabel,    // centred static text, wrapped
+    VCentredLabel,   // left-aligned, vertically centred, one line
+    ProgramIcon,     // the application icon
+    GroupBox,
+    ListBox,         // sorted the Polish way
+    ComboBox,        // drop-down list, sorted the Polish way
+    LineEdit,
+    Separator,       // a disabled, thin vertical bar
+    Placeholder,     // a widget the dialog supplies itself
+};
+
+struct ControlSpec {
+    int id;
+    ControlKind kind;
+    int x, y, width, height; // dialog units
+    const char* text;        // UTF-8
+};
+
+struct DialogTemplate {
+    const char* title; // UTF-8
+    int width, height; // dialog units, client area
+    std::vector<ControlSpec> controls;
+};
+
+// The font of every dialog: the desktop's sans-serif at 8 points.
+QFont DialogFont();
+
+// Converts a rectangle in dialog units to pixels for the given font.
+QRect DialogUnitsToPixels(const QFont& font, int x, int y, int width, int height);
+
+// The controls of a built dialog, by id.
+class DialogControls {
+public:
+    void Add(int id, QWidget* widget) { m_byId[id] = widget; }
+    QWidget* operator[](int id) const;
+    template <typename T> T* Get(int id) const { return static_cast<T*>((*this)[id]); }
+
+private:
+    std::map<int, QWidget*> m_byId;
+};
+
+// Gives the dialog its title, font and fixed size and creates its controls in
+// table order (which is the tab order). Placeholder controls are taken from
+// supplied (by id) and only placed. Buttons with the ids kIdOk and kIdCancel
+// accept and reject the dialog.
+DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
+                           const std::map<int, QWidget*>& supplied = {});

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// A file that cannot be read or written, or whose content is not what the
+// program expects. The message names the file (in the system's encoding) and
+// says what was wrong; the window that ran the operation shows it.
+class FileError : public std::runtime_error {
+public:
+    FileError(const std::string& path, const std::string& problem)
+        : std::runtime_error(path + ": " + problem), m_path(path) {}
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+QIcon ProgramIcon(); // the application's icon
+QIcon LessonIcon();  // drawn at 16 x 16 before every lesson

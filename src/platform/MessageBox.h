@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class FileError;
+
+// A message with an OK button, titled with the program's name; returns when
+// the user has closed it.
+void ShowMessage(QWidget* parent, const QString& text);
+
+// A file error as the user reads it: what went wrong, naming the file.
+void ShowFileError(QWidget* parent, const FileError& error);

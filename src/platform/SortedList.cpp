@@ -1,0 +1,42 @@
+#include "platform/SortedList.h"
+
+#include <QCollator>
+
+namespace {
+
+const QCollator& PolishCollator() {
+    static const QCollator collator = [] {
+        QCollator c{QLocale(QLocale::Polish, QLocale::Poland)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator;
+}
+
+// The first row whose text sorts after text, so equal texts keep the order
+// in which they came.
+template <typename TextAt> int SortedRow(int count, const QString& text, TextAt textAt) {
+    int low = 0, high = count;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (PolishLess(text, textAt(middle))) high = middle;
+        else low = middle + 1;
+    }
+    return low;
+}
+
+} // namespace
+
+bool PolishLess(const QString& a, const QString& b) { return PolishCollator().compare(a, b) < 0; }
+
+int SortedListWidget::AddSorted(const QString& text) {
+    const int row = SortedRow(count(), text, [this](int r) { return item(r)->text(); });
+    insertItem(row, text);
+    return row;
+}
+
+int SortedComboBox::AddSorted(const QString& text) {
+    const int row = SortedRow(count(), text, [this](int r) { return itemText(r); });
+    insertItem(row, text);
+    return row;
+}

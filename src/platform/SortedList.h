@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QComboBox>
+#include <QListWidget>
+
+// Orders texts the way a Polish reader expects: letters without regard to
+// case, Polish letters in their alphabetic place (a, ą, b, c, ć, ...).
+bool PolishLess(const QString& a, const QString& b);
+
+// A list box that keeps its items sorted as they are added.
+class SortedListWidget : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    // Inserts the text at its sorted place and returns that row.
+    int AddSorted(const QString& text);
+};
+
+// A drop-down list that keeps its items sorted as they are added.
+class SortedComboBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    int AddSorted(const QString& text);
+};

@@ -1,0 +1,43 @@
+#include "pupils/OleDateTime.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+using namespace std::chrono;
+
+constexpr sys_days kEpoch = year{1899} / December / 30;
+constexpr double kFirstDay = -657434.0; // 1 January 100
+constexpr double kLastDay = 2958465.0;  // 31 December 9999
+constexpr double kSecondsPerDay = 86400.0;
+
+} // namespace
+
+COleDateTime COleDateTime::FromDateTime(int y, int mo, int d, int h, int mi, int s) {
+    const sys_days day = year{y} / month(static_cast<unsigned>(mo)) / static_cast<unsigned>(d);
+    const double days = static_cast<double>((day - kEpoch).count());
+    return COleDateTime(days + (h * 3600 + mi * 60 + s) / kSecondsPerDay);
+}
+
+COleDateTime COleDateTime::Now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return FromDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                        local.tm_min, local.tm_sec);
+}
+
+std::string COleDateTime::FormatDayMonthYear() const {
+    if (m_status != valid || !(m_value >= kFirstDay && m_value < kLastDay + 1.0))
+        return "Invalid DateTime";
+    // Before the epoch the fraction still counts forward from the day's start.
+    const auto dayNumber = static_cast<long>(std::trunc(m_value));
+    const year_month_day date{kEpoch + days{dayNumber}};
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%02u-%02u-%04d", static_cast<unsigned>(date.day()),
+                  static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
+    return buffer;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A local date and time as stat.dat stores it: days since 30 December 1899
+// 00:00, the fraction being the time of day, with a status beside it.
+class COleDateTime {
+public:
+    enum Status : int32_t { valid = 0, invalid = 1, null = 2 };
+
+    COleDateTime() = default;
+    COleDateTime(double value, Status status = valid) : m_value(value), m_status(status) {}
+
+    static COleDateTime Now();
+    static COleDateTime FromDateTime(int year, int month, int day, int hour = 0, int minute = 0,
+                                     int second = 0);
+
+    double Value() const { return m_value; }
+    Status GetStatus() const { return m_status; }
+
+    // "%d-%m-%Y": two-digit day and month, four-digit year. A date that is
+    // not valid, or lies outside the years 100 to 9999, reads "Invalid DateTime".
+    std::string FormatDayMonthYear() const;
+
+    bool operator==(const COleDateTime&) const = default;
+
+private:
+    double m_value = 0.0;
+    Status m_status = valid;
+};

@@ -1,0 +1,54 @@
+#include "app/Paths.h"
+
+#include <gtest/gtest.h>
+
+TEST(Paths, FolderOfPathDropsTheLastNameAndTrailingSeparators) {
+    EXPECT_EQ(GetFolderOfPath("C:\\Prog\\x.exe"), "C:\\Prog");
+    EXPECT_EQ(GetFolderOfPath("C:\\Prog\\help\\index.htm"), "C:\\Prog\\help");
+    EXPECT_EQ(GetFolderOfPath("C:\\a\\b\\"), "C:\\a");
+    EXPECT_EQ(GetFolderOfPath("C:\\a\\b/"), "C:\\a");
+    EXPECT_EQ(GetFolderOfPath("C:\\x.exe"), "C:");
+    EXPECT_EQ(GetFolderOfPath("/home/ola/tastrum"), "/home/ola");
+    EXPECT_EQ(GetFolderOfPath(""), "");
+    EXPECT_EQ(GetFolderOfPath("name"), "");
+}
+
+TEST(Paths, SplitsAPathIntoItsParts) {
+    EXPECT_EQ(GetDriveOfPath("C:\\Prog\\x.exe"), "C:");
+    EXPECT_EQ(GetDriveOfPath("/usr/x"), "");
+    EXPECT_EQ(GetDirectoryOfPath("C:\\Prog\\Data\\x.ini"), "\\Prog\\Data\\");
+    EXPECT_EQ(GetFileNameOfPath("C:\\Data\\Lessons\\Lekcja 1.ini"), "Lekcja 1");
+    EXPECT_EQ(GetFileNameOfPath("/data/a.b.ini"), "a.b");
+    EXPECT_EQ(GetExtensionOfPath("C:\\Data\\Lessons\\Lekcja.INI"), "INI");
+    EXPECT_EQ(GetExtensionOfPath("C:\\Data\\Lessons\\Lekcja"), "");
+    EXPECT_EQ(GetExtensionOfPath("/data.d/Lekcja"), "");
+}
+
+TEST(Paths, RemovesOnlyOneTrailingSeparator) {
+    std::string path = "a//";
+    RemoveTrailingSeparator(path);
+    EXPECT_EQ(path, "a/");
+    std::string empty;
+    RemoveTrailingSeparator(empty);
+    EXPECT_EQ(empty, "");
+}
+
+TEST(Paths, ProgramFoldersHangFromTheExecutable) {
+    EXPECT_FALSE(GetProgramFolder().empty());
+    OverrideProgramFolder("/opt/tastrum/");
+    EXPECT_EQ(GetDataFolder(), "/opt/tastrum/Data");
+    EXPECT_EQ(GetLessonsFolder(), "/opt/tastrum/Data/Lessons");
+    OverrideProgramFolder("");
+    EXPECT_NE(GetProgramFolder(), "/opt/tastrum");
+}
+
+TEST(Paths, ContainedRelativePathsStayInsideTheirFolder) {
+    EXPECT_TRUE(IsContainedRelativePath("teksty/bajka.txt"));
+    EXPECT_TRUE(IsContainedRelativePath("a..b.txt"));
+    EXPECT_FALSE(IsContainedRelativePath("../stat.dat"));
+    EXPECT_FALSE(IsContainedRelativePath("a\\..\\..\\x"));
+    EXPECT_FALSE(IsContainedRelativePath("/etc/passwd"));
+    EXPECT_FALSE(IsContainedRelativePath("\\x"));
+    EXPECT_FALSE(IsContainedRelativePath("C:x"));
+    EXPECT_FALSE(IsContainedRelativePath(""));
+}

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing or running Tastrum needs,
+# and only those that are missing. Usage: install-deps.sh build|run
+set -euo pipefail
+
+packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
+          libbenchmark-dev fonts-dejavu-core)
+if [ "${1:-build}" = run ]; then
+  packages+=(xdg-utils)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
