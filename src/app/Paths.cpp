@@ -1,5 +1,8 @@
 #include "app/Paths.h"
 
+#include "platform/Cp1250.h"
+
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -87,4 +90,10 @@ bool IsContainedRelativePath(const std::string& path) {
     for (std::string piece; std::getline(pieces, piece, '/');)
         if (piece == "..") return false;
     return true;
+}
+
+std::string JoinLessonPath(const std::string& folder, const std::string& cp1250Path) {
+    std::string relative = Cp1250ToUtf8(cp1250Path);
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    return IsContainedRelativePath(relative) ? folder + "/" + relative : std::string{};
 }

@@ -26,3 +26,7 @@ void RemoveTrailingSeparator(std::string& path);
 // True when a path taken from a file (a lesson's "run" or "ImportText" value)
 // stays inside the folder it is joined to: not absolute, no drive, no "..".
 bool IsContainedRelativePath(const std::string& path);
+
+// A path written in a lesson file (Windows-1250, either separator) joined to
+// folder; empty when it is empty or would lead outside the folder.
+std::string JoinLessonPath(const std::string& folder, const std::string& cp1250Path);

@@ -10,6 +10,9 @@
 #include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
 #include "platform/QtText.h"
+#include "pupils/ChoosePupil.h"
+#include "pupils/PupilRegistry.h"
+#include "stats/StatsDlg.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -58,7 +61,6 @@ CLessonDlg::CLessonDlg(QWidget* parent)
             &OpenHelpFile);
     auto* statistics = controls.Get<QPushButton>(kIdStatisticsButton);
     connect(statistics, &QPushButton::clicked, this, &CLessonDlg::ShowStatistics);
-    statistics->setEnabled(false);
     connect(m_lessonList, &QListWidget::itemDoubleClicked, this, &CLessonDlg::RunSelectedLesson);
     m_lessonList->installEventFilter(this);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
@@ -68,7 +70,8 @@ CLessonDlg::CLessonDlg(QWidget* parent)
 }
 
 void CLessonDlg::Initialise() {
-    m_greeting->setText(QStringLiteral("Witam, "));
+    ChoosePupil();
+    m_greeting->setText(QStringLiteral("Witam, ") + ToQString(GetCurrentPupil()));
     FillLessonList();
 }
 
@@ -121,4 +124,7 @@ void CLessonDlg::ShowAbout() {
     about.exec();
 }
 
-void CLessonDlg::ShowStatistics() {}
+void CLessonDlg::ShowStatistics() {
+    CStatsDlg statistics;
+    statistics.exec();
+}

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "chooser/BestGrades.h"
 #include "chooser/LessonEntry.h"
+#include "chooser/LessonMark.h"
 #include "platform/SortedList.h"
 
 #include <vector>
 
 // The chooser's list of lessons, sorted by title. Each item keeps the index
 // of its own entry, so two titles that sort together still open their own
-// files.
+// files. Every item shows the current pupil's best grade of its lesson as
+// the pupil's stat.dat holds it when the list is painted.
 class CLessonListBox : public SortedListWidget {
 public:
     explicit CLessonListBox(QWidget* parent = nullptr);
@@ -19,6 +22,13 @@ public:
     // The index of the entry behind a row, or -1 for no such row.
     int EntryIndexOfRow(int row) const;
 
+    // The pupil's mark of the lesson in a row, as last painted.
+    LessonMark MarkOfRow(int row) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     std::vector<LessonEntry> m_entries;
+    CBestGrades m_grades;
 };

@@ -1,13 +1,78 @@
 #include "lessons/RunLesson.h"
 
+#include "app/Paths.h"
+#include "exercise/ExerciseDlg.h"
+#include "exercise/ResultDlg.h"
 #include "lessons/FolderScan.h"
+#include "lessons/LessonFile.h"
+#include "lessons/LessonLines.h"
+#include "lessons/RunRecord.h"
+#include "lessons/WrapLines.h"
+#include "platform/Cp1250.h"
+#include "platform/DesktopOpener.h"
+#include "platform/FileError.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
+#include "pupils/PupilRegistry.h"
+#include "pupils/StoreRun.h"
+
+namespace {
+
+bool Introduce(const LessonFile& lesson, const std::string& lessonName) {
+    CResultDlg introduction;
+    introduction.SetTexts(lesson.ReadString("General", "description", ""), lessonName);
+    return introduction.exec() == QDialog::Accepted;
+}
+
+// The lesson's companion document opens beside the exercise; one that is
+// missing, or would lie outside the program folder, opens nothing.
+void OpenCompanionDocument(const LessonFile& lesson) {
+    const std::string target =
+        JoinLessonPath(GetProgramFolder(), lesson.ReadString("Special", "run", ""));
+    if (FileExists(target)) OpenWithDesktop(target, GetFolderOfPath(target));
+}
+
+StringList LinesToType(const LessonFile& lesson, const std::string& lessonName) {
+    StringList wrapped;
+    WrapLines(BuildLessonLines(lesson, lessonName, ProgramRandomEngine()), wrapped);
+    return wrapped;
+}
+
+void StoreFinishedRun(const std::string& lessonName, const CTypingModel& typing) {
+    const COleDateTime now = COleDateTime::Now();
+    const RunCounts counts{typing.Correct(), typing.Errors(), typing.Typed(),
+                           typing.Stopwatch().ElapsedMs()};
+    const StoreRunResult result =
+        StoreRun(GetCurrentPupil(), MakeRunRecord(lessonName, counts, now), typing.CharErrors());
+    if (!result.notice.empty()) ShowMessage(nullptr, QString::fromStdString(result.notice));
+}
+
+void RunExistingLesson(const std::string& path) {
+    const LessonFile lesson(path);
+    const std::string lessonName = Utf8ToCp1250(GetFileNameOfPath(path));
+    if (!Introduce(lesson, lessonName)) return;
+    OpenCompanionDocument(lesson);
+
+    const StringList lines = LinesToType(lesson, lessonName);
+    if (lines.empty()) return;
+
+    CExerciseDlg exercise;
+    exercise.SetLines(lines);
+    if (exercise.exec() != QDialog::Accepted) return;
+    StoreFinishedRun(lessonName, exercise.Typing());
+}
+
+} // namespace
 
 void RunLesson(std::string path) {
     if (!FileExists(path)) {
         ShowMessage(nullptr, QStringLiteral("file ") + PathToQString(path) +
                                  QStringLiteral(" doesn't exists"));
         return;
+    }
+    try {
+        RunExistingLesson(path);
+    } catch (const FileError& error) {
+        ShowFileError(nullptr, error);
     }
 }

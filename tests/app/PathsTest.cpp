@@ -52,3 +52,11 @@ TEST(Paths, ContainedRelativePathsStayInsideTheirFolder) {
     EXPECT_FALSE(IsContainedRelativePath("C:x"));
     EXPECT_FALSE(IsContainedRelativePath(""));
 }
+
+TEST(Paths, LessonPathsJoinOnlyInsideTheirFolder) {
+    EXPECT_EQ(JoinLessonPath("/p/Data/Lessons", "teksty\\bajka.txt"), "/p/Data/Lessons/teksty/bajka.txt");
+    EXPECT_EQ(JoinLessonPath("/p", "help/pa\xB3" "ce.htm"), "/p/help/pałce.htm");
+    EXPECT_EQ(JoinLessonPath("/p", "..\\stat.dat"), "");
+    EXPECT_EQ(JoinLessonPath("/p", "/etc/passwd"), "");
+    EXPECT_EQ(JoinLessonPath("/p", ""), "");
+}

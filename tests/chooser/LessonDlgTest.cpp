@@ -2,6 +2,8 @@
 #include "chooser/LessonListBox.h"
 
 #include "app/Paths.h"
+#include "exercise/ModalWindow.h"
+#include "pupils/PupilDlg.h"
 #include "TempFolder.h"
 
 #include <QLabel>
@@ -9,6 +11,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -18,6 +22,11 @@ protected:
     void SetUp() override { OverrideProgramFolder(m_program.Path()); }
     void TearDown() override { OverrideProgramFolder(""); }
     void AddFile(const std::string& name) { WriteFile(m_program / ("Data/Lessons/" + name), ""); }
+    // Opens the chooser with the first pupil, if any.
+    void Initialise(CLessonDlg& chooser) {
+        OnNextModal<CPupilDlg>([](CPupilDlg& pupils) { pupils.accept(); });
+        chooser.Initialise();
+    }
 
     TempFolder m_program;
 };
@@ -38,7 +47,7 @@ TEST_F(LessonDlgTest, ListsIniFilesSortedWithoutSubfolders) {
     AddFile("zebra.ini");
     AddFile("sub/d.ini");
     CLessonDlg chooser;
-    chooser.Initialise();
+    Initialise(chooser);
     EXPECT_EQ(Titles(chooser.LessonList()),
               (QStringList{"A", "b", "zebra", "żaba"}));
 }
@@ -50,7 +59,7 @@ TEST_F(LessonDlgTest, EnterOnTheListRunsTheSelectedItemsOwnFile) {
     CLessonDlg chooser;
     std::vector<std::string> ran;
     chooser.SetLessonRunner([&](const std::string& path) { ran.push_back(path); });
-    chooser.Initialise();
+    Initialise(chooser);
     chooser.show();
     CLessonListBox& list = chooser.LessonList();
 
@@ -73,16 +82,21 @@ TEST_F(LessonDlgTest, EnterWithNothingSelectedRunsAnEmptyPath) {
     CLessonDlg chooser;
     std::vector<std::string> ran;
     chooser.SetLessonRunner([&](const std::string& path) { ran.push_back(path); });
-    chooser.Initialise();
+    Initialise(chooser);
     chooser.show();
     QTest::keyClick(&chooser.LessonList(), Qt::Key_Return);
     EXPECT_EQ(ran, std::vector<std::string>{""});
 }
 
-TEST_F(LessonDlgTest, GreetsAndStartsOnTheEndButton) {
+TEST_F(LessonDlgTest, GreetsThePupilAndStartsOnTheEndButton) {
+    CLessonDlg nobody;
+    Initialise(nobody);
+    nobody.show();
+    EXPECT_EQ(nobody.Greeting().text(), QStringLiteral("Witam, "));
+    EXPECT_EQ(nobody.focusWidget()->objectName(), QStringLiteral("control1"));
+
+    std::filesystem::create_directories(m_program / "Data/Pupils/Żaneta");
     CLessonDlg chooser;
-    chooser.Initialise();
-    chooser.show();
-    EXPECT_EQ(chooser.Greeting().text(), QStringLiteral("Witam, "));
-    EXPECT_EQ(chooser.focusWidget()->objectName(), QStringLiteral("control1"));
+    Initialise(chooser);
+    EXPECT_EQ(chooser.Greeting().text(), QStringLiteral("Witam, Żaneta"));
 }

@@ -1,0 +1,110 @@
+#include "app/Paths.h"
+#include "pupils/PupilRegistry.h"
+#include "pupils/PupilStats.h"
+#include "stats/CharErrorRanking.h"
+#include "stats/ChartGeometry.h"
+#include "stats/LessonSummary.h"
+#include "stats/ProgressChart.h"
+#include "stats/StatsDlg.h"
+
+#include <QListWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// The chart's size in the window at the usual dialog font.
+constexpr int kChartWidth = 595;
+constexpr int kChartHeight = 130;
+
+// A pupil who has typed one lesson many times, over a year of school days,
+// and mistyped a hundred different characters on the way.
+CPupilStats ManyRuns(long count) {
+    CPupilStats stats;
+    for (long i = 0; i < count; ++i) {
+        StatRecord run;
+        run.lesson = "wiersze";
+        run.date = COleDateTime(46000.0 + static_cast<double>(i) * 365.0 / count);
+        run.charsPerMinute = 80.0 + static_cast<double>(i % 200);
+        run.errorPercent = static_cast<double>(i % 37);
+        stats.push_back(run);
+    }
+    for (int c = 0; c < 100; ++c)
+        stats.AddCharErrors(static_cast<char>(33 + c), (c * 7) % 23);
+    return stats;
+}
+
+// A program folder of its own with one pupil, Ania, who has the given runs;
+// removed when the benchmark is done with it.
+class BenchProgramFolder {
+public:
+    explicit BenchProgramFolder(long runs)
+        : m_path((std::filesystem::temp_directory_path() /
+                  ("tastrum-stats-bench-" + std::to_string(getpid())))
+                     .string()) {
+        OverrideProgramFolder(m_path);
+        std::filesystem::create_directories(m_path + "/Data/Pupils/Ania");
+        SavePupilStats("Ania", ManyRuns(runs));
+        g_currentPupil = "Ania";
+    }
+    ~BenchProgramFolder() {
+        g_currentPupil.clear();
+        OverrideProgramFolder("");
+        std::filesystem::remove_all(m_path);
+    }
+
+private:
+    std::string m_path;
+};
+
+// What the window computes for a chosen lesson, without loading or drawing.
+void BM_StatsSummaryAndChart(benchmark::State& state) {
+    const CPupilStats stats = ManyRuns(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FormatMostMistypedChars(stats.m_charErrors));
+        benchmark::DoNotOptimize(SummariseLesson("wiersze", stats));
+        benchmark::DoNotOptimize(
+            ComputeChartBars(kChartWidth, kChartHeight, stats, BestSpeed(stats)));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_StatsSummaryAndChart)->Arg(2000)->Arg(20000)->Complexity(benchmark::oN);
+
+// Choosing the lesson in the window: the pupil's file is read, the runs are
+// selected, the texts and the chart are rebuilt and the chart is painted.
+void BM_StatsWindowChooseLesson(benchmark::State& state) {
+    const BenchProgramFolder folder(state.range(0));
+    CStatsDlg dialog;
+    dialog.show();
+    auto* lessons = dialog.findChild<QListWidget*>(QStringLiteral("control1026"));
+    auto* chart = dialog.findChild<CProgressChart*>();
+    for (auto _ : state) {
+        lessons->clearSelection();
+        lessons->setCurrentRow(0);
+        benchmark::DoNotOptimize(chart->grab());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_StatsWindowChooseLesson)
+    ->Arg(2000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+// A repaint of the chart alone, as when another window uncovers it.
+void BM_StatsChartRepaint(benchmark::State& state) {
+    const BenchProgramFolder folder(state.range(0));
+    CStatsDlg dialog;
+    dialog.show();
+    dialog.findChild<QListWidget*>(QStringLiteral("control1026"))->setCurrentRow(0);
+    auto* chart = dialog.findChild<CProgressChart*>();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chart->grab());
+}
+BENCHMARK(BM_StatsChartRepaint)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,61 @@
+#include "exercise/TypingEdit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <benchmark/benchmark.h>
+
+// One keystroke in the typing field (the judgement and the field's update)
+// must cost the same on a short lesson and on a very long one.
+
+namespace {
+
+// A lesson of about `bytes` of text in lines of the given length.
+StringList LessonOf(int64_t bytes, size_t lineLength) {
+    const std::string line(lineLength, 'a');
+    return StringList(static_cast<size_t>(bytes) / (lineLength + 2), line);
+}
+
+class FieldOnScreen {
+public:
+    FieldOnScreen(int64_t bytes, size_t lineLength) {
+        m_edit.resize(600, 300);
+        m_edit.SetModelText(LessonOf(bytes, lineLength));
+        m_edit.show();
+        QApplication::processEvents();
+    }
+
+    void Press(Qt::Key key, const QString& text) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(&m_edit, &event);
+        QApplication::processEvents(); // the repaint
+    }
+
+private:
+    CTypingEdit m_edit;
+};
+
+// A correct character, then the second key, over and over: with Backspace
+// the caret stays on the first typing line of 45-character lines, with Enter
+// it moves on through one-character lines and the view follows it.
+void TypeCharacterThen(benchmark::State& state, size_t lineLength, Qt::Key key, QString text) {
+    FieldOnScreen field(state.range(0), lineLength);
+    for (auto _ : state) {
+        field.Press(Qt::Key_A, QStringLiteral("a"));
+        field.Press(key, text);
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(TypeCharacterThen, Backspace, 45, Qt::Key_Backspace, QStringLiteral("\b"))
+    ->Arg(1 << 10)
+    ->Arg(100 << 10)
+    ->Arg(1 << 20);
+// Fewer iterations than the shortest lesson has lines.
+BENCHMARK_CAPTURE(TypeCharacterThen, Enter, 1, Qt::Key_Return, QStringLiteral("\r"))
+    ->Arg(1 << 10)
+    ->Arg(100 << 10)
+    ->Arg(1 << 20)
+    ->Iterations(300);

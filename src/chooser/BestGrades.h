@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+// The best grade of every lesson for one pupil, as the pupil's stat.dat holds
+// it at the moment of asking. The file is read and graded again only when it
+// has changed (another identity, size or modification time), so painting a
+// long lesson list costs one read at most.
+class CBestGrades {
+public:
+    // Brings the grades up to date with the pupil's file. Throws FileError
+    // when the file exists but cannot be read; the grades are then empty.
+    void Refresh(const std::string& pupil);
+
+    // 0 when the pupil has no run of the lesson (Windows-1250, any case).
+    int BestGrade(const std::string& lesson) const;
+
+private:
+    struct FileStamp {
+        bool exists = false;
+        uint64_t device = 0, inode = 0, size = 0;
+        int64_t modifiedNs = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp StampOf(const std::string& path);
+    void Regrade(const std::string& pupil);
+
+    bool m_loaded = false;
+    std::string m_pupil;
+    FileStamp m_stamp;
+    std::map<std::string, int> m_bestByFoldedLesson;
+};

@@ -1,0 +1,42 @@
+#include "chooser/LessonItemDelegate.h"
+
+#include "platform/Icons.h"
+#include "platform/QtText.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr int kIconSize = 16;
+constexpr int kIconLeft = 1;
+constexpr int kTextLeft = 20;
+constexpr int kItemPadding = 2;
+
+} // namespace
+
+LessonItemDelegate::LessonItemDelegate(MarkOfRow markOfRow, QObject* parent)
+    : QStyledItemDelegate(parent), m_markOfRow(std::move(markOfRow)) {}
+
+void LessonItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    const QString title = index.data(Qt::DisplayRole).toString();
+    const LessonMark mark = m_markOfRow(index.row());
+    const QRect rc = option.rect;
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+
+    painter->save();
+    painter->fillRect(rc, option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
+    LessonIcon().paint(painter, QRect(rc.left() + kIconLeft, rc.top() + (rc.height() - kIconSize) / 2,
+                                      kIconSize, kIconSize));
+    painter->setPen(QColor(mark.red, mark.green, mark.blue));
+    painter->setFont(option.font);
+    painter->drawText(rc.adjusted(kTextLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                      title + ToQString(mark.suffix));
+    painter->restore();
+}
+
+QSize LessonItemDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const {
+    const QSize text = QStyledItemDelegate::sizeHint(option, index);
+    return {text.width() + kTextLeft, std::max(kIconSize, option.fontMetrics.height()) + kItemPadding};
+}

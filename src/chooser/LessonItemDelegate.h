@@ -1,0 +1,23 @@
+#pragma once
+
+#include "chooser/LessonMark.h"
+
+#include <QStyledItemDelegate>
+
+#include <functional>
+
+// Draws one lesson of the chooser: the lesson icon, the title and the mark
+// of the pupil's best grade in its colour. The selected item gets the
+// highlight background but keeps its colours; no focus frame is drawn.
+class LessonItemDelegate : public QStyledItemDelegate {
+public:
+    using MarkOfRow = std::function<LessonMark(int row)>;
+    LessonItemDelegate(MarkOfRow markOfRow, QObject* parent);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    MarkOfRow m_markOfRow;
+};

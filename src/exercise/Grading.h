@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// How a run is measured and judged. Nothing here guards a division: an empty
+// run gives infinities or not-a-number values, and ComputeGrade turns those
+// into a definite grade.
+
+double SecondsOf(double ms);
+// Characters per minute from the correct keystrokes.
+double CharactersPerMinute(double correct, double ms);
+double ErrorPercentage(double typed, double errors);
+double ProgressPercentage(int modelKeystrokes, double typed);
+
+// 1 to 5: the speed sets the base grade, every 7 points of error percentage
+// cost one grade. 2 and above is a pass.
+int ComputeGrade(double charsPerMinute, double errorPercentage);
+constexpr int kPassGrade = 2;
+
+// The verdict shown as the result window's headline (Windows-1250).
+std::string VerdictOf(int grade);
+
+// The result window's lines under the verdict (Windows-1250, '\n' between).
+std::string ResultDetails(int grade, double seconds, double charsPerMinute, double errors);

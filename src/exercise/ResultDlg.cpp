@@ -1,0 +1,70 @@
+#include "exercise/ResultDlg.h"
+
+#include "app/HelpFile.h"
+#include "chooser/DialogColours.h"
+#include "platform/DialogTemplate.h"
+#include "platform/QtText.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+constexpr int kIdDetails = 1019;
+constexpr int kIdHeadline = 1020;
+
+const QColor kHeadlineColour{20, 20, 100};
+constexpr int kHeadlineExtraPoints = 4;
+
+const DialogTemplate kResultTemplate{
+    "Information",
+    282,
+    121,
+    {
+        {kIdHeadline, ControlKind::CentredLabel, 5, 10, 275, 30, "Static"},
+        {kIdDetails, ControlKind::CentredLabel, 5, 50, 270, 40, "Static"},
+        {kIdOk, ControlKind::DefaultButton, 5, 100, 50, 14, "OK"},
+        {kIdCancel, ControlKind::PushButton, 60, 100, 50, 14, "Anuluj"},
+        {kIdHelp, ControlKind::PushButton, 225, 100, 50, 14, "&Pomoc"},
+    },
+};
+
+const QFont& HeadlineFont() {
+    static const QFont font = [] {
+        QFont headline = DialogFont();
+        headline.setPointSize(headline.pointSize() + kHeadlineExtraPoints);
+        headline.setBold(true);
+        headline.setUnderline(true);
+        return headline;
+    }();
+    return font;
+}
+
+void StyleHeadline(QLabel& headline) {
+    headline.setFont(HeadlineFont());
+    QPalette palette = headline.palette();
+    palette.setColor(QPalette::WindowText, kHeadlineColour);
+    headline.setPalette(palette);
+}
+
+} // namespace
+
+CResultDlg::CResultDlg(QWidget* parent) : QDialog(parent) {
+    const DialogControls controls = BuildDialog(*this, kResultTemplate);
+    ApplyDialogColours(*this);
+    m_details = controls.Get<QLabel>(kIdDetails);
+    m_headline = controls.Get<QLabel>(kIdHeadline);
+    StyleHeadline(*m_headline);
+
+    connect(controls.Get<QPushButton>(kIdHelp), &QPushButton::clicked, this, &OpenHelpFile);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &OpenHelpFile);
+    controls[kIdOk]->setFocus();
+}
+
+void CResultDlg::SetTexts(const std::string& details, const std::string& headline) {
+    setWindowTitle(ToQString(headline));
+    m_headline->setText(ToQString(headline));
+    m_details->setText(ToQString(details));
+}

@@ -1,0 +1,151 @@
+#include "exercise/TypingEdit.h"
+
+#include "exercise/ErrorSound.h"
+#include "platform/Cp1250.h"
+#include "platform/DialogTemplate.h"
+#include "platform/QtText.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <algorithm>
+
+namespace {
+
+// Larger than the dialog's own font, so the lesson reads well from a
+// distance, and fixed-pitch, so each typed character stands under its model.
+constexpr int kExtraPoints = 5;
+
+const QFont& TypingFont() {
+    static const QFont font = [] {
+        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        fixed.setPointSize(DialogFont().pointSize() + kExtraPoints);
+        return fixed;
+    }();
+    return font;
+}
+
+bool IsTypeable(char32_t codePoint) {
+    return QChar::isPrint(codePoint) || codePoint == U'\t';
+}
+
+} // namespace
+
+CTypingEdit::CTypingEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    setFont(TypingFont());
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setUndoRedoEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+    LoadErrorSound();
+}
+
+void CTypingEdit::SetModelText(const StringList& lines) {
+    m_model.SetModelText(lines);
+    QStringList text;
+    text.reserve(m_model.LineCount());
+    for (int line = 0; line < m_model.LineCount(); ++line)
+        text << ToQString(m_model.Line(line));
+    setPlainText(text.join(u'\n'));
+    MoveCaretToLine(m_model.CaretLine());
+    KeepTypingLinesInView();
+}
+
+void CTypingEdit::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape: // closes the exercise window
+        event->ignore();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Type(CTypingModel::kEnter);
+        break;
+    case Qt::Key_Backspace:
+        Type(CTypingModel::kBackspace);
+        break;
+    default:
+        // Shortcuts (clipboard, undo, select all) and keys that type nothing.
+        if (!(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
+            TypeText(event->text());
+        break;
+    }
+    event->accept();
+}
+
+// Polish letters from an input method arrive here as committed text.
+void CTypingEdit::inputMethodEvent(QInputMethodEvent* event) {
+    TypeText(event->commitString());
+    event->accept();
+}
+
+void CTypingEdit::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    event->accept();
+}
+
+void CTypingEdit::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void CTypingEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void CTypingEdit::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+bool CTypingEdit::canInsertFromMimeData(const QMimeData*) const {
+    return false;
+}
+
+void CTypingEdit::insertFromMimeData(const QMimeData*) {}
+
+void CTypingEdit::TypeText(const QString& text) {
+    for (const char32_t codePoint : text.toUcs4())
+        if (IsTypeable(codePoint))
+            Type(Cp1250FromUnicode(codePoint));
+}
+
+void CTypingEdit::Type(char ch) {
+    Apply(m_model.OnChar(ch, verticalScrollBar()->value()), ch);
+}
+
+void CTypingEdit::Apply(const TypingStep& step, char ch) {
+    QTextCursor caret = textCursor();
+    switch (step.edit) {
+    case TypingStep::Edit::None:
+        break;
+    case TypingStep::Edit::InsertChar:
+        caret.insertText(ToQString(std::string(1, ch)));
+        setTextCursor(caret);
+        break;
+    case TypingStep::Edit::DeleteBeforeCaret:
+        caret.deletePreviousChar();
+        setTextCursor(caret);
+        break;
+    case TypingStep::Edit::MoveCaret:
+        MoveCaretToLine(m_model.CaretLine());
+        break;
+    }
+    if (step.scrollOneLine)
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + 1);
+    KeepTypingLinesInView();
+    if (step.errorSound)
+        PlayErrorSound();
+}
+
+void CTypingEdit::KeepTypingLinesInView() {
+    ensureCursorVisible();
+    const int modelLine = std::max(0, m_model.CaretLine() - 1);
+    if (verticalScrollBar()->value() > modelLine)
+        verticalScrollBar()->setValue(modelLine);
+}
+
+void CTypingEdit::MoveCaretToLine(int line) {
+    setTextCursor(QTextCursor(document()->findBlockByNumber(line)));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "exercise/TypingModel.h"
+
+#include <QPlainTextEdit>
+
+// The field in which the pupil copies the lesson. It shows the typing model's
+// text in a larger fixed-pitch font and feeds it typed characters; the model
+// decides, the field only carries out the step it is given. Nothing else
+// reaches the text: no mouse placement or selection, no navigation keys, no
+// clipboard, drag and drop or undo.
+class CTypingEdit : public QPlainTextEdit {
+public:
+    explicit CTypingEdit(QWidget* parent = nullptr);
+
+    void SetModelText(const StringList& lines);
+    const CTypingModel& State() const { return m_model; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void TypeText(const QString& text);
+    void Type(char ch);
+    void Apply(const TypingStep& step, char ch);
+    void MoveCaretToLine(int line);
+    // The line being typed and its model line above it.
+    void KeepTypingLinesInView();
+
+    CTypingModel m_model;
+};

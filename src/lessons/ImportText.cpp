@@ -1,0 +1,24 @@
+#include "lessons/ImportText.h"
+
+#include "lessons/TextFileReader.h"
+
+#include <utility>
+
+void LoadImportText(const std::string& path, StringList& lines) {
+    const auto text = ReadTextFile(path);
+    if (!text)
+        return;
+    std::string current;
+    const auto endLine = [&] {
+        if (!current.empty())
+            lines.push_back(std::move(current));
+        current.clear();
+    };
+    for (char c : *text) {
+        if (c == '\r')
+            endLine();
+        else if (c != '\n')
+            current += c;
+    }
+    endLine();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "lessons/LessonFile.h"
+#include "lessons/RandomText.h"
+#include "lessons/StringList.h"
+
+#include <string>
+
+// The lines of a lesson before wrapping, in order: the lines of its import
+// text, its "LESSON" values, then one drill line for each "RANDOM_LESSON"
+// value. A drill value that is not a usable drill gives the line
+// "error in ini (lesson) file : " + lessonName instead. An import path that
+// leads outside the Lessons folder imports nothing, like a missing file.
+// lessonName is Windows-1250. Throws FileError when the lesson file or its
+// import text exists but cannot be read.
+StringList BuildLessonLines(const LessonFile& lesson, const std::string& lessonName,
+                            RandomEngine& engine);

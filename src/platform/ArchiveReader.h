@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+// Reads values in the dialog framework's archive encoding (little-endian,
+// strings with length prefixes) from a file's bytes held in memory. Every
+// read checks that the bytes are there first, so a damaged file can never
+// make it read past the end or reserve memory the file cannot fill; a
+// failed read throws FileError naming the file.
+class CArchiveReader {
+public:
+    CArchiveReader(std::string_view bytes, std::string path)
+        : m_bytes(bytes), m_path(std::move(path)) {}
+
+    uint8_t ReadByte();
+    int32_t ReadInt32();
+    uint32_t ReadUInt32();
+    double ReadDouble();
+    // A text in Windows-1250. A text stored in the framework's 16-bit form
+    // is converted; characters without a Windows-1250 code become '?'.
+    std::string ReadString();
+
+    size_t Position() const { return m_position; }
+    size_t Remaining() const { return m_bytes.size() - m_position; }
+
+    // Throws FileError naming the file: the file is not what the reader of
+    // this format expects.
+    [[noreturn]] void Fail(const std::string& problem) const;
+
+private:
+    std::string_view Take(uint64_t count);
+    uint64_t ReadLittleEndian(int size);
+    // The length that follows, or nothing where the 16-bit text mark stands.
+    std::optional<uint32_t> ReadStringLength();
+
+    std::string_view m_bytes;
+    std::string m_path;
+    size_t m_position = 0;
+};

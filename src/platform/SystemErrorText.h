@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// What an operating-system error number means, in Polish, for the messages
+// that name a file the program could not read or write.
+std::string SystemErrorText(int error);

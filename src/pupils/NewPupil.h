@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// Makes the folder of a new pupil from the name as typed (UTF-8; spaces
+// around it do not count). Returns what to tell the user, briefly and in
+// Polish, when the name cannot be a pupil's (empty, "." or "..", a path
+// separator or another character folder names cannot hold, a character
+// Windows-1250 lacks, too long); nothing is made then. Returns an empty text
+// when the pupil exists afterwards: newly made, or already there under that
+// name in any letter case. Throws FileError when the folder cannot be made.
+std::string AddNewPupil(const std::string& typedName);

@@ -1,0 +1,28 @@
+#include "pupils/PupilFolders.h"
+
+#include "app/Paths.h"
+#include "platform/Cp1250.h"
+#include "platform/FileError.h"
+#include "platform/SystemErrorText.h"
+
+#include <filesystem>
+
+std::string GetPupilsFolder() { return GetDataFolder() + "/Pupils"; }
+
+std::string GetPupilFolder(const std::string& pupil) {
+    if (pupil.empty()) return GetPupilsFolder();
+    return GetPupilsFolder() + "/" + Cp1250ToUtf8(pupil);
+}
+
+std::string GetStatFilePath(const std::string& pupil) {
+    return GetPupilFolder(pupil) + "/stat.dat";
+}
+
+void MakePupilFolder(const std::string& pupil) {
+    const std::string folder = GetPupilFolder(pupil);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        throw FileError(folder, "nie można utworzyć folderu ucznia (" +
+                                    SystemErrorText(error.value()) + ")");
+}

@@ -1,0 +1,40 @@
+#include "pupils/PupilStats.h"
+
+#include "lessons/FolderScan.h"
+#include "platform/BinaryFile.h"
+#include "pupils/PupilFolders.h"
+#include "pupils/StatFile.h"
+
+#include <algorithm>
+#include <climits>
+
+void CPupilStats::Load(const std::string& path) {
+    CPupilStats loaded;
+    DecodeStatFile(ReadBinaryFile(path), path, loaded);
+    *this = std::move(loaded);
+}
+
+void CPupilStats::Save(const std::string& path) const {
+    WriteFileAtomically(path, EncodeStatFile(*this));
+}
+
+void CPupilStats::AddCharErrors(char ch, int32_t n) {
+    const auto entry = std::find_if(m_charErrors.begin(), m_charErrors.end(),
+                                    [ch](const CharErrorCount& e) { return e.ch == ch; });
+    if (entry == m_charErrors.end()) {
+        m_charErrors.push_back({ch, n});
+        return;
+    }
+    // A damaged file may hold any count; adding to it must not overflow.
+    const int64_t sum = int64_t{entry->count} + n;
+    entry->count = static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
+}
+
+void LoadPupilStats(const std::string& pupil, CPupilStats& stats) {
+    const std::string path = GetStatFilePath(pupil);
+    if (FileExists(path)) stats.Load(path);
+}
+
+void SavePupilStats(const std::string& pupil, const CPupilStats& stats) {
+    stats.Save(GetStatFilePath(pupil));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLineEdit;
+
+// Asks for one line of text under a short prompt.
+class CQuestionDlg : public QDialog {
+public:
+    explicit CQuestionDlg(const QString& prompt, const QString& answer = {},
+                          QWidget* parent = nullptr);
+
+    // The text as it stood when the user pressed OK.
+    const QString& Answer() const { return m_answer; }
+
+    void accept() override;
+
+private:
+    QString m_answer;
+    QString m_prompt;
+    QLineEdit* m_answerEdit;
+};

@@ -1,0 +1,10 @@
+#include "stats/BarDetails.h"
+
+#include "platform/Cp1250.h"
+#include "platform/Format.h"
+
+std::string FormatBarDetails(int index, const StatRecord& run) {
+    return Utf8ToCp1250("ćw.nr:") + FormatInt(index) + ", data: " + run.date.FormatDayMonthYear() +
+           ", zn\\min:" + FormatG(run.charsPerMinute) + Utf8ToCp1250(", błędów:") +
+           FormatG(run.errorPercent) + "%";
+}

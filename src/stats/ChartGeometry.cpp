@@ -1,0 +1,98 @@
+#include "stats/ChartGeometry.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr double kFixedBarWidth = 9.0;
+constexpr double kFixedGap = 2.0;
+constexpr double kBarShare = 0.7;
+constexpr double kGapShare = 0.3;
+constexpr double kFirstBarX = 2.0;
+constexpr double kErrorBarInset = 2.0;
+constexpr double kFullPercent = 100.0;
+constexpr int kFrameAndMargin = 3;
+
+struct BarSpacing {
+    double barWidth;
+    double errorBarWidth;
+    double step;
+};
+
+BarSpacing SpacingFor(double usableWidth, size_t runCount) {
+    const double n = static_cast<double>(runCount);
+    double barWidth = kFixedBarWidth;
+    double gap = kFixedGap;
+    if ((kFixedBarWidth + kFixedGap) * n > usableWidth) {
+        barWidth = kBarShare * usableWidth / n;
+        gap = std::max(0.0, kGapShare * usableWidth / n);
+    }
+    const double errorBarWidth = barWidth - kErrorBarInset < 0.0 ? 1.0 : barWidth - kErrorBarInset;
+    return {barWidth, errorBarWidth, barWidth + gap};
+}
+
+// Truncation toward zero that stays defined for values a damaged file may
+// hold: NaN becomes 0 and anything beyond int's range is clamped.
+int Truncate(double value) {
+    if (std::isnan(value))
+        return 0;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    return static_cast<int>(value);
+}
+
+// The height of a bar showing value against the value that fills the chart.
+// Values outside 0 ... full (a damaged file) stay inside the chart.
+double BarHeight(double chartHeight, double full, double value) {
+    if (!(value > 0.0) || !(full > 0.0))
+        return 0.0;
+    if (value >= full)
+        return chartHeight;
+    return chartHeight / (full / value);
+}
+
+PixelRect Normalised(PixelRect rect) {
+    if (rect.left > rect.right)
+        std::swap(rect.left, rect.right);
+    if (rect.top > rect.bottom)
+        std::swap(rect.top, rect.bottom);
+    return rect;
+}
+
+ChartBar BarAt(double x, const BarSpacing& spacing, double chartHeight, double speedHeight,
+               double errorHeight) {
+    const int base = Truncate(chartHeight);
+    ChartBar bar;
+    bar.speed = Normalised(
+        {Truncate(x), Truncate(chartHeight - speedHeight), Truncate(x + spacing.barWidth), base});
+    bar.errors = Normalised({Truncate(x + kErrorBarInset), Truncate(chartHeight - errorHeight),
+                             Truncate(x + spacing.errorBarWidth), base});
+    bar.hover = {bar.speed.left, std::min(bar.speed.top, bar.errors.top), bar.speed.right,
+                 bar.speed.bottom};
+    return bar;
+}
+
+} // namespace
+
+std::vector<ChartBar> ComputeChartBars(int width, int height, const CStatRecordArray& runs,
+                                       double bestSpeed) {
+    std::vector<ChartBar> bars;
+    if (runs.empty())
+        return bars;
+    const double chartHeight = height;
+    const BarSpacing spacing = SpacingFor(width - kFrameAndMargin, runs.size());
+    bars.reserve(runs.size());
+    double x = kFirstBarX;
+    for (const StatRecord& run : runs) {
+        bars.push_back(BarAt(x, spacing, chartHeight,
+                             BarHeight(chartHeight, bestSpeed, run.charsPerMinute),
+                             BarHeight(chartHeight, kFullPercent, run.errorPercent)));
+        x += spacing.step;
+    }
+    return bars;
+}

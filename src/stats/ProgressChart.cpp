@@ -1,0 +1,51 @@
+#include "stats/ProgressChart.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+QRect ToQRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.Width(), rect.Height()};
+}
+
+} // namespace
+
+CProgressChart::CProgressChart(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+}
+
+void CProgressChart::ShowRuns(const CStatRecordArray& runs, double bestSpeed) {
+    m_bars = ComputeChartBars(width(), height(), runs, bestSpeed);
+    update();
+}
+
+void CProgressChart::Clear() {
+    m_bars.clear();
+    update();
+}
+
+void CProgressChart::paintEvent(QPaintEvent*) {
+    if (m_bars.empty())
+        return;
+    QPainter painter(this);
+    painter.fillRect(rect(), kChartBackground);
+    painter.setPen(kChartFrame);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    for (const ChartBar& bar : m_bars) {
+        painter.fillRect(ToQRect(bar.speed), kSpeedBarColour);
+        painter.fillRect(ToQRect(bar.errors), kErrorBarColour);
+    }
+}
+
+void CProgressChart::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    // Where bars overlap, the later run is the one on top.
+    for (size_t i = m_bars.size(); i-- > 0;) {
+        if (m_bars[i].hover.Contains(point.x(), point.y())) {
+            emit barHovered(static_cast<int>(i));
+            break;
+        }
+    }
+    QWidget::mouseMoveEvent(event);
+}

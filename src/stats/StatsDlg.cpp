@@ -1,0 +1,166 @@
+#include "stats/StatsDlg.h"
+
+#include "chooser/DialogColours.h"
+#include "platform/DialogTemplate.h"
+#include "platform/FileError.h"
+#include "platform/MessageBox.h"
+#include "platform/QtText.h"
+#include "platform/SortedList.h"
+#include "pupils/PupilRegistry.h"
+#include "pupils/PupilStats.h"
+#include "stats/BarDetails.h"
+#include "stats/CharErrorRanking.h"
+#include "stats/LessonNames.h"
+#include "stats/LessonSummary.h"
+#include "stats/ProgressChart.h"
+
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr int kIdPupilCombo = 1030;
+constexpr int kIdSeparator = 1031;
+constexpr int kIdMistypedChars = 1032;
+constexpr int kIdExerciseList = 1026;
+constexpr int kIdRunsSummary = 1019;
+constexpr int kIdProgressSummary = 1021;
+constexpr int kIdChart = 1028;
+constexpr int kIdLegend = 1029;
+constexpr int kIdHeading = 1020;
+
+// A drop-down's height in a template counts its open list; the closed box
+// is one line high.
+const DialogTemplate kStatsTemplate{
+    "Statystyki",
+    377,
+    250,
+    {
+        {kIdHeading, ControlKind::Label, 5, 7, 75, 8, "Statystyka dla ucznia:"},
+        {kIdPupilCombo, ControlKind::ComboBox, 85, 5, 70, 12, ""},
+        {kIdSeparator, ControlKind::Separator, 160, 5, 2, 25, ""},
+        {kIdMistypedChars, ControlKind::Label, 170, 5, 200, 25, "Info"},
+        {kNoId, ControlKind::Label, 5, 25, 80, 8, "Wybierz ćwiczenie"},
+        {kIdExerciseList, ControlKind::ListBox, 5, 36, 365, 40, ""},
+        {kIdRunsSummary, ControlKind::Label, 5, 81, 170, 55, "Info"},
+        {kIdProgressSummary, ControlKind::Label, 180, 81, 190, 55, "Info"},
+        {kIdChart, ControlKind::Placeholder, 5, 145, 365, 80, ""},
+        {kIdLegend, ControlKind::Label, 5, 231, 245, 15,
+         "Zielony to ilość znaków na minutę, czerwony to ilość błędów w %"},
+        {kIdCancel, ControlKind::PushButton, 270, 231, 50, 14, "Cancel"},
+        {kIdOk, ControlKind::DefaultButton, 325, 231, 50, 14, "OK"},
+    },
+};
+
+// Names are kept beside their text as the file's own bytes, so they reach
+// the store exactly as they came from it.
+constexpr int kNameRole = Qt::UserRole;
+
+QByteArray NameData(const std::string& name) {
+    return QByteArray::fromStdString(name);
+}
+
+} // namespace
+
+CStatsDlg::CStatsDlg(QWidget* parent) : QDialog(parent), m_chart(new CProgressChart) {
+    const DialogControls controls = BuildDialog(*this, kStatsTemplate, {{kIdChart, m_chart}});
+    ApplyDialogColours(*this);
+    m_pupilCombo = controls.Get<SortedComboBox>(kIdPupilCombo);
+    m_exerciseList = controls.Get<SortedListWidget>(kIdExerciseList);
+    m_mistypedChars = controls.Get<QLabel>(kIdMistypedChars);
+    m_runsSummary = controls.Get<QLabel>(kIdRunsSummary);
+    m_progressSummary = controls.Get<QLabel>(kIdProgressSummary);
+    m_legend = controls.Get<QLabel>(kIdLegend);
+
+    connect(m_pupilCombo, &QComboBox::activated, this, &CStatsDlg::OnPupilSelEndOk);
+    connect(m_exerciseList, &QListWidget::itemSelectionChanged, this,
+            &CStatsDlg::OnExerciseSelChange);
+    connect(m_chart, &CProgressChart::barHovered, this, &CStatsDlg::OnBarHovered);
+    OnInitDialog();
+}
+
+void CStatsDlg::OnInitDialog() {
+    m_pupil = GetCurrentPupil();
+    StringList pupils;
+    ListPupils(pupils);
+    for (const std::string& pupil : pupils) {
+        const int row = m_pupilCombo->AddSorted(ToQString(pupil));
+        m_pupilCombo->setItemData(row, NameData(pupil), kNameRole);
+    }
+    // Setting the index always, since the first name added would otherwise
+    // stay selected. Folder names here tell letter case apart, so the pupil
+    // shown is the folder found, whatever case the current name has.
+    const int found = m_pupilCombo->findText(ToQString(m_pupil), Qt::MatchFixedString);
+    m_pupilCombo->setCurrentIndex(found);
+    if (found >= 0)
+        m_pupil = PupilAt(found);
+    ShowPupil();
+}
+
+void CStatsDlg::OnPupilSelEndOk(int index) {
+    if (index < 0)
+        return;
+    m_pupil = PupilAt(index);
+    m_runs.clear();
+    ShowPupil();
+}
+
+void CStatsDlg::OnExerciseSelChange() {
+    const QList<QListWidgetItem*> selected = m_exerciseList->selectedItems();
+    if (selected.isEmpty())
+        return;
+    m_exercise = selected.front()->data(kNameRole).toByteArray().toStdString();
+    const CPupilStats stats = LoadStats();
+    m_runs.clear();
+    stats.SelectRunsOfLesson(m_exercise, m_runs);
+    RefreshStatistics(stats);
+}
+
+void CStatsDlg::OnBarHovered(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= m_runs.size())
+        return;
+    m_legend->setText(ToQString(FormatBarDetails(index, m_runs[static_cast<size_t>(index)])));
+}
+
+std::string CStatsDlg::PupilAt(int index) const {
+    return m_pupilCombo->itemData(index, kNameRole).toByteArray().toStdString();
+}
+
+void CStatsDlg::ShowPupil() {
+    const CPupilStats stats = LoadStats();
+    FillExerciseList(stats);
+    RefreshStatistics(stats);
+}
+
+void CStatsDlg::FillExerciseList(const CPupilStats& stats) {
+    // Emptying the list is no choice of lesson.
+    const QSignalBlocker blocker(m_exerciseList);
+    m_exerciseList->clear();
+    for (const std::string& lesson : DistinctLessonNames(stats)) {
+        const int row = m_exerciseList->AddSorted(ToQString(lesson));
+        m_exerciseList->item(row)->setData(kNameRole, NameData(lesson));
+    }
+}
+
+void CStatsDlg::RefreshStatistics(const CPupilStats& stats) {
+    m_mistypedChars->setText(ToQString(FormatMostMistypedChars(stats.m_charErrors)));
+    const std::optional<LessonSummary> summary = SummariseLesson(m_exercise, m_runs);
+    // Without runs the summary boxes keep what they show.
+    if (!summary) {
+        m_chart->Clear();
+        return;
+    }
+    m_runsSummary->setText(ToQString(summary->runsText));
+    m_progressSummary->setText(ToQString(summary->progressText));
+    m_chart->ShowRuns(m_runs, BestSpeed(m_runs));
+}
+
+CPupilStats CStatsDlg::LoadStats() {
+    CPupilStats stats;
+    try {
+        LoadPupilStats(m_pupil, stats);
+    } catch (const FileError& error) {
+        ShowFileError(this, error);
+    }
+    return stats;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "pupils/StatRecord.h"
+
+#include <QDialog>
+
+#include <string>
+
+class CPupilStats;
+class CProgressChart;
+class QLabel;
+class SortedComboBox;
+class SortedListWidget;
+
+// The statistics window: any pupil's progress in any lesson they have run,
+// as a summary and a bar chart, with the most mistyped characters over all
+// lessons. It only reads the pupils' files and never changes the current
+// pupil; it opens on the current pupil, ready to show.
+class CStatsDlg : public QDialog {
+public:
+    explicit CStatsDlg(QWidget* parent = nullptr);
+
+private:
+    void OnInitDialog();
+    void OnPupilSelEndOk(int index);
+    void OnExerciseSelChange();
+    void OnBarHovered(int index);
+
+    std::string PupilAt(int index) const;
+    // Loads the chosen pupil's file once and shows its lessons and characters.
+    void ShowPupil();
+    void FillExerciseList(const CPupilStats& stats);
+    void RefreshStatistics(const CPupilStats& stats);
+    // The chosen pupil's store; a file that cannot be read is reported and
+    // reads as empty, so the window stays usable.
+    CPupilStats LoadStats();
+
+    std::string m_pupil;    // Windows-1250
+    std::string m_exercise; // Windows-1250; kept when another pupil is chosen
+    CStatRecordArray m_runs;
+
+    SortedComboBox* m_pupilCombo;
+    SortedListWidget* m_exerciseList;
+    QLabel* m_mistypedChars;
+    QLabel* m_runsSummary;
+    QLabel* m_progressSummary;
+    QLabel* m_legend;
+    CProgressChart* m_chart;
+};

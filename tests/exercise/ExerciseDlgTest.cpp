@@ -1,0 +1,116 @@
+#include "exercise/ExerciseDlg.h"
+
+#include "ModalWindow.h"
+#include "exercise/ResultDlg.h"
+#include "exercise/TypingEdit.h"
+#include "platform/DialogTemplate.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString TextOf(const QWidget& dialog, int id) {
+    return dialog.findChild<QLabel*>(QStringLiteral("control%1").arg(id))->text();
+}
+
+void Click(QWidget& dialog, int id) {
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("control%1").arg(id)),
+                      Qt::LeftButton);
+}
+
+CTypingEdit& TypingOf(QWidget& exercise) {
+    return *exercise.findChild<CTypingEdit*>();
+}
+
+struct ResultSeen {
+    QString title, headline, details;
+};
+
+// Reads the result window when it opens and closes it with button id.
+void CloseResultWith(int id, ResultSeen& seen) {
+    OnNextModal<CResultDlg>([id, &seen](CResultDlg& result) {
+        seen = {result.windowTitle(), TextOf(result, 1020), TextOf(result, 1019)};
+        Click(result, id);
+    });
+}
+
+} // namespace
+
+TEST(ExerciseDlg, TypingTheLessonToTheEndShowsTheVerdictThenAccepts) {
+    CExerciseDlg exercise;
+    exercise.SetLines({"ab", "c"});
+    OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
+        CTypingEdit& typing = TypingOf(window);
+        QTest::keyClicks(&typing, "ab");
+        QTest::keyClick(&typing, Qt::Key_Return);
+        QTest::keyClicks(&typing, "c");
+        QTest::keyClick(&typing, Qt::Key_Enter);
+    });
+    ResultSeen seen;
+    CloseResultWith(kIdCancel, seen); // the exercise is over whichever button
+
+    EXPECT_EQ(exercise.exec(), QDialog::Accepted);
+    const QString verdict =
+        "Gratulacje! Zaliczone na bardzo dobry, możesz przejść do nastepnego ćwiczenia.";
+    EXPECT_EQ(seen.title, verdict);
+    EXPECT_EQ(seen.headline, verdict);
+    EXPECT_TRUE(seen.details.startsWith("Twoja ocena to: 5 (w skali od 1 do 5)\nCzas wykonania: "))
+        << seen.details.toStdString();
+    EXPECT_TRUE(seen.details.endsWith("\nBłędów: 0"));
+    EXPECT_EQ(exercise.Typing().Correct(), 4);
+    EXPECT_EQ(exercise.Typing().Typed(), 4);
+    EXPECT_TRUE(exercise.Typing().Stopwatch().IsStopped());
+    EXPECT_EQ(TextOf(exercise, 1022), "Błędów: 0");
+}
+
+TEST(ExerciseDlg, EnterNeverClosesButEndOfTestAcceptsAtAnyMoment) {
+    CExerciseDlg exercise;
+    exercise.SetLines({"ab", "c"});
+    OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
+        QTest::keyClicks(&TypingOf(window), "x");
+        QTest::keyClick(&TypingOf(window), Qt::Key_Return);
+        QTest::qWait(250);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(TextOf(window, 1022), "Błędów: 1");
+        EXPECT_EQ(TextOf(window, 1023), "Czas: 0 sekund");
+        Click(window, kIdOk);
+    });
+    EXPECT_EQ(exercise.exec(), QDialog::Accepted);
+    EXPECT_FALSE(exercise.Typing().IsFinished());
+    EXPECT_FALSE(exercise.Typing().Stopwatch().IsStopped());
+}
+
+TEST(ExerciseDlg, EscapeAndTheCloseButtonReject) {
+    CExerciseDlg escaped;
+    escaped.SetLines({"ab"});
+    OnNextModal<CExerciseDlg>(
+        [](CExerciseDlg& window) { QTest::keyClick(&TypingOf(window), Qt::Key_Escape); });
+    EXPECT_EQ(escaped.exec(), QDialog::Rejected);
+
+    CExerciseDlg closed;
+    closed.SetLines({"ab"});
+    OnNextModal<CExerciseDlg>([](CExerciseDlg& window) { window.close(); });
+    EXPECT_EQ(closed.exec(), QDialog::Rejected);
+}
+
+TEST(ExerciseDlg, EmptyLessonWarnsThenFinishesOnEnter) {
+    CExerciseDlg exercise;
+    exercise.SetLines({});
+    QString warning;
+    OnNextModal<QMessageBox>([&warning](QMessageBox& box) {
+        warning = box.text();
+        box.accept();
+        OnNextModal<CExerciseDlg>(
+            [](CExerciseDlg& window) { QTest::keyClick(&TypingOf(window), Qt::Key_Return); });
+    });
+    ResultSeen seen;
+    CloseResultWith(kIdOk, seen);
+    EXPECT_EQ(exercise.exec(), QDialog::Accepted);
+    EXPECT_EQ(warning, "error: empty lesson, crash possible");
+    EXPECT_EQ(seen.headline, "Nie zaliczone. Wpisu do indeksu nie dostaniesz.");
+}

@@ -1,0 +1,22 @@
+#include "exercise/ProgressBar.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+// The bar paints itself, so any repaint shows the last progress again.
+TEST(ProgressBar, PaintsTheFrameAndTheDoneShare) {
+    CProgressBar bar;
+    bar.resize(82, 10);
+    bar.SetPercentage(50);
+    const QImage image = bar.grab().toImage();
+    const QColor green(0, 100, 0);
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(81, 9), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(1, 1), green);
+    EXPECT_EQ(image.pixelColor(39, 8), green);
+    EXPECT_NE(image.pixelColor(40, 5), green);
+
+    bar.SetPercentage(100);
+    EXPECT_EQ(bar.grab().toImage().pixelColor(80, 5), green);
+}

@@ -1,0 +1,52 @@
+#include "exercise/ResultDlg.h"
+
+#include "platform/Cp1250.h"
+#include "platform/DialogTemplate.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QLabel& LabelOf(CResultDlg& dialog, int id) {
+    return *dialog.findChild<QLabel*>(QStringLiteral("control%1").arg(id));
+}
+
+QPushButton& ButtonOf(CResultDlg& dialog, int id) {
+    return *dialog.findChild<QPushButton*>(QStringLiteral("control%1").arg(id));
+}
+
+} // namespace
+
+TEST(ResultDlg, ShowsTheHeadlineAboveTheDetails) {
+    CResultDlg dialog;
+    dialog.SetTexts(Utf8ToCp1250("Opis lekcji\ndruga linia"), Utf8ToCp1250("Ćwiczenie 1"));
+    dialog.show();
+    QLabel& headline = LabelOf(dialog, 1020);
+    QLabel& details = LabelOf(dialog, 1019);
+    EXPECT_EQ(dialog.windowTitle(), "Ćwiczenie 1");
+    EXPECT_EQ(headline.text(), "Ćwiczenie 1");
+    EXPECT_EQ(details.text(), "Opis lekcji\ndruga linia");
+    EXPECT_TRUE(headline.font().bold());
+    EXPECT_TRUE(headline.font().underline());
+    EXPECT_GT(headline.font().pointSize(), details.font().pointSize());
+    EXPECT_EQ(headline.palette().color(QPalette::WindowText), QColor(20, 20, 100));
+    EXPECT_EQ(details.palette().color(QPalette::WindowText), QColor(20, 20, 190));
+    EXPECT_EQ(dialog.focusWidget(), &ButtonOf(dialog, kIdOk));
+}
+
+TEST(ResultDlg, OkAcceptsAndAnulujRejects) {
+    CResultDlg ok;
+    ok.show();
+    QTest::keyClick(&ok, Qt::Key_Return);
+    EXPECT_EQ(ok.result(), QDialog::Accepted);
+
+    CResultDlg cancel;
+    cancel.show();
+    QTest::mouseClick(&ButtonOf(cancel, kIdCancel), Qt::LeftButton);
+    EXPECT_EQ(cancel.result(), QDialog::Rejected);
+    EXPECT_FALSE(cancel.isVisible());
+}

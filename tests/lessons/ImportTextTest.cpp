@@ -1,0 +1,41 @@
+#include "lessons/ImportText.h"
+#include "platform/Cp1250.h"
+#include "platform/FileError.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+StringList Import(const std::string& bytes) {
+    TempFolder folder;
+    WriteFile(folder / "text.txt", bytes);
+    StringList lines{"before"};
+    LoadImportText(folder / "text.txt", lines);
+    return lines;
+}
+
+} // namespace
+
+TEST(LoadImportText, CarriageReturnsEndLinesAndEmptyLinesVanish) {
+    EXPECT_EQ(Import("a\r\n\r\nb"), (StringList{"before", "a", "b"}));
+    EXPECT_EQ(Import("a\rb\r"), (StringList{"before", "a", "b"}));
+    EXPECT_EQ(Import("one\ntwo\nthree\n"), (StringList{"before", "onetwothree"}));
+}
+
+TEST(LoadImportText, ReadsWindows1250AndUtf8Alike) {
+    const std::string utf8 = "Zażółć gęślą jaźń\r\nŁódź";
+    const StringList expected{"before", Utf8ToCp1250("Zażółć gęślą jaźń"), Utf8ToCp1250("Łódź")};
+    EXPECT_EQ(Import(Utf8ToCp1250(utf8)), expected);
+    EXPECT_EQ(Import(utf8), expected);
+    EXPECT_EQ(Import("\xEF\xBB\xBF" + utf8), expected);
+}
+
+TEST(LoadImportText, MissingFileAddsNothingAndAFolderThrows) {
+    TempFolder folder;
+    StringList lines;
+    LoadImportText(folder / "missing.txt", lines);
+    EXPECT_TRUE(lines.empty());
+    EXPECT_THROW(LoadImportText(folder.Path(), lines), FileError);
+}

@@ -1,0 +1,182 @@
+#include "chooser/LessonDlg.h"
+#include "chooser/LessonListBox.h"
+#include "exercise/ExerciseDlg.h"
+#include "exercise/ModalWindow.h"
+#include "exercise/ResultDlg.h"
+#include "pupils/PupilDlg.h"
+#include "pupils/PupilStats.h"
+
+#include "app/Paths.h"
+#include "platform/Cp1250.h"
+#include "platform/DesktopOpener.h"
+#include "TempFolder.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+const std::string kLessonName = "Próba";
+const std::string kLine1 = "asdf jkl asdf jkl asd";
+const std::string kLine2 = "fjfjfjfjfj";
+
+// A program folder with one pupil, Ola, and one lesson of two lines. The
+// chooser opens with Ola chosen.
+class RunLessonTest : public testing::Test {
+protected:
+    void SetUp() override {
+        OverrideProgramFolder(m_program.Path());
+        std::filesystem::create_directories(m_program / "Data/Pupils/Ola");
+        WriteLesson("[General]\r\ndescription=Opis lekcji\r\n[Special]\r\nrun=help/palce.htm\r\n"
+                    "[LESSON]\r\nline=" + kLine1 + "\r\nline=" + kLine2 + "\r\n");
+        WriteFile(m_program / "help/palce.htm", "<html></html>");
+        SetDesktopOpenerForTesting(
+            [this](const std::string& path, const std::string&) { m_opened.push_back(path); });
+    }
+    void TearDown() override {
+        SetDesktopOpenerForTesting({});
+        OverrideProgramFolder("");
+    }
+
+    void WriteLesson(const std::string& text) {
+        WriteFile(m_program / ("Data/Lessons/" + kLessonName + ".ini"), text);
+    }
+
+    void OpenChooser() {
+        OnNextModal<CPupilDlg>([](CPupilDlg& pupils) { pupils.accept(); });
+        m_chooser.Initialise();
+        m_chooser.show();
+        m_chooser.LessonList().setCurrentRow(0);
+    }
+
+    void PressEnterOnList() {
+        m_chooser.LessonList().setFocus();
+        QTest::keyClick(&m_chooser.LessonList(), Qt::Key_Return);
+    }
+
+    std::string StatFile() const { return m_program / "Data/Pupils/Ola/stat.dat"; }
+
+    std::string PaintedSuffix() {
+        m_chooser.LessonList().viewport()->grab();
+        return m_chooser.LessonList().MarkOfRow(0).suffix;
+    }
+
+    TempFolder m_program;
+    CLessonDlg m_chooser;
+    std::vector<std::string> m_opened;
+};
+
+void AcceptIntroduction(std::function<void()> then) {
+    OnNextModal<CResultDlg>([then](CResultDlg& introduction) {
+        EXPECT_EQ(introduction.windowTitle(), QString::fromStdString(kLessonName));
+        then();
+        introduction.accept();
+    });
+}
+
+void TypeIntoExercise(const QString& keys, std::function<void(CExerciseDlg&)> then) {
+    OnNextModal<CExerciseDlg>([keys, then](CExerciseDlg& exercise) {
+        QWidget* field = exercise.focusWidget();
+        for (const QChar key : keys) {
+            if (key == '\n') QTest::keyClick(field, Qt::Key_Return);
+            else if (key == '\b') QTest::keyClick(field, Qt::Key_Backspace);
+            else QTest::keyClicks(field, QString(key));
+        }
+        then(exercise);
+    });
+}
+
+} // namespace
+
+TEST_F(RunLessonTest, TypedLessonIsStoredAndMarkedInTheChooser) {
+    OpenChooser();
+    EXPECT_EQ(m_chooser.Greeting().text(), QStringLiteral("Witam, Ola"));
+    EXPECT_EQ(PaintedSuffix(), "  (nie zaliczone)");
+
+    QString verdict;
+    AcceptIntroduction([&] {
+        // One wrong key on the second line, mended with Backspace.
+        const QString keys = QString::fromStdString(kLine1 + "\nfjfjx\bfjfjfj\n");
+        TypeIntoExercise(keys, [&](CExerciseDlg&) {
+            OnNextModal<CResultDlg>([&](CResultDlg& result) {
+                verdict = result.windowTitle();
+                result.accept();
+            });
+        });
+    });
+    PressEnterOnList();
+
+    EXPECT_EQ(m_opened, std::vector<std::string>{m_program / "help/palce.htm"});
+    EXPECT_TRUE(verdict.startsWith(QStringLiteral("Gratulacje! Zaliczone na dobry")));
+    CPupilStats stats;
+    stats.Load(StatFile());
+    ASSERT_EQ(stats.size(), 1u);
+    EXPECT_EQ(stats[0].lesson, Utf8ToCp1250(kLessonName));
+    EXPECT_GT(stats[0].charsPerMinute, 0.0);
+    const double typed = kLine1.size() + 1 + kLine2.size();
+    EXPECT_DOUBLE_EQ(stats[0].errorPercent, 100 / typed);
+    EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'f', 1}}));
+    EXPECT_EQ(PaintedSuffix(), "  (zaliczone na 4)");
+}
+
+TEST_F(RunLessonTest, CancelledRunsStoreNothing) {
+    OpenChooser();
+    OnNextModal<CResultDlg>([](CResultDlg& introduction) { introduction.reject(); });
+    PressEnterOnList();
+
+    AcceptIntroduction([] {
+        TypeIntoExercise("asd", [](CExerciseDlg& exercise) {
+            QTest::keyClick(exercise.focusWidget(), Qt::Key_Escape);
+        });
+    });
+    PressEnterOnList();
+    EXPECT_FALSE(std::filesystem::exists(StatFile()));
+
+    WriteLesson("[General]\r\ndescription=Bez linii\r\n");
+    AcceptIntroduction([] {});
+    PressEnterOnList();
+    EXPECT_FALSE(std::filesystem::exists(StatFile()));
+    EXPECT_EQ(PaintedSuffix(), "  (nie zaliczone)");
+}
+
+TEST_F(RunLessonTest, EndingEarlyStoresARunAndMissingFilesAreReported) {
+    OpenChooser();
+    AcceptIntroduction([] {
+        TypeIntoExercise("", [](CExerciseDlg& exercise) { exercise.accept(); });
+    });
+    PressEnterOnList();
+    CPupilStats stats;
+    stats.Load(StatFile());
+    ASSERT_EQ(stats.size(), 1u);
+    EXPECT_EQ(stats[0].charsPerMinute, 0.0);
+    EXPECT_EQ(stats[0].errorPercent, 0.0);
+
+    std::filesystem::remove(m_program / ("Data/Lessons/" + kLessonName + ".ini"));
+    QString message;
+    OnNextModal<QMessageBox>([&](QMessageBox& box) {
+        message = box.text();
+        box.accept();
+    });
+    PressEnterOnList();
+    EXPECT_EQ(message, QString::fromStdString("file " + m_program.Path() + "/Data/Lessons/" +
+                                              kLessonName + ".ini doesn't exists"));
+}
+
+TEST_F(RunLessonTest, UnreadableLessonIsReportedAndStoresNothing) {
+    std::filesystem::remove(m_program / ("Data/Lessons/" + kLessonName + ".ini"));
+    std::filesystem::create_directories(m_program / ("Data/Lessons/" + kLessonName + ".ini"));
+    OpenChooser();
+    QString message;
+    OnNextModal<QMessageBox>([&](QMessageBox& box) {
+        message = box.text();
+        box.accept();
+    });
+    PressEnterOnList();
+    EXPECT_TRUE(message.contains(QString::fromStdString(kLessonName + ".ini"))) << message.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(StatFile()));
+}

@@ -1,0 +1,174 @@
+#include "PupilsFixture.h"
+
+#include "platform/FileError.h"
+#include "pupils/PupilFolders.h"
+#include "pupils/PupilStats.h"
+#include "pupils/StatFile.h"
+#include "pupils/StoreRun.h"
+
+#include <gmock/gmock.h>
+
+#include <csignal>
+#include <filesystem>
+#include <set>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using testing::HasSubstr;
+
+using StoreRunTest = PupilsFixture;
+
+CPupilStats Stored(const std::string& pupil) {
+    CPupilStats stats;
+    LoadPupilStats(pupil, stats);
+    return stats;
+}
+
+std::set<std::string> FilesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Makes every write of this process past the given size fail, as a full
+// disk would, until it goes.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limited{bytes, m_old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int);
+};
+
+} // namespace
+
+TEST_F(StoreRunTest, TheFirstRunMakesTheFoldersAndTheFile) {
+    const StoreRunResult result = StoreRun("\xA3ucja", MakeRun("Lekcja 1"), {{'a', 2}, {'s', 1}});
+    EXPECT_TRUE(result.notice.empty());
+    EXPECT_TRUE(result.damagedFileKeptAs.empty());
+    EXPECT_TRUE(std::filesystem::exists(m_program / "Data/Pupils/Łucja/stat.dat"));
+
+    const CPupilStats stats = Stored("\xA3ucja");
+    ASSERT_EQ(stats.size(), 1u);
+    EXPECT_EQ(stats[0], MakeRun("Lekcja 1"));
+    EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'a', 2}, {'s', 1}}));
+}
+
+TEST_F(StoreRunTest, RunsAppendAndCharacterErrorsMergeAcrossLessons) {
+    StoreRun("Ala", MakeRun("Lekcja 1", 100), {{'f', 1}, {'j', 2}});
+    StoreRun("Ala", MakeRun("Lekcja 2", 200), {{'k', 5}, {'f', 3}});
+    StoreRun("Ala", MakeRun("Lekcja 1", 300), {});
+
+    const CPupilStats stats = Stored("Ala");
+    ASSERT_EQ(stats.size(), 3u);
+    EXPECT_EQ(stats[0].charsPerMinute, 100);
+    EXPECT_EQ(stats[2].charsPerMinute, 300);
+    EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'f', 4}, {'j', 2}, {'k', 5}}));
+}
+
+TEST_F(StoreRunTest, WithoutAPupilTheRunsGoIntoThePupilsFolder) {
+    StoreRun("", MakeRun("a"), {});
+    EXPECT_TRUE(std::filesystem::is_regular_file(PupilsFolder() + "/stat.dat"));
+    EXPECT_EQ(Stored("").size(), 1u);
+}
+
+TEST_F(StoreRunTest, ADamagedFileIsKeptAndItsReadableRunsCarryOn) {
+    StoreRun("Ala", MakeRun("Lekcja 1", 100), {{'f', 1}});
+    StoreRun("Ala", MakeRun("Lekcja 2", 200), {});
+    const std::string path = GetStatFilePath("Ala");
+    const std::string damaged = ReadFile(path).substr(0, ReadFile(path).size() - 20);
+    WriteFile(path, damaged);
+
+    const StoreRunResult result = StoreRun("Ala", MakeRun("Lekcja 3", 300), {{'j', 1}});
+    EXPECT_EQ(result.damagedFileKeptAs, GetPupilFolder("Ala") + "/stat-uszkodzony-1.dat");
+    EXPECT_EQ(ReadFile(result.damagedFileKeptAs), damaged);
+    EXPECT_THAT(result.notice, HasSubstr("uszkodzony"));
+    EXPECT_THAT(result.notice, HasSubstr("(1)"));
+    EXPECT_THAT(result.notice, HasSubstr(result.damagedFileKeptAs));
+
+    const CPupilStats stats = Stored("Ala");
+    ASSERT_EQ(stats.size(), 2u);
+    EXPECT_EQ(stats[0].charsPerMinute, 100);
+    EXPECT_EQ(stats[1].charsPerMinute, 300);
+    EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'j', 1}}));
+
+    // Told once: the new file is sound.
+    EXPECT_TRUE(StoreRun("Ala", MakeRun("Lekcja 4"), {}).notice.empty());
+
+    // A second damage keeps the first kept file as it is.
+    WriteFile(path, "");
+    const StoreRunResult again = StoreRun("Ala", MakeRun("Lekcja 5"), {});
+    EXPECT_EQ(again.damagedFileKeptAs, GetPupilFolder("Ala") + "/stat-uszkodzony-2.dat");
+    EXPECT_EQ(ReadFile(result.damagedFileKeptAs), damaged);
+    EXPECT_EQ(ReadFile(again.damagedFileKeptAs), "");
+    EXPECT_EQ(Stored("Ala").size(), 1u);
+}
+
+TEST_F(StoreRunTest, AFileThatCannotBeReadOrWrittenStaysAsItWas) {
+    StoreRun("Ala", MakeRun("Lekcja 1"), {});
+    const std::string path = GetStatFilePath("Ala");
+    const std::string before = ReadFile(path);
+    {
+        const FileSizeLimit fullDisk(before.size() + 10);
+        try {
+            StoreRun("Ala", MakeRun("Lekcja 2"), {});
+            ADD_FAILURE() << "a run was reported stored on a full disk";
+        } catch (const FileError& error) {
+            EXPECT_THAT(error.what(), HasSubstr(path));
+            EXPECT_THAT(error.what(), HasSubstr("brak miejsca"));
+        }
+    }
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(FilesIn(GetPupilFolder("Ala")), (std::set<std::string>{"stat.dat", "stat.dat.lock"}));
+
+    std::filesystem::create_directories(GetStatFilePath("Ola"));
+    EXPECT_THROW(StoreRun("Ola", MakeRun("Lekcja 1"), {}), FileError);
+    EXPECT_TRUE(std::filesystem::is_directory(GetStatFilePath("Ola")));
+}
+
+TEST_F(StoreRunTest, TwoProgramsStoringAtOnceLoseNothing) {
+    constexpr int kRunsEach = 40;
+    pid_t children[2];
+    for (int child = 0; child < 2; ++child) {
+        children[child] = fork();
+        ASSERT_GE(children[child], 0);
+        if (children[child] == 0) {
+            int status = 0;
+            try {
+                for (int i = 0; i < kRunsEach; ++i)
+                    StoreRun("Ala", MakeRun(std::to_string(child) + "-" + std::to_string(i)),
+                             {{'x', 1}});
+            } catch (...) {
+                status = 1;
+            }
+            _exit(status);
+        }
+    }
+    for (pid_t child : children) {
+        int status = -1;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+
+    const CPupilStats stats = Stored("Ala");
+    std::set<std::string> lessons;
+    for (const StatRecord& run : stats) lessons.insert(run.lesson);
+    EXPECT_EQ(stats.size(), 2u * kRunsEach);
+    EXPECT_EQ(lessons.size(), 2u * kRunsEach);
+    EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'x', 2 * kRunsEach}}));
+}

@@ -1,0 +1,112 @@
+#include "stats/BarDetails.h"
+#include "stats/CharErrorRanking.h"
+#include "stats/LessonNames.h"
+#include "stats/LessonSummary.h"
+
+#include "platform/Cp1250.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+StatRecord MakeRun(const std::string& lesson, COleDateTime date, double speed,
+                   double percent = 0.0) {
+    StatRecord run;
+    run.lesson = lesson;
+    run.date = date;
+    run.charsPerMinute = speed;
+    run.errorPercent = percent;
+    return run;
+}
+
+COleDateTime March(int day, int hour) {
+    return COleDateTime::FromDateTime(2026, 3, day, hour);
+}
+
+struct SummaryInUtf8 {
+    std::string runs, progress;
+};
+
+SummaryInUtf8 Summarise(const std::string& lessonUtf8, std::initializer_list<StatRecord> runs) {
+    CStatRecordArray array;
+    array.assign(runs);
+    const auto summary = SummariseLesson(Utf8ToCp1250(lessonUtf8), array);
+    if (!summary)
+        return {};
+    return {Cp1250ToUtf8(summary->runsText), Cp1250ToUtf8(summary->progressText)};
+}
+
+std::string Progress(const std::string& average, const std::string& best, const std::string& gain,
+                     const std::string& forecast) {
+    return "średnio: " + average + "\nWynik najlepszy: " + best + "\nKaźdego dnia o: " + gain +
+           " zn\\min. lepiej\nW tym tempie za miesiąc będzie to: " + forecast + " zn.\\min.";
+}
+
+} // namespace
+
+TEST(MostMistypedChars, ListsTheTenHighestCountsInTheOrderTheShellSortLeavesTies) {
+    const CharErrorArray errors{{'a', 1}, {'b', 3}, {'c', 2}, {'d', 3}, {'e', 1}, {'f', 5},
+                                {'g', 3}, {'h', 2}, {'i', 1}, {'j', 3}, {'k', 2}, {'l', 4}};
+    EXPECT_EQ(Cp1250ToUtf8(FormatMostMistypedChars(errors)),
+              "Ogółem, najwięcej problemów sprawiają znaki:\r\n"
+              "f ,l ,g ,b ,d ,j ,c ,k ,h ,a ,");
+}
+
+TEST(MostMistypedChars, ShowsFewCharactersAsTheyAreAndTheHeadingAloneForNone) {
+    const std::string heading = "Ogółem, najwięcej problemów sprawiają znaki:\r\n";
+    EXPECT_EQ(Cp1250ToUtf8(FormatMostMistypedChars({})), heading);
+    const CharErrorArray polish{{Utf8ToCp1250("ą")[0], 2}, {'z', 7}};
+    EXPECT_EQ(Cp1250ToUtf8(FormatMostMistypedChars(polish)), heading + "z ,ą ,");
+}
+
+TEST(LessonNames, KeepsEachExactNameOnceInFirstAppearanceOrder) {
+    CStatRecordArray runs;
+    for (const char* name : {"wiersze", "Wiersze", "abc", "wiersze", "abc"})
+        runs.push_back(MakeRun(name, March(1, 8), 100));
+    EXPECT_EQ(DistinctLessonNames(runs), (StringList{"wiersze", "Wiersze", "abc"}));
+    EXPECT_TRUE(DistinctLessonNames({}).empty());
+}
+
+TEST(LessonSummary, NothingForALessonWithoutRuns) {
+    EXPECT_FALSE(SummariseLesson("abc", {}).has_value());
+    EXPECT_EQ(BestSpeed({}), 0.0);
+}
+
+TEST(LessonSummary, OneRunHasNoSpanNoGainAndItsOwnSpeedAsForecastUpTo500) {
+    const SummaryInUtf8 one = Summarise("ćwiczenie 1", {MakeRun("x", March(15, 10), 120)});
+    EXPECT_EQ(one.runs, "Nazwa ćwiczenia: ćwiczenie 1\nIlość ćwiczeń: 1\n"
+                        "Statystyki od: 15-03-2026   do: 15-03-2026\nŁącznie: 0 dni");
+    EXPECT_EQ(one.progress, Progress("120", "120", "0", "120"));
+
+    EXPECT_EQ(Summarise("x", {MakeRun("x", March(15, 10), 612.5)}).progress,
+              Progress("612.5", "612.5", "0", "500"));
+}
+
+TEST(LessonSummary, RunsLessThanADayApartGainNothing) {
+    const SummaryInUtf8 summary =
+        Summarise("x", {MakeRun("x", March(15, 10), 100), MakeRun("x", March(16, 9), 160)});
+    EXPECT_EQ(summary.runs, "Nazwa ćwiczenia: x\nIlość ćwiczeń: 2\n"
+                            "Statystyki od: 15-03-2026   do: 16-03-2026\nŁącznie: 0.958333 dni");
+    EXPECT_EQ(summary.progress, Progress("130", "160", "0", "160"));
+}
+
+TEST(LessonSummary, GainDividesByTheExactSpanAndTheForecastStopsAt500) {
+    const SummaryInUtf8 summary =
+        Summarise("x", {MakeRun("x", March(15, 10), 100), MakeRun("x", March(16, 22), 130)});
+    EXPECT_NE(summary.runs.find("\nŁącznie: 1.5 dni"), std::string::npos);
+    EXPECT_EQ(summary.progress, Progress("115", "130", "20", "500"));
+}
+
+TEST(LessonSummary, AFallingSpeedForecastsBelowTheLastRunWithoutLimit) {
+    const SummaryInUtf8 summary =
+        Summarise("x", {MakeRun("x", March(1, 12), 200), MakeRun("x", March(2, 0), 250),
+                        MakeRun("x", March(3, 12), 100)});
+    EXPECT_EQ(summary.progress, Progress("183.333", "250", "-50", "-1400"));
+}
+
+TEST(BarDetails, NamesNumberDateSpeedAndErrors) {
+    EXPECT_EQ(Cp1250ToUtf8(FormatBarDetails(0, MakeRun("x", March(15, 10), 120, 2.5))),
+              "ćw.nr:0, data: 15-03-2026, zn\\min:120, błędów:2.5%");
+    EXPECT_EQ(Cp1250ToUtf8(FormatBarDetails(29, MakeRun("x", March(1, 0), 123.456789, 100))),
+              "ćw.nr:29, data: 01-03-2026, zn\\min:123.457, błędów:100%");
+}
