@@ -58,12 +58,14 @@ void OnPupilDialog(int button) {
     OnNextModal<CPupilDlg>([button](CPupilDlg& dialog) { Press(dialog, button); });
 }
 
-// "&Nowy", then the name typed into the question and OK.
-void AddPupilThroughTheDialog(const QString& name) {
-    OnNextModal<CPupilDlg>([name](CPupilDlg& dialog) {
-        OnNextModal<CQuestionDlg>([name](CQuestionDlg& question) {
+// "&Nowy", then the name typed into the question and OK; then() sets up
+// what answers the windows that follow.
+void AddPupilThroughTheDialog(const QString& name, std::function<void()> then) {
+    OnNextModal<CPupilDlg>([name, then](CPupilDlg& dialog) {
+        OnNextModal<CQuestionDlg>([name, then](CQuestionDlg& question) {
             // Key clicks cannot carry Polish letters; the edit takes them as typed text.
             question.findChild<QLineEdit*>()->insert(name);
+            then();
             Press(question, kOk);
         });
         Press(dialog, kNew);
@@ -171,11 +173,12 @@ TEST_F(ChoosePupilTest, CancellingTheQuestionLeavesThePupilDialogAsItWas) {
 TEST_F(ChoosePupilTest, ANewPupilIsListedAtOnceAndCanBeChosen) {
     AddPupils({"Ala"});
     QStringList shownAfter;
-    AddPupilThroughTheDialog(QStringLiteral("Żaneta"));
-    OnNextModal<CPupilDlg>([&](CPupilDlg& dialog) {
-        shownAfter = Shown(dialog);
-        ListOf(dialog).setCurrentRow(1);
-        Press(dialog, kOk);
+    AddPupilThroughTheDialog(QStringLiteral("Żaneta"), [&] {
+        OnNextModal<CPupilDlg>([&](CPupilDlg& dialog) {
+            shownAfter = Shown(dialog);
+            ListOf(dialog).setCurrentRow(1);
+            Press(dialog, kOk);
+        });
     });
     EXPECT_EQ(ChoosePupil(), QDialog::Rejected);
     EXPECT_EQ(shownAfter, (QStringList{"Ala", "Żaneta"}));
@@ -183,8 +186,7 @@ TEST_F(ChoosePupilTest, ANewPupilIsListedAtOnceAndCanBeChosen) {
 }
 
 TEST_F(ChoosePupilTest, ANewPupilWhoseListIsCancelledBecomesCurrent) {
-    AddPupilThroughTheDialog(QStringLiteral("Ewa"));
-    OnPupilDialog(kCancel);
+    AddPupilThroughTheDialog(QStringLiteral("Ewa"), [] { OnPupilDialog(kCancel); });
     ChoosePupil();
     EXPECT_EQ(GetCurrentPupil(), "Ewa");
 }
@@ -192,10 +194,11 @@ TEST_F(ChoosePupilTest, ANewPupilWhoseListIsCancelledBecomesCurrent) {
 TEST_F(ChoosePupilTest, AnExistingNameShowsTheSameListAgain) {
     AddPupils({"Ala", "Ola"});
     QStringList shownAgain;
-    AddPupilThroughTheDialog(QStringLiteral(" ala "));
-    OnNextModal<CPupilDlg>([&](CPupilDlg& dialog) {
-        shownAgain = Shown(dialog);
-        Press(dialog, kCancel);
+    AddPupilThroughTheDialog(QStringLiteral(" ala "), [&] {
+        OnNextModal<CPupilDlg>([&](CPupilDlg& dialog) {
+            shownAgain = Shown(dialog);
+            Press(dialog, kCancel);
+        });
     });
     ChoosePupil();
     EXPECT_EQ(shownAgain, (QStringList{"Ala", "Ola"}));
@@ -206,14 +209,15 @@ TEST_F(ChoosePupilTest, ANameOutsideThePupilsFolderIsRefusedWithAMessage) {
     std::filesystem::create_directories(PupilsFolder());
     QString message;
     QStringList shownAgain{"not shown"};
-    AddPupilThroughTheDialog(QStringLiteral("../Ala"));
-    OnNextModal<QMessageBox>([&](QMessageBox& box) {
-        message = box.text();
-        OnNextModal<CPupilDlg>([&](CPupilDlg& dialog) {
-            shownAgain = Shown(dialog);
-            Press(dialog, kCancel);
+    AddPupilThroughTheDialog(QStringLiteral("../Ala"), [&] {
+        OnNextModal<QMessageBox>([&](QMessageBox& box) {
+            message = box.text();
+            OnNextModal<CPupilDlg>([&](CPupilDlg& dialog) {
+                shownAgain = Shown(dialog);
+                Press(dialog, kCancel);
+            });
+            box.accept();
         });
-        box.accept();
     });
     ChoosePupil();
     EXPECT_TRUE(message.contains(QStringLiteral("nie może zawierać")));

@@ -1,0 +1,82 @@
+#include "app/Paths.h"
+#include "chooser/LessonListBox.h"
+#include "pupils/PupilFolders.h"
+#include "pupils/PupilRegistry.h"
+#include "pupils/PupilStats.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int kLessons = 100;
+constexpr int kRuns = 20'000;
+
+std::string LessonName(int i) { return "Lekcja " + std::to_string(i); }
+
+// A chooser list of 100 lessons for a pupil with 20,000 stored runs, painted
+// on the offscreen platform.
+class PaintedChooser {
+public:
+    PaintedChooser()
+        : m_folder((std::filesystem::temp_directory_path() /
+                    ("tastrum-chooser-bench-" + std::to_string(getpid())))
+                       .string()) {
+        OverrideProgramFolder(m_folder);
+        g_currentPupil = "Ola";
+        for (int i = 0; i < kRuns; ++i) {
+            StatRecord run;
+            run.lesson = LessonName(i % kLessons);
+            run.charsPerMinute = 40.0 + i % 90;
+            run.errorPercent = i % 9;
+            m_stats.push_back(run);
+        }
+        std::filesystem::create_directories(GetPupilFolder("Ola"));
+        Store();
+        for (int i = 0; i < kLessons; ++i) m_list.AddLesson(LessonName(i), "");
+        m_list.resize(600, kLessons * 20);
+        m_list.show();
+        QCoreApplication::processEvents();
+    }
+    ~PaintedChooser() {
+        g_currentPupil.clear();
+        OverrideProgramFolder("");
+        std::filesystem::remove_all(m_folder);
+    }
+
+    void Store() { SavePupilStats("Ola", m_stats); }
+    void Paint() { benchmark::DoNotOptimize(m_list.viewport()->grab()); }
+
+private:
+    std::string m_folder;
+    CPupilStats m_stats;
+    CLessonListBox m_list;
+};
+
+void BM_ChooserRepaintUnchanged(benchmark::State& state) {
+    PaintedChooser chooser;
+    chooser.Paint();
+    for (auto _ : state) chooser.Paint();
+}
+BENCHMARK(BM_ChooserRepaintUnchanged)->Unit(benchmark::kMillisecond);
+
+// Each repaint follows a new save of stat.dat, as after a lesson run; the
+// save itself is not timed.
+void BM_ChooserRepaintJustChanged(benchmark::State& state) {
+    PaintedChooser chooser;
+    for (auto _ : state) {
+        state.PauseTiming();
+        chooser.Store();
+        state.ResumeTiming();
+        chooser.Paint();
+    }
+}
+BENCHMARK(BM_ChooserRepaintJustChanged)->Unit(benchmark::kMillisecond);
+
+} // namespace
