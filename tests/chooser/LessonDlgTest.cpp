@@ -2,13 +2,19 @@
 #include "chooser/LessonListBox.h"
 
 #include "app/Paths.h"
-#include "exercise/ModalWindow.h"
+#include "chooser/AboutDlg.h"
+#include "platform/DesktopOpener.h"
+#include "ModalWindow.h"
 #include "pupils/PupilDlg.h"
 #include "TempFolder.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +41,16 @@ QStringList Titles(CLessonListBox& list) {
     QStringList titles;
     for (int row = 0; row < list.count(); ++row) titles << list.item(row)->text();
     return titles;
+}
+
+// Chooses the first entry of the context menu about to open.
+void ChooseFirstEntryOfNextMenu() {
+    QTimer::singleShot(10, qApp, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return ChooseFirstEntryOfNextMenu();
+        menu->actions().front()->trigger();
+        menu->close();
+    });
 }
 
 } // namespace
@@ -99,4 +115,34 @@ TEST_F(LessonDlgTest, GreetsThePupilAndStartsOnTheEndButton) {
     CLessonDlg chooser;
     Initialise(chooser);
     EXPECT_EQ(chooser.Greeting().text(), QStringLiteral("Witam, Żaneta"));
+}
+
+TEST_F(LessonDlgTest, HelpOpensThePageBesideTheProgramAndAboutShowsTheVersion) {
+    std::vector<std::pair<std::string, std::string>> opened;
+    SetDesktopOpenerForTesting([&](const std::string& path, const std::string& folder) {
+        opened.emplace_back(path, folder);
+    });
+    CLessonDlg chooser;
+    Initialise(chooser);
+    chooser.show();
+    QTest::mouseClick(chooser.findChild<QPushButton*>(QStringLiteral("control1016")),
+                      Qt::LeftButton);
+    chooser.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    SetDesktopOpenerForTesting({});
+    const std::pair<std::string, std::string> help{m_program / "help/index.htm",
+                                                   m_program / "help"};
+    EXPECT_EQ(opened, (std::vector{help, help}));
+
+    QString version;
+    OnNextModal<CAboutDlg>([&](CAboutDlg& about) {
+        for (const QLabel* label : about.findChildren<QLabel*>())
+            if (!label->text().isEmpty()) version = label->text();
+        about.accept();
+    });
+    ChooseFirstEntryOfNextMenu();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+    QApplication::sendEvent(&chooser, &rightClick);
+    EXPECT_EQ(version, QStringLiteral("Tastrum Version 1.0"));
 }

@@ -1,7 +1,7 @@
 #include "chooser/LessonDlg.h"
 #include "chooser/LessonListBox.h"
 #include "exercise/ExerciseDlg.h"
-#include "exercise/ModalWindow.h"
+#include "ModalWindow.h"
 #include "exercise/ResultDlg.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilStats.h"

@@ -1,6 +1,6 @@
 #include "PupilsFixture.h"
 
-#include "exercise/ModalWindow.h"
+#include "ModalWindow.h"
 #include "platform/SortedList.h"
 #include "pupils/ChoosePupil.h"
 #include "pupils/PupilDlg.h"
