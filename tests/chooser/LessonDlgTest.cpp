@@ -4,6 +4,7 @@
 #include "app/Paths.h"
 #include "chooser/AboutDlg.h"
 #include "platform/DesktopOpener.h"
+#include "stats/StatsDlg.h"
 #include "ModalWindow.h"
 #include "pupils/PupilDlg.h"
 #include "TempFolder.h"
@@ -145,4 +146,18 @@ TEST_F(LessonDlgTest, HelpOpensThePageBesideTheProgramAndAboutShowsTheVersion) {
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
     QApplication::sendEvent(&chooser, &rightClick);
     EXPECT_EQ(version, QStringLiteral("Tastrum Version 1.0"));
+}
+
+TEST_F(LessonDlgTest, StatisticsButtonOpensTheStatisticsWindow) {
+    CLessonDlg chooser;
+    Initialise(chooser);
+    chooser.show();
+    bool opened = false;
+    OnNextModal<CStatsDlg>([&](CStatsDlg& statistics) {
+        opened = true;
+        statistics.reject();
+    });
+    QTest::mouseClick(chooser.findChild<QPushButton*>(QStringLiteral("control1017")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(opened);
 }
