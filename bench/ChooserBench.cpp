@@ -18,7 +18,9 @@ namespace {
 constexpr int kLessons = 100;
 constexpr int kRuns = 20'000;
 
-std::string LessonName(int i) { return "Lekcja " + std::to_string(i); }
+std::string LessonName(int i) {
+    return "Lekcja " + std::to_string(i);
+}
 
 // A chooser list of 100 lessons for a pupil with 20,000 stored runs, painted
 // on the offscreen platform.
@@ -39,7 +41,8 @@ public:
         }
         std::filesystem::create_directories(GetPupilFolder("Ola"));
         Store();
-        for (int i = 0; i < kLessons; ++i) m_list.AddLesson(LessonName(i), "");
+        for (int i = 0; i < kLessons; ++i)
+            m_list.AddLesson(LessonName(i), "");
         m_list.resize(600, kLessons * 20);
         m_list.show();
         QCoreApplication::processEvents();
@@ -62,7 +65,8 @@ private:
 void BM_ChooserRepaintUnchanged(benchmark::State& state) {
     PaintedChooser chooser;
     chooser.Paint();
-    for (auto _ : state) chooser.Paint();
+    for (auto _ : state)
+        chooser.Paint();
 }
 BENCHMARK(BM_ChooserRepaintUnchanged)->Unit(benchmark::kMillisecond);
 

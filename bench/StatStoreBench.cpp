@@ -23,8 +23,10 @@ public:
         OverrideProgramFolder(m_folder);
         MakePupilFolder(kPupil);
         CPupilStats stats;
-        for (long i = 0; i < runs; ++i) stats.push_back(Run(i));
-        for (int c = 0; c < 60; ++c) stats.AddCharErrors(static_cast<char>('!' + c), c);
+        for (long i = 0; i < runs; ++i)
+            stats.push_back(Run(i));
+        for (int c = 0; c < 60; ++c)
+            stats.AddCharErrors(static_cast<char>('!' + c), c);
         SavePupilStats(kPupil, stats);
     }
     ~StoredRuns() {
@@ -34,7 +36,9 @@ public:
 
     static StatRecord Run(long i) {
         StatRecord run;
-        run.lesson = "0" + std::to_string(1 + i % 9) + " Rz\xB9" "d \x9Crodkowy"; // Rząd środkowy
+        run.lesson = "0" + std::to_string(1 + i % 9) +
+                     " Rz\xB9"
+                     "d \x9Crodkowy"; // Rząd środkowy
         run.date = COleDateTime(46000.0 + static_cast<double>(i) / 20.0);
         run.charsPerMinute = 120.0 + static_cast<double>(i % 150);
         run.errorPercent = static_cast<double>(i % 11);
@@ -68,7 +72,8 @@ void BM_StoreRun(benchmark::State& state) {
     const StoredRuns stored(state.range(0));
     const CharErrorArray errors{{'a', 2}, {'\xB9', 1}};
     long i = 0;
-    for (auto _ : state) StoreRun(StoredRuns::kPupil, StoredRuns::Run(i++), errors);
+    for (auto _ : state)
+        StoreRun(StoredRuns::kPupil, StoredRuns::Run(i++), errors);
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_StoreRun)

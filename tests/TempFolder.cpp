@@ -8,7 +8,8 @@
 
 TempFolder::TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tastrum-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot create a temporary folder");
     m_path = pattern;
 }
 

@@ -10,7 +10,9 @@ namespace {
 
 std::string g_programFolderOverride;
 
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
 
 // The four parts of a path as the C runtime's path splitter gives them.
 struct PathParts {
@@ -41,7 +43,8 @@ PathParts SplitPath(const std::string& path) {
 } // namespace
 
 std::string GetProgramFolder() {
-    if (!g_programFolderOverride.empty()) return g_programFolderOverride;
+    if (!g_programFolderOverride.empty())
+        return g_programFolderOverride;
     std::error_code error;
     const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::string{} : GetFolderOfPath(executable.string());
@@ -52,12 +55,17 @@ void OverrideProgramFolder(const std::string& folder) {
     RemoveTrailingSeparator(g_programFolderOverride);
 }
 
-std::string GetDataFolder() { return GetProgramFolder() + "/Data"; }
+std::string GetDataFolder() {
+    return GetProgramFolder() + "/Data";
+}
 
-std::string GetLessonsFolder() { return GetDataFolder() + "/Lessons"; }
+std::string GetLessonsFolder() {
+    return GetDataFolder() + "/Lessons";
+}
 
 std::string GetFolderOfPath(std::string path) {
-    if (path.empty()) return {};
+    if (path.empty())
+        return {};
     RemoveTrailingSeparator(path);
     const PathParts parts = SplitPath(path);
     std::string folder = parts.drive + parts.directory;
@@ -65,30 +73,41 @@ std::string GetFolderOfPath(std::string path) {
     return folder;
 }
 
-std::string GetDriveOfPath(const std::string& path) { return SplitPath(path).drive; }
+std::string GetDriveOfPath(const std::string& path) {
+    return SplitPath(path).drive;
+}
 
-std::string GetDirectoryOfPath(const std::string& path) { return SplitPath(path).directory; }
+std::string GetDirectoryOfPath(const std::string& path) {
+    return SplitPath(path).directory;
+}
 
-std::string GetFileNameOfPath(const std::string& path) { return SplitPath(path).name; }
+std::string GetFileNameOfPath(const std::string& path) {
+    return SplitPath(path).name;
+}
 
 std::string GetExtensionOfPath(const std::string& path) {
     std::string extension = SplitPath(path).extension;
-    if (!extension.empty()) extension.erase(0, 1);
+    if (!extension.empty())
+        extension.erase(0, 1);
     return extension;
 }
 
 void RemoveTrailingSeparator(std::string& path) {
-    if (!path.empty() && IsSeparator(path.back())) path.pop_back();
+    if (!path.empty() && IsSeparator(path.back()))
+        path.pop_back();
 }
 
 bool IsContainedRelativePath(const std::string& path) {
-    if (path.empty() || IsSeparator(path.front()) || !GetDriveOfPath(path).empty()) return false;
+    if (path.empty() || IsSeparator(path.front()) || !GetDriveOfPath(path).empty())
+        return false;
     std::string normalised = path;
     for (char& c : normalised)
-        if (c == '\\') c = '/';
+        if (c == '\\')
+            c = '/';
     std::istringstream pieces(normalised);
     for (std::string piece; std::getline(pieces, piece, '/');)
-        if (piece == "..") return false;
+        if (piece == "..")
+            return false;
     return true;
 }
 

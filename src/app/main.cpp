@@ -1,7 +1,7 @@
 #include "app/TypingApp.h"
 
-#include <QApplication>
 #include "platform/Icons.h"
+#include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -20,7 +20,8 @@ std::string Folded(std::string text) {
 
 CBestGrades::FileStamp CBestGrades::StampOf(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
     return {true, static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino),
             static_cast<uint64_t>(info.st_size),
             static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
@@ -28,7 +29,8 @@ CBestGrades::FileStamp CBestGrades::StampOf(const std::string& path) {
 
 void CBestGrades::Refresh(const std::string& pupil) {
     const FileStamp stamp = StampOf(GetStatFilePath(pupil));
-    if (m_loaded && pupil == m_pupil && stamp == m_stamp) return;
+    if (m_loaded && pupil == m_pupil && stamp == m_stamp)
+        return;
     m_loaded = true;
     m_pupil = pupil;
     m_stamp = stamp;

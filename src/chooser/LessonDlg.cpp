@@ -43,7 +43,8 @@ const DialogTemplate kLessonTemplate{
 };
 
 bool IsEnterKey(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return false;
+    if (event->type() != QEvent::KeyPress)
+        return false;
     const int key = static_cast<const QKeyEvent*>(event)->key();
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
@@ -57,8 +58,7 @@ CLessonDlg::CLessonDlg(QWidget* parent)
     ApplyDialogColours(*this);
     m_greeting = controls.Get<QLabel>(kIdGreeting);
 
-    connect(controls.Get<QPushButton>(kIdHelpButton), &QPushButton::clicked, this,
-            &OpenHelpFile);
+    connect(controls.Get<QPushButton>(kIdHelpButton), &QPushButton::clicked, this, &OpenHelpFile);
     auto* statistics = controls.Get<QPushButton>(kIdStatisticsButton);
     connect(statistics, &QPushButton::clicked, this, &CLessonDlg::ShowStatistics);
     connect(m_lessonList, &QListWidget::itemDoubleClicked, this, &CLessonDlg::RunSelectedLesson);
@@ -91,9 +91,11 @@ void CLessonDlg::FillLessonList() {
 
 std::string CLessonDlg::GetSelectedLessonPath() const {
     const QList<QListWidgetItem*> selected = m_lessonList->selectedItems();
-    if (selected.isEmpty()) return {};
+    if (selected.isEmpty())
+        return {};
     const int index = m_lessonList->EntryIndexOfRow(m_lessonList->row(selected.front()));
-    if (index < 0 || static_cast<size_t>(index) >= m_lessonList->EntryCount()) return {};
+    if (index < 0 || static_cast<size_t>(index) >= m_lessonList->EntryCount())
+        return {};
     return m_lessonList->Entry(static_cast<size_t>(index)).path;
 }
 

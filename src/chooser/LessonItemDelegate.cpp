@@ -26,8 +26,9 @@ void LessonItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 
     painter->save();
     painter->fillRect(rc, option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
-    LessonIcon().paint(painter, QRect(rc.left() + kIconLeft, rc.top() + (rc.height() - kIconSize) / 2,
-                                      kIconSize, kIconSize));
+    LessonIcon().paint(painter,
+                       QRect(rc.left() + kIconLeft, rc.top() + (rc.height() - kIconSize) / 2,
+                             kIconSize, kIconSize));
     painter->setPen(QColor(mark.red, mark.green, mark.blue));
     painter->setFont(option.font);
     painter->drawText(rc.adjusted(kTextLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
@@ -38,5 +39,6 @@ void LessonItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 QSize LessonItemDelegate::sizeHint(const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const {
     const QSize text = QStyledItemDelegate::sizeHint(option, index);
-    return {text.width() + kTextLeft, std::max(kIconSize, option.fontMetrics.height()) + kItemPadding};
+    return {text.width() + kTextLeft,
+            std::max(kIconSize, option.fontMetrics.height()) + kItemPadding};
 }

@@ -23,7 +23,8 @@ int CLessonListBox::EntryIndexOfRow(int row) const {
 
 LessonMark CLessonListBox::MarkOfRow(int row) const {
     const int index = EntryIndexOfRow(row);
-    if (index < 0 || static_cast<size_t>(index) >= m_entries.size()) return MarkForBestGrade(0);
+    if (index < 0 || static_cast<size_t>(index) >= m_entries.size())
+        return MarkForBestGrade(0);
     return MarkForBestGrade(m_grades.BestGrade(m_entries[static_cast<size_t>(index)].title));
 }
 

@@ -1,46 +1,115 @@
 #include "exercise/ErrorSound.h"
 
 #include "app/Paths.h"
+#include "exercise/WaveFile.h"
 #include "platform/QtText.h"
 
+#include <QAudioSink>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QFile>
+#include <QIODevice>
+#include <QMediaDevices>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
 const QString kSoundFileName = QStringLiteral("error.wav");
+// How much sound waits in the device's buffer: a short buffer keeps the
+// beep close to the key that caused it.
+constexpr int kBufferMs = 40;
+constexpr int kFeedIntervalMs = 10;
 
 QString FindSoundFile() {
     const QString here = QDir::current().absoluteFilePath(kSoundFileName);
-    if (QFileInfo::exists(here))
+    if (QFile::exists(here))
         return here;
     const QString besideProgram = QDir(PathToQString(GetProgramFolder())).filePath(kSoundFileName);
-    return QFileInfo::exists(besideProgram) ? besideProgram : QString();
+    return QFile::exists(besideProgram) ? besideProgram : QString();
 }
 
-// Lives as long as the application; null when there is no sound file.
-QSoundEffect* ErrorSoundEffect() {
-    static QSoundEffect* const effect = []() -> QSoundEffect* {
-        const QString path = FindSoundFile();
-        if (path.isEmpty())
-            return nullptr;
-        auto* sound = new QSoundEffect(QCoreApplication::instance());
-        sound->setSource(QUrl::fromLocalFile(path));
-        return sound;
-    }();
-    return effect;
+// Keeps one audio stream open, fed with silence, and plays the sound into
+// it on demand. A stream opened and closed for every beep loses the start
+// or the end of a short sound; an open one also starts each beep at once.
+class SoundPlayer : public QObject {
+public:
+    SoundPlayer(QAudioSink* sink, std::string samples, char silence)
+        : QObject(sink), m_sink(sink), m_samples(std::move(samples)), m_silence(silence),
+          m_position(m_samples.size()), m_output(sink->start()) {
+        m_feedTimer.setInterval(kFeedIntervalMs);
+        connect(&m_feedTimer, &QTimer::timeout, this, &SoundPlayer::Feed);
+        m_feedTimer.start();
+    }
+
+    bool IsOpen() const { return m_output && m_sink->error() == QAudio::NoError; }
+    void Play() {
+        m_position = 0;
+        Feed();
+    }
+
+private:
+    void Feed() {
+        const qint64 room = m_sink->bytesFree();
+        if (room <= 0)
+            return;
+        const auto size = static_cast<size_t>(room);
+        const size_t sound = std::min(size, m_samples.size() - m_position);
+        std::string chunk = m_samples.substr(m_position, sound);
+        chunk.append(size - sound, m_silence);
+        m_position += sound;
+        m_output->write(chunk.data(), static_cast<qint64>(chunk.size()));
+    }
+
+    QAudioSink* m_sink;
+    std::string m_samples;
+    char m_silence;
+    size_t m_position;
+    QIODevice* m_output;
+    QTimer m_feedTimer;
+};
+
+QAudioFormat FormatOf(const WaveSound& sound) {
+    QAudioFormat format;
+    format.setSampleRate(sound.sampleRate);
+    format.setChannelCount(sound.channels);
+    format.setSampleFormat(sound.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    return format;
+}
+
+// Null when there is no sound file, no usable sound in it, or no device
+// that can play it.
+SoundPlayer* StartSoundPlayer() {
+    const QString path = FindSoundFile();
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return nullptr;
+    const QByteArray bytes = file.readAll();
+    const auto sound = ParseWave(std::string_view(bytes.constData(), bytes.size()));
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (!sound || device.isNull() || !device.isFormatSupported(FormatOf(*sound)))
+        return nullptr;
+
+    auto* sink = new QAudioSink(device, FormatOf(*sound), QCoreApplication::instance());
+    sink->setBufferSize(sink->format().bytesForDuration(kBufferMs * 1000));
+    const char silence = sound->bitsPerSample == 8 ? char(0x80) : char(0);
+    auto* player = new SoundPlayer(sink, sound->samples, silence);
+    return player->IsOpen() ? player : nullptr;
+}
+
+SoundPlayer* ErrorSoundPlayer() {
+    static SoundPlayer* const player = StartSoundPlayer();
+    return player;
 }
 
 } // namespace
 
 void LoadErrorSound() {
-    ErrorSoundEffect();
+    ErrorSoundPlayer();
 }
 
 void PlayErrorSound() {
-    if (QSoundEffect* sound = ErrorSoundEffect())
-        sound->play();
+    if (SoundPlayer* player = ErrorSoundPlayer())
+        player->Play();
 }

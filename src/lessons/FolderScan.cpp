@@ -7,23 +7,30 @@ bool CFolderScan::Open(std::string folder) {
     m_folder = folder;
     std::error_code error;
     m_iterator = std::filesystem::directory_iterator(folder.empty() ? "/" : folder, error);
-    if (error) m_iterator = {};
+    if (error)
+        m_iterator = {};
     return m_iterator != std::filesystem::directory_iterator{};
 }
 
 bool CFolderScan::Next() {
     // directory_iterator never yields "." or "..".
-    if (m_iterator == std::filesystem::directory_iterator{}) return false;
+    if (m_iterator == std::filesystem::directory_iterator{})
+        return false;
     m_current = *m_iterator;
     std::error_code error;
     m_iterator.increment(error);
-    if (error) m_iterator = {};
+    if (error)
+        m_iterator = {};
     return true;
 }
 
-std::string CFolderScan::GetFilePath() const { return m_folder + "/" + GetFileName(); }
+std::string CFolderScan::GetFilePath() const {
+    return m_folder + "/" + GetFileName();
+}
 
-std::string CFolderScan::GetFileName() const { return m_current.path().filename().string(); }
+std::string CFolderScan::GetFileName() const {
+    return m_current.path().filename().string();
+}
 
 std::string CFolderScan::GetFileTitle() const {
     const std::string name = GetFileName();

@@ -29,7 +29,8 @@ bool Introduce(const LessonFile& lesson, const std::string& lessonName) {
 void OpenCompanionDocument(const LessonFile& lesson) {
     const std::string target =
         JoinLessonPath(GetProgramFolder(), lesson.ReadString("Special", "run", ""));
-    if (FileExists(target)) OpenWithDesktop(target, GetFolderOfPath(target));
+    if (FileExists(target))
+        OpenWithDesktop(target, GetFolderOfPath(target));
 }
 
 StringList LinesToType(const LessonFile& lesson, const std::string& lessonName) {
@@ -44,21 +45,25 @@ void StoreFinishedRun(const std::string& lessonName, const CTypingModel& typing)
                            typing.Stopwatch().ElapsedMs()};
     const StoreRunResult result =
         StoreRun(GetCurrentPupil(), MakeRunRecord(lessonName, counts, now), typing.CharErrors());
-    if (!result.notice.empty()) ShowMessage(nullptr, QString::fromStdString(result.notice));
+    if (!result.notice.empty())
+        ShowMessage(nullptr, QString::fromStdString(result.notice));
 }
 
 void RunExistingLesson(const std::string& path) {
     const LessonFile lesson(path);
     const std::string lessonName = Utf8ToCp1250(GetFileNameOfPath(path));
-    if (!Introduce(lesson, lessonName)) return;
+    if (!Introduce(lesson, lessonName))
+        return;
     OpenCompanionDocument(lesson);
 
     const StringList lines = LinesToType(lesson, lessonName);
-    if (lines.empty()) return;
+    if (lines.empty())
+        return;
 
     CExerciseDlg exercise;
     exercise.SetLines(lines);
-    if (exercise.exec() != QDialog::Accepted) return;
+    if (exercise.exec() != QDialog::Accepted)
+        return;
     StoreFinishedRun(lessonName, exercise.Typing());
 }
 

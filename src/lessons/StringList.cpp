@@ -5,9 +5,11 @@ int SplitString(std::string_view text, char delimiter, StringList& list) {
     size_t start = 0;
     while (true) {
         const size_t found = text.find(delimiter, start);
-        list.emplace_back(text.substr(start, found == std::string_view::npos ? text.npos : found - start));
+        list.emplace_back(
+            text.substr(start, found == std::string_view::npos ? text.npos : found - start));
         ++count;
-        if (found == std::string_view::npos) return count;
+        if (found == std::string_view::npos)
+            return count;
         start = found + 1;
     }
 }

@@ -11,8 +11,12 @@ constexpr uint8_t kLongerLength = 0xFF;
 constexpr uint16_t kWideTextMark = 0xFFFE;
 constexpr uint16_t kFourByteLength = 0xFFFF;
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // UTF-16 little-endian text to Windows-1250; a surrogate pair is one
 // character, which Windows-1250 does not have.
@@ -26,7 +30,8 @@ std::string Utf16ToCp1250(std::string_view bytes) {
     const size_t units = bytes.size() / 2;
     for (size_t i = 0; i < units; ++i) {
         const char16_t unit = unitAt(i);
-        if (IsHighSurrogate(unit) && i + 1 < units && IsLowSurrogate(unitAt(i + 1))) ++i;
+        if (IsHighSurrogate(unit) && i + 1 < units && IsLowSurrogate(unitAt(i + 1)))
+            ++i;
         text += Cp1250FromUnicode(unit);
     }
     return text;
@@ -34,7 +39,9 @@ std::string Utf16ToCp1250(std::string_view bytes) {
 
 } // namespace
 
-void CArchiveReader::Fail(const std::string& problem) const { throw FileError(m_path, problem); }
+void CArchiveReader::Fail(const std::string& problem) const {
+    throw FileError(m_path, problem);
+}
 
 std::string_view CArchiveReader::Take(uint64_t count) {
     if (count > Remaining())
@@ -49,24 +56,36 @@ std::string_view CArchiveReader::Take(uint64_t count) {
 uint64_t CArchiveReader::ReadLittleEndian(int size) {
     const std::string_view bytes = Take(static_cast<uint64_t>(size));
     uint64_t value = 0;
-    for (int i = size - 1; i >= 0; --i) value = value << 8 | static_cast<uint8_t>(bytes[i]);
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | static_cast<uint8_t>(bytes[i]);
     return value;
 }
 
-uint8_t CArchiveReader::ReadByte() { return static_cast<uint8_t>(ReadLittleEndian(1)); }
+uint8_t CArchiveReader::ReadByte() {
+    return static_cast<uint8_t>(ReadLittleEndian(1));
+}
 
-int32_t CArchiveReader::ReadInt32() { return static_cast<int32_t>(ReadUInt32()); }
+int32_t CArchiveReader::ReadInt32() {
+    return static_cast<int32_t>(ReadUInt32());
+}
 
-uint32_t CArchiveReader::ReadUInt32() { return static_cast<uint32_t>(ReadLittleEndian(4)); }
+uint32_t CArchiveReader::ReadUInt32() {
+    return static_cast<uint32_t>(ReadLittleEndian(4));
+}
 
-double CArchiveReader::ReadDouble() { return std::bit_cast<double>(ReadLittleEndian(8)); }
+double CArchiveReader::ReadDouble() {
+    return std::bit_cast<double>(ReadLittleEndian(8));
+}
 
 std::optional<uint32_t> CArchiveReader::ReadStringLength() {
     const uint8_t shortLength = ReadByte();
-    if (shortLength != kLongerLength) return shortLength;
+    if (shortLength != kLongerLength)
+        return shortLength;
     const auto length = static_cast<uint16_t>(ReadLittleEndian(2));
-    if (length == kWideTextMark) return std::nullopt;
-    if (length == kFourByteLength) return ReadUInt32();
+    if (length == kWideTextMark)
+        return std::nullopt;
+    if (length == kFourByteLength)
+        return ReadUInt32();
     return length;
 }
 
@@ -74,6 +93,7 @@ std::string CArchiveReader::ReadString() {
     if (const std::optional<uint32_t> length = ReadStringLength())
         return std::string(Take(*length));
     const std::optional<uint32_t> units = ReadStringLength();
-    if (!units) Fail("nieprawidłowy zapis tekstu 16-bitowego");
+    if (!units)
+        Fail("nieprawidłowy zapis tekstu 16-bitowego");
     return Utf16ToCp1250(Take(uint64_t{*units} * 2));
 }

@@ -12,14 +12,21 @@ constexpr uint16_t kFourByteLength = 0xFFFF;
 } // namespace
 
 void CArchiveWriter::WriteLittleEndian(uint64_t value, int size) {
-    for (int i = 0; i < size; ++i, value >>= 8) m_bytes += static_cast<char>(value & 0xFF);
+    for (int i = 0; i < size; ++i, value >>= 8)
+        m_bytes += static_cast<char>(value & 0xFF);
 }
 
-void CArchiveWriter::WriteByte(uint8_t value) { WriteLittleEndian(value, 1); }
+void CArchiveWriter::WriteByte(uint8_t value) {
+    WriteLittleEndian(value, 1);
+}
 
-void CArchiveWriter::WriteInt32(int32_t value) { WriteUInt32(static_cast<uint32_t>(value)); }
+void CArchiveWriter::WriteInt32(int32_t value) {
+    WriteUInt32(static_cast<uint32_t>(value));
+}
 
-void CArchiveWriter::WriteUInt32(uint32_t value) { WriteLittleEndian(value, 4); }
+void CArchiveWriter::WriteUInt32(uint32_t value) {
+    WriteLittleEndian(value, 4);
+}
 
 void CArchiveWriter::WriteDouble(double value) {
     WriteLittleEndian(std::bit_cast<uint64_t>(value), 8);

@@ -30,7 +30,8 @@ class Descriptor {
 public:
     explicit Descriptor(int fd) : m_fd(fd) {}
     ~Descriptor() {
-        if (m_fd >= 0) ::close(m_fd);
+        if (m_fd >= 0)
+            ::close(m_fd);
     }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
@@ -51,8 +52,10 @@ private:
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
         bytes.remove_prefix(static_cast<size_t>(written));
     }
     return true;
@@ -65,14 +68,16 @@ int CreateTempBeside(const std::string& path, std::string& tempPath) {
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
         tempPath = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
     return -1;
 }
 
 void KeepPermissionsOf(const std::string& path, int fd) {
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) ::fchmod(fd, existing.st_mode & 07777);
+    if (::stat(path.c_str(), &existing) == 0)
+        ::fchmod(fd, existing.st_mode & 07777);
 }
 
 // Makes the rename itself durable. A folder that cannot be synced (some
@@ -80,16 +85,19 @@ void KeepPermissionsOf(const std::string& path, int fd) {
 // an error.
 void SyncFolderOf(const std::string& path) {
     std::string folder = std::filesystem::path(path).parent_path().string();
-    if (folder.empty()) folder = ".";
+    if (folder.empty())
+        folder = ".";
     const Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0) ::fsync(dir.Get());
+    if (dir.Get() >= 0)
+        ::fsync(dir.Get());
 }
 
 } // namespace
 
 std::string ReadBinaryFile(const std::string& path) {
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Get() < 0) ThrowReadError(path, errno);
+    if (file.Get() < 0)
+        ThrowReadError(path, errno);
     struct stat info {};
     std::string bytes;
     if (::fstat(file.Get(), &info) == 0 && info.st_size > 0)
@@ -97,9 +105,12 @@ std::string ReadBinaryFile(const std::string& path) {
     char chunk[kReadChunk];
     for (;;) {
         const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) ThrowReadError(path, errno);
-        if (got == 0) return bytes;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            ThrowReadError(path, errno);
+        if (got == 0)
+            return bytes;
         bytes.append(chunk, static_cast<size_t>(got));
     }
 }
@@ -107,7 +118,8 @@ std::string ReadBinaryFile(const std::string& path) {
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::string tempPath;
     Descriptor temp(CreateTempBeside(path, tempPath));
-    if (temp.Get() < 0) ThrowWriteError(path, errno);
+    if (temp.Get() < 0)
+        ThrowWriteError(path, errno);
     KeepPermissionsOf(path, temp.Get());
     const bool written = WriteAll(temp.Get(), bytes) && ::fsync(temp.Get()) == 0 && temp.Close();
     if (!written || ::rename(tempPath.c_str(), path.c_str()) != 0) {

@@ -17,4 +17,6 @@ void OpenWithDesktop(const std::string& path, const std::string& workingFolder) 
                             PathToQString(workingFolder));
 }
 
-void SetDesktopOpenerForTesting(DesktopOpenerHook hook) { g_hook = std::move(hook); }
+void SetDesktopOpenerForTesting(DesktopOpenerHook hook) {
+    g_hook = std::move(hook);
+}

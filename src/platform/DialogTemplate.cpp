@@ -2,12 +2,12 @@
 
 #include "platform/SortedList.h"
 
+#include "platform/Icons.h"
 #include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
-#include "platform/Icons.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +33,8 @@ BaseUnits BaseUnitsOf(const QFont& font) {
 QPushButton* MakeButton(QDialog& dialog, const ControlSpec& spec) {
     auto* button = new QPushButton(QString::fromUtf8(spec.text), &dialog);
     button->setDefault(spec.kind == ControlKind::DefaultButton);
-    if (spec.id == kIdOk) QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
+    if (spec.id == kIdOk)
+        QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
     if (spec.id == kIdCancel)
         QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
     return button;
@@ -122,7 +123,8 @@ DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate
         }
         widget->setGeometry(DialogUnitsToPixels(font, spec.x, spec.y, spec.width, spec.height));
         widget->setObjectName(QStringLiteral("control%1").arg(spec.id));
-        if (spec.id != kNoId) controls.Add(spec.id, widget);
+        if (spec.id != kNoId)
+            controls.Add(spec.id, widget);
     }
     return controls;
 }

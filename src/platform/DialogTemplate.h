@@ -22,17 +22,17 @@ constexpr int kNoId = -1;
 
 enum class ControlKind {
     PushButton,
-    DefaultButton,   // pressed by Enter anywhere in the dialog
-    Label,           // left-aligned static text, wrapped
-    CentredLabel,    // centred static text, wrapped
-    VCentredLabel,   // left-aligned, vertically centred, one line
-    ProgramIcon,     // the application icon
+    DefaultButton, // pressed by Enter anywhere in the dialog
+    Label,         // left-aligned static text, wrapped
+    CentredLabel,  // centred static text, wrapped
+    VCentredLabel, // left-aligned, vertically centred, one line
+    ProgramIcon,   // the application icon
     GroupBox,
-    ListBox,         // sorted the Polish way
-    ComboBox,        // drop-down list, sorted the Polish way
+    ListBox,  // sorted the Polish way
+    ComboBox, // drop-down list, sorted the Polish way
     LineEdit,
-    Separator,       // a disabled, thin vertical bar
-    Placeholder,     // a widget the dialog supplies itself
+    Separator,   // a disabled, thin vertical bar
+    Placeholder, // a widget the dialog supplies itself
 };
 
 struct ControlSpec {

@@ -3,7 +3,8 @@
 QIcon ProgramIcon() {
     static const QIcon icon = [] {
         QIcon i;
-        for (int size : {16, 32, 48, 128}) i.addFile(QStringLiteral(":/icons/tastrum-%1.png").arg(size));
+        for (int size : {16, 32, 48, 128})
+            i.addFile(QStringLiteral(":/icons/tastrum-%1.png").arg(size));
         return i;
     }();
     return icon;

@@ -6,8 +6,14 @@ QString ToQString(const std::string& cp1250) {
     return QString::fromStdString(Cp1250ToUtf8(cp1250));
 }
 
-std::string ToCp1250(const QString& text) { return Utf8ToCp1250(text.toStdString()); }
+std::string ToCp1250(const QString& text) {
+    return Utf8ToCp1250(text.toStdString());
+}
 
-QString PathToQString(const std::string& path) { return QString::fromStdString(path); }
+QString PathToQString(const std::string& path) {
+    return QString::fromStdString(path);
+}
 
-std::string QStringToPath(const QString& path) { return path.toStdString(); }
+std::string QStringToPath(const QString& path) {
+    return path.toStdString();
+}

@@ -19,15 +19,19 @@ template <typename TextAt> int SortedRow(int count, const QString& text, TextAt 
     int low = 0, high = count;
     while (low < high) {
         const int middle = (low + high) / 2;
-        if (PolishLess(text, textAt(middle))) high = middle;
-        else low = middle + 1;
+        if (PolishLess(text, textAt(middle)))
+            high = middle;
+        else
+            low = middle + 1;
     }
     return low;
 }
 
 } // namespace
 
-bool PolishLess(const QString& a, const QString& b) { return PolishCollator().compare(a, b) < 0; }
+bool PolishLess(const QString& a, const QString& b) {
+    return PolishCollator().compare(a, b) < 0;
+}
 
 int SortedListWidget::AddSorted(const QString& text) {
     const int row = SortedRow(count(), text, [this](int r) { return item(r)->text(); });

@@ -8,7 +8,9 @@ int ChoosePupil() {
     ListPupils(names);
     CPupilDlg dialog(names);
     const int result = dialog.exec();
-    if (result == QDialog::Accepted) g_currentPupil = dialog.SelectedPupil();
-    else if (g_currentPupil.empty() && !names.empty()) g_currentPupil = names.front();
+    if (result == QDialog::Accepted)
+        g_currentPupil = dialog.SelectedPupil();
+    else if (g_currentPupil.empty() && !names.empty())
+        g_currentPupil = names.front();
     return result;
 }

@@ -17,7 +17,8 @@ constexpr std::string_view kForbiddenCharacters = "/\\:*?\"<>|";
 
 std::string Trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
+    if (first == std::string::npos)
+        return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
@@ -30,14 +31,16 @@ bool HasForbiddenCharacter(const std::string& name) {
 
 // Why the name cannot be a pupil's folder, or an empty text when it can.
 std::string NameProblem(const std::string& name) {
-    if (name.empty()) return "Nie podano imienia ucznia.";
+    if (name.empty())
+        return "Nie podano imienia ucznia.";
     if (name == "." || name == "..")
         return "Imię ucznia nie może być samą kropką ani dwiema kropkami.";
     if (HasForbiddenCharacter(name))
         return "Imię ucznia nie może zawierać znaków / \\ : * ? \" < > | ani znaków sterujących.";
     if (Cp1250ToUtf8(Utf8ToCp1250(name)) != name)
         return "Imię ucznia zawiera znaki, których program nie potrafi zapisać.";
-    if (name.size() > kLongestFolderName) return "Imię ucznia jest za długie.";
+    if (name.size() > kLongestFolderName)
+        return "Imię ucznia jest za długie.";
     return {};
 }
 
@@ -52,9 +55,11 @@ bool IsKnownPupil(const std::string& pupil) {
 
 std::string AddNewPupil(const std::string& typedName) {
     const std::string name = Trimmed(typedName);
-    if (std::string problem = NameProblem(name); !problem.empty()) return problem;
+    if (std::string problem = NameProblem(name); !problem.empty())
+        return problem;
     const std::string pupil = Utf8ToCp1250(name);
-    if (IsKnownPupil(pupil)) return {};
+    if (IsKnownPupil(pupil))
+        return {};
     MakePupilFolder(pupil);
     return {};
 }

@@ -59,10 +59,12 @@ void CPupilDlg::accept() {
 
 void CPupilDlg::OnNewPupil() {
     CQuestionDlg question(QStringLiteral("Podaj imię nowego ucznia:"), {}, this);
-    if (question.exec() != QDialog::Accepted) return;
+    if (question.exec() != QDialog::Accepted)
+        return;
     try {
         const std::string refusal = AddNewPupil(question.Answer().toStdString());
-        if (!refusal.empty()) ShowMessage(this, QString::fromStdString(refusal));
+        if (!refusal.empty())
+            ShowMessage(this, QString::fromStdString(refusal));
     } catch (const FileError& error) {
         ShowFileError(this, error);
     }

@@ -7,10 +7,13 @@
 
 #include <filesystem>
 
-std::string GetPupilsFolder() { return GetDataFolder() + "/Pupils"; }
+std::string GetPupilsFolder() {
+    return GetDataFolder() + "/Pupils";
+}
 
 std::string GetPupilFolder(const std::string& pupil) {
-    if (pupil.empty()) return GetPupilsFolder();
+    if (pupil.empty())
+        return GetPupilsFolder();
     return GetPupilsFolder() + "/" + Cp1250ToUtf8(pupil);
 }
 

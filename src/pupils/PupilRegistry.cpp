@@ -6,17 +6,21 @@
 
 std::string g_currentPupil;
 
-std::string GetCurrentPupil() { return g_currentPupil; }
+std::string GetCurrentPupil() {
+    return g_currentPupil;
+}
 
 int ListPupils(StringList& names) {
     int added = 0;
     CFolderScan scan;
     scan.Open(GetPupilsFolder());
     while (scan.Next()) {
-        if (!scan.IsDirectory()) continue;
+        if (!scan.IsDirectory())
+            continue;
         const std::string folderName = scan.GetFileName();
         const std::string pupil = Utf8ToCp1250(folderName);
-        if (Cp1250ToUtf8(pupil) != folderName) continue;
+        if (Cp1250ToUtf8(pupil) != folderName)
+            continue;
         names.push_back(pupil);
         ++added;
     }

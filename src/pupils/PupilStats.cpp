@@ -32,7 +32,8 @@ void CPupilStats::AddCharErrors(char ch, int32_t n) {
 
 void LoadPupilStats(const std::string& pupil, CPupilStats& stats) {
     const std::string path = GetStatFilePath(pupil);
-    if (FileExists(path)) stats.Load(path);
+    if (FileExists(path))
+        stats.Load(path);
 }
 
 void SavePupilStats(const std::string& pupil, const CPupilStats& stats) {

@@ -58,7 +58,8 @@ std::string EncodeStatFile(const CPupilStats& stats) {
     CArchiveWriter out;
     out.Reserve(stats.size() * (kSmallestRun + 16) + stats.m_charErrors.size() * kCharEntrySize);
     out.WriteUInt32(static_cast<uint32_t>(stats.size()));
-    for (const StatRecord& run : stats) WriteRun(out, run);
+    for (const StatRecord& run : stats)
+        WriteRun(out, run);
     out.WriteUInt32(static_cast<uint32_t>(stats.m_charErrors.size()));
     for (const CharErrorCount& entry : stats.m_charErrors) {
         out.WriteByte(static_cast<uint8_t>(entry.ch));
@@ -71,7 +72,8 @@ void DecodeStatFile(std::string_view bytes, const std::string& path, CPupilStats
     CArchiveReader in(bytes, path);
     const uint32_t runs = in.ReadUInt32();
     stats.reserve(stats.size() + ReservableCount(runs, in, kSmallestRun));
-    for (uint32_t i = 0; i < runs; ++i) stats.push_back(ReadRun(in));
+    for (uint32_t i = 0; i < runs; ++i)
+        stats.push_back(ReadRun(in));
 
     const uint32_t chars = in.ReadUInt32();
     stats.m_charErrors.reserve(stats.m_charErrors.size() +

@@ -4,5 +4,6 @@
 
 void CStatRecordArray::SelectRunsOfLesson(const std::string& lesson, CStatRecordArray& dest) const {
     for (const StatRecord& run : *this)
-        if (EqualsIgnoringCase(run.lesson, lesson)) dest.push_back(run);
+        if (EqualsIgnoringCase(run.lesson, lesson))
+            dest.push_back(run);
 }

@@ -15,7 +15,8 @@ namespace {
 std::string FreeDamagedFileName(const std::string& folder) {
     for (int number = 1;; ++number) {
         const std::string path = folder + "/stat-uszkodzony-" + std::to_string(number) + ".dat";
-        if (!FileExists(path)) return path;
+        if (!FileExists(path))
+            return path;
     }
 }
 
@@ -52,7 +53,8 @@ StoreRunResult StoreRun(const std::string& pupil, StatRecord run, const CharErro
             result = KeepDamagedFile(folder, bytes, stats.size());
         }
     }
-    for (const CharErrorCount& error : errors) stats.AddCharErrors(error.ch, error.count);
+    for (const CharErrorCount& error : errors)
+        stats.AddCharErrors(error.ch, error.count);
     stats.push_back(std::move(run));
     SavePupilStats(pupil, stats);
     return result;

@@ -54,8 +54,11 @@ TEST(Paths, ContainedRelativePathsStayInsideTheirFolder) {
 }
 
 TEST(Paths, LessonPathsJoinOnlyInsideTheirFolder) {
-    EXPECT_EQ(JoinLessonPath("/p/Data/Lessons", "teksty\\bajka.txt"), "/p/Data/Lessons/teksty/bajka.txt");
-    EXPECT_EQ(JoinLessonPath("/p", "help/pa\xB3" "ce.htm"), "/p/help/pałce.htm");
+    EXPECT_EQ(JoinLessonPath("/p/Data/Lessons", "teksty\\bajka.txt"),
+              "/p/Data/Lessons/teksty/bajka.txt");
+    EXPECT_EQ(JoinLessonPath("/p", "help/pa\xB3"
+                                   "ce.htm"),
+              "/p/help/pałce.htm");
     EXPECT_EQ(JoinLessonPath("/p", "..\\stat.dat"), "");
     EXPECT_EQ(JoinLessonPath("/p", "/etc/passwd"), "");
     EXPECT_EQ(JoinLessonPath("/p", ""), "");

@@ -1,13 +1,13 @@
 #include "chooser/LessonDlg.h"
 #include "chooser/LessonListBox.h"
 
+#include "ModalWindow.h"
+#include "TempFolder.h"
 #include "app/Paths.h"
 #include "chooser/AboutDlg.h"
 #include "platform/DesktopOpener.h"
-#include "stats/StatsDlg.h"
-#include "ModalWindow.h"
 #include "pupils/PupilDlg.h"
-#include "TempFolder.h"
+#include "stats/StatsDlg.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -40,7 +40,8 @@ protected:
 
 QStringList Titles(CLessonListBox& list) {
     QStringList titles;
-    for (int row = 0; row < list.count(); ++row) titles << list.item(row)->text();
+    for (int row = 0; row < list.count(); ++row)
+        titles << list.item(row)->text();
     return titles;
 }
 
@@ -48,7 +49,8 @@ QStringList Titles(CLessonListBox& list) {
 void ChooseFirstEntryOfNextMenu() {
     QTimer::singleShot(10, qApp, [] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) return ChooseFirstEntryOfNextMenu();
+        if (!menu)
+            return ChooseFirstEntryOfNextMenu();
         menu->actions().front()->trigger();
         menu->close();
     });
@@ -65,8 +67,7 @@ TEST_F(LessonDlgTest, ListsIniFilesSortedWithoutSubfolders) {
     AddFile("sub/d.ini");
     CLessonDlg chooser;
     Initialise(chooser);
-    EXPECT_EQ(Titles(chooser.LessonList()),
-              (QStringList{"A", "b", "zebra", "żaba"}));
+    EXPECT_EQ(Titles(chooser.LessonList()), (QStringList{"A", "b", "zebra", "żaba"}));
 }
 
 TEST_F(LessonDlgTest, EnterOnTheListRunsTheSelectedItemsOwnFile) {
@@ -139,7 +140,8 @@ TEST_F(LessonDlgTest, HelpOpensThePageBesideTheProgramAndAboutShowsTheVersion) {
     QString version;
     OnNextModal<CAboutDlg>([&](CAboutDlg& about) {
         for (const QLabel* label : about.findChildren<QLabel*>())
-            if (!label->text().isEmpty()) version = label->text();
+            if (!label->text().isEmpty())
+                version = label->text();
         about.accept();
     });
     ChooseFirstEntryOfNextMenu();

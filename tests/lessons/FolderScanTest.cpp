@@ -14,7 +14,8 @@ StringList ScanTitles(const std::string& folder) {
     StringList titles;
     CFolderScan scan;
     scan.Open(folder);
-    while (scan.Next()) titles.push_back(scan.GetFileTitle() + (scan.IsDirectory() ? "/" : ""));
+    while (scan.Next())
+        titles.push_back(scan.GetFileTitle() + (scan.IsDirectory() ? "/" : ""));
     std::sort(titles.begin(), titles.end());
     return titles;
 }

@@ -1,15 +1,15 @@
+#include "ModalWindow.h"
 #include "chooser/LessonDlg.h"
 #include "chooser/LessonListBox.h"
 #include "exercise/ExerciseDlg.h"
-#include "ModalWindow.h"
 #include "exercise/ResultDlg.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilStats.h"
 
+#include "TempFolder.h"
 #include "app/Paths.h"
 #include "platform/Cp1250.h"
 #include "platform/DesktopOpener.h"
-#include "TempFolder.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -33,7 +33,8 @@ protected:
         OverrideProgramFolder(m_program.Path());
         std::filesystem::create_directories(m_program / "Data/Pupils/Ola");
         WriteLesson("[General]\r\ndescription=Opis lekcji\r\n[Special]\r\nrun=help/palce.htm\r\n"
-                    "[LESSON]\r\nline=" + kLine1 + "\r\nline=" + kLine2 + "\r\n");
+                    "[LESSON]\r\nline=" +
+                    kLine1 + "\r\nline=" + kLine2 + "\r\n");
         WriteFile(m_program / "help/palce.htm", "<html></html>");
         SetDesktopOpenerForTesting(
             [this](const std::string& path, const std::string&) { m_opened.push_back(path); });
@@ -83,9 +84,12 @@ void TypeIntoExercise(const QString& keys, std::function<void(CExerciseDlg&)> th
     OnNextModal<CExerciseDlg>([keys, then](CExerciseDlg& exercise) {
         QWidget* field = exercise.focusWidget();
         for (const QChar key : keys) {
-            if (key == '\n') QTest::keyClick(field, Qt::Key_Return);
-            else if (key == '\b') QTest::keyClick(field, Qt::Key_Backspace);
-            else QTest::keyClicks(field, QString(key));
+            if (key == '\n')
+                QTest::keyClick(field, Qt::Key_Return);
+            else if (key == '\b')
+                QTest::keyClick(field, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(field, QString(key));
         }
         then(exercise);
     });
@@ -146,9 +150,8 @@ TEST_F(RunLessonTest, CancelledRunsStoreNothing) {
 
 TEST_F(RunLessonTest, EndingEarlyStoresARunAndMissingFilesAreReported) {
     OpenChooser();
-    AcceptIntroduction([] {
-        TypeIntoExercise("", [](CExerciseDlg& exercise) { exercise.accept(); });
-    });
+    AcceptIntroduction(
+        [] { TypeIntoExercise("", [](CExerciseDlg& exercise) { exercise.accept(); }); });
     PressEnterOnList();
     CPupilStats stats;
     stats.Load(StatFile());
@@ -177,6 +180,7 @@ TEST_F(RunLessonTest, UnreadableLessonIsReportedAndStoresNothing) {
         box.accept();
     });
     PressEnterOnList();
-    EXPECT_TRUE(message.contains(QString::fromStdString(kLessonName + ".ini"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::fromStdString(kLessonName + ".ini")))
+        << message.toStdString();
     EXPECT_FALSE(std::filesystem::exists(StatFile()));
 }

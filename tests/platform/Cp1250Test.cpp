@@ -19,10 +19,11 @@ TEST(Cp1250, EveryByteSurvivesTheRoundTrip) {
 }
 
 TEST(Cp1250, CharactersWithoutACodeAndBrokenUtf8BecomeQuestionMarks) {
-    EXPECT_EQ(Utf8ToCp1250("a€b"), "a\x80" "b");
+    EXPECT_EQ(Utf8ToCp1250("a€b"), "a\x80"
+                                   "b");
     EXPECT_EQ(Utf8ToCp1250("日本"), "??");
-    EXPECT_EQ(Utf8ToCp1250("x\xC4"), "x?");        // cut in the middle
-    EXPECT_EQ(Utf8ToCp1250("\xC0\xAF"), "??");      // overlong form
+    EXPECT_EQ(Utf8ToCp1250("x\xC4"), "x?");    // cut in the middle
+    EXPECT_EQ(Utf8ToCp1250("\xC0\xAF"), "??"); // overlong form
     EXPECT_EQ(Cp1250FromUnicode(U'ą'), '\xB9');
     EXPECT_EQ(Cp1250FromUnicode(U'Ω'), '?');
 }

@@ -182,7 +182,8 @@ TEST_F(ChoosePupilTest, ANewPupilIsListedAtOnceAndCanBeChosen) {
     });
     EXPECT_EQ(ChoosePupil(), QDialog::Rejected);
     EXPECT_EQ(shownAfter, (QStringList{"Ala", "Żaneta"}));
-    EXPECT_EQ(GetCurrentPupil(), "\xAF" "aneta");
+    EXPECT_EQ(GetCurrentPupil(), "\xAF"
+                                 "aneta");
 }
 
 TEST_F(ChoosePupilTest, ANewPupilWhoseListIsCancelledBecomesCurrent) {

@@ -51,7 +51,8 @@ TEST_F(PupilRegistryTest, PupilsAreTheWholeNamesOfTheFoldersInThePupilsFolder) {
 TEST_F(PupilRegistryTest, ANewPupilGetsAFolderUnderTheTypedNameAndThePupilsFolderIfMissing) {
     EXPECT_EQ(AddNewPupil("  Żaneta Nowak "), "");
     EXPECT_TRUE(std::filesystem::is_directory(PupilsFolder() + "/Żaneta Nowak"));
-    EXPECT_EQ(Pupils(), StringList{"\xAF" "aneta Nowak"});
+    EXPECT_EQ(Pupils(), StringList{"\xAF"
+                                   "aneta Nowak"});
 }
 
 TEST_F(PupilRegistryTest, AnExistingNameInAnyCaseMakesNothingNew) {

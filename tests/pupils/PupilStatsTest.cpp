@@ -19,8 +19,12 @@ using PupilStatsTest = PupilsFixture;
 TEST_F(PupilStatsTest, FilesLieInTheirPupilsFolder) {
     EXPECT_EQ(GetPupilsFolder(), m_program / "Data/Pupils");
     // "Łucja" in Windows-1250 becomes a folder named in UTF-8.
-    EXPECT_EQ(GetPupilFolder("\xA3" "ucja"), m_program / "Data/Pupils/Łucja");
-    EXPECT_EQ(GetStatFilePath("\xA3" "ucja"), m_program / "Data/Pupils/Łucja/stat.dat");
+    EXPECT_EQ(GetPupilFolder("\xA3"
+                             "ucja"),
+              m_program / "Data/Pupils/Łucja");
+    EXPECT_EQ(GetStatFilePath("\xA3"
+                              "ucja"),
+              m_program / "Data/Pupils/Łucja/stat.dat");
     EXPECT_EQ(GetStatFilePath(""), m_program / "Data/Pupils/stat.dat");
 }
 
@@ -60,8 +64,7 @@ TEST_F(PupilStatsTest, CharacterErrorsAddUpInOrderOfFirstError) {
     stats.AddCharErrors('\xA5', 4); // Ą is a character of its own
     stats.AddCharErrors('\xB9', 3);
     stats.AddCharErrors('a', -1);
-    EXPECT_EQ(stats.m_charErrors,
-              (CharErrorArray{{'\xB9', 5}, {'a', 0}, {'\xA5', 4}}));
+    EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'\xB9', 5}, {'a', 0}, {'\xA5', 4}}));
 
     stats.m_charErrors = {{'x', 2147483600}};
     stats.AddCharErrors('x', 100);

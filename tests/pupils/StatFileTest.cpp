@@ -1,5 +1,5 @@
-#include "platform/FileError.h"
 #include "pupils/StatFile.h"
+#include "platform/FileError.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -14,14 +14,17 @@ const std::string kPath = "/szkoła/Pupils/Ala/stat.dat";
 
 std::string Bytes(std::initializer_list<int> values) {
     std::string bytes;
-    for (int v : values) bytes += static_cast<char>(v);
+    for (int v : values)
+        bytes += static_cast<char>(v);
     return bytes;
 }
 
-std::string Repeat(int value, int times) { return std::string(times, static_cast<char>(value)); }
+std::string Repeat(int value, int times) {
+    return std::string(times, static_cast<char>(value));
+}
 
 StatRecord MakeRun(const std::string& lesson, double cpm = 100.0, double date = 40000.5,
-               double errors = 1.0) {
+                   double errors = 1.0) {
     StatRecord run;
     run.lesson = lesson;
     run.charsPerMinute = cpm;
@@ -58,8 +61,8 @@ CPupilStats VariedStats() {
 std::string WideTextFile() {
     const std::string lesson =
         Bytes({0xFF, 0xFE, 0xFF, 4, 0x7B, 0x01, 0xF3, 0x00, 0x42, 0x01, 'w', 0});
-    const std::string reserved = Bytes({0xFF, 0xFE, 0xFF, 6, 0x7B, 0x01, 0xF3, 0x00, 0x42, 0x01,
-                                        'w', 0, 0x3D, 0xD8, 0x00, 0xDE});
+    const std::string reserved = Bytes(
+        {0xFF, 0xFE, 0xFF, 6, 0x7B, 0x01, 0xF3, 0x00, 0x42, 0x01, 'w', 0, 0x3D, 0xD8, 0x00, 0xDE});
     return Bytes({1, 0, 0, 0}) + lesson + Repeat(0, 28) + reserved + Bytes({0}) + Repeat(0, 16) +
            Repeat(0, 4);
 }
@@ -68,8 +71,8 @@ std::string WideTextFile() {
 
 TEST(StatFileTest, OneRunAndOneCharacterTakeSixtyThreeBytes) {
     const std::string example =
-        Bytes({1, 0, 0, 0, 3, 'a', 'b', 'c', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0x40,
-               0, 0, 0, 0, 0, 0, 0x5E, 0x40, 0, 0, 0, 0, 0, 0, 4, 0x40, 0, 0}) +
+        Bytes({1,    0, 0, 0, 3, 'a', 'b', 'c',  0,    0, 0, 0, 0, 0, 0, 0, 0,    0, 2,
+               0x40, 0, 0, 0, 0, 0,   0,   0x5E, 0x40, 0, 0, 0, 0, 0, 0, 4, 0x40, 0, 0}) +
         Repeat(0, 16) + Bytes({1, 0, 0, 0, 'a', 3, 0, 0, 0});
     ASSERT_EQ(example.size(), 63u);
 
@@ -136,13 +139,14 @@ TEST(StatFileTest, EveryCutOfAFileIsAClearErrorNamingIt) {
 
 TEST(StatFileTest, CountsAndLengthsTheFileCannotHoldAreRefused) {
     const std::string files[] = {
-        Bytes({0xFF, 0xFF, 0xFF, 0xFF}) + Repeat(0, 60),                  // runs
-        Bytes({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 'a', 1, 0, 0, 0}),     // characters
-        Bytes({1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}),    // 4-byte length
+        Bytes({0xFF, 0xFF, 0xFF, 0xFF}) + Repeat(0, 60),               // runs
+        Bytes({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 'a', 1, 0, 0, 0}),  // characters
+        Bytes({1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}), // 4-byte length
         Bytes({1, 0, 0, 0, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),
         Bytes({1, 0, 0, 0, 0xFF, 0xFE, 0xFF, 0xFF, 0x00, 0x80}) + Repeat(0, 60), // 16-bit
     };
-    for (const std::string& file : files) EXPECT_THROW(Decode(file), FileError);
+    for (const std::string& file : files)
+        EXPECT_THROW(Decode(file), FileError);
 }
 
 TEST(StatFileTest, ForeignAndOverlongFilesAreRefused) {
@@ -184,10 +188,18 @@ TEST(StatFileTest, MutatedFilesNeverBreakTheReader) {
         for (size_t edits = 1 + below(4); edits > 0 && !bytes.empty(); --edits) {
             const size_t at = below(bytes.size());
             switch (below(4)) {
-            case 0: bytes[at] = static_cast<char>(below(256)); break;
-            case 1: bytes[at] = static_cast<char>(0xFF); break;
-            case 2: bytes.erase(at, 1 + below(8)); break;
-            default: bytes.insert(at, 1 + below(8), static_cast<char>(below(256))); break;
+            case 0:
+                bytes[at] = static_cast<char>(below(256));
+                break;
+            case 1:
+                bytes[at] = static_cast<char>(0xFF);
+                break;
+            case 2:
+                bytes.erase(at, 1 + below(8));
+                break;
+            default:
+                bytes.insert(at, 1 + below(8), static_cast<char>(below(256)));
+                break;
             }
         }
         try {

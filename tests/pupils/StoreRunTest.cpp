@@ -167,7 +167,8 @@ TEST_F(StoreRunTest, TwoProgramsStoringAtOnceLoseNothing) {
 
     const CPupilStats stats = Stored("Ala");
     std::set<std::string> lessons;
-    for (const StatRecord& run : stats) lessons.insert(run.lesson);
+    for (const StatRecord& run : stats)
+        lessons.insert(run.lesson);
     EXPECT_EQ(stats.size(), 2u * kRunsEach);
     EXPECT_EQ(lessons.size(), 2u * kRunsEach);
     EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'x', 2 * kRunsEach}}));
