@@ -21,6 +21,7 @@ const QString kSoundFileName = QStringLiteral("error.wav");
 // beep close to the key that caused it.
 constexpr int kBufferMs = 40;
 constexpr int kFeedIntervalMs = 10;
+constexpr int kTrailingBuffers = 3;
 
 QString FindSoundFile() {
     const QString here = QDir::current().absoluteFilePath(kSoundFileName);
@@ -30,9 +31,9 @@ QString FindSoundFile() {
     return QFile::exists(besideProgram) ? besideProgram : QString();
 }
 
-// Keeps one audio stream open, fed with silence, and plays the sound into
-// it on demand. A stream opened and closed for every beep loses the start
-// or the end of a short sound; an open one also starts each beep at once.
+// Keeps one audio stream open and plays the sound into it on demand. A
+// stream opened and closed for every beep loses the start or the end of a
+// short sound; an open one also starts each beep at once.
 class SoundPlayer : public QObject {
 public:
     SoundPlayer(QAudioSink* sink, std::string samples, char silence)
@@ -40,32 +41,41 @@ public:
           m_position(m_samples.size()), m_output(sink->start()) {
         m_feedTimer.setInterval(kFeedIntervalMs);
         connect(&m_feedTimer, &QTimer::timeout, this, &SoundPlayer::Feed);
-        m_feedTimer.start();
     }
 
     bool IsOpen() const { return m_output && m_sink->error() == QAudio::NoError; }
     void Play() {
         m_position = 0;
+        m_silenceLeft = static_cast<size_t>(kTrailingBuffers * m_sink->bufferSize());
+        m_feedTimer.start();
         Feed();
     }
 
 private:
+    // Writes what the stream has room for: the rest of the sound, then
+    // silence that carries its end out of the buffers. Between beeps the
+    // stream waits idle and nothing wakes the program.
     void Feed() {
         const qint64 room = m_sink->bytesFree();
         if (room <= 0)
             return;
         const auto size = static_cast<size_t>(room);
         const size_t sound = std::min(size, m_samples.size() - m_position);
+        const size_t silence = std::min(size - sound, m_silenceLeft);
         std::string chunk = m_samples.substr(m_position, sound);
-        chunk.append(size - sound, m_silence);
+        chunk.append(silence, m_silence);
         m_position += sound;
+        m_silenceLeft -= silence;
         m_output->write(chunk.data(), static_cast<qint64>(chunk.size()));
+        if (m_position == m_samples.size() && m_silenceLeft == 0)
+            m_feedTimer.stop();
     }
 
     QAudioSink* m_sink;
     std::string m_samples;
     char m_silence;
     size_t m_position;
+    size_t m_silenceLeft = 0;
     QIODevice* m_output;
     QTimer m_feedTimer;
 };
