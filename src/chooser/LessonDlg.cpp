@@ -93,10 +93,8 @@ std::string CLessonDlg::GetSelectedLessonPath() const {
     const QList<QListWidgetItem*> selected = m_lessonList->selectedItems();
     if (selected.isEmpty())
         return {};
-    const int index = m_lessonList->EntryIndexOfRow(m_lessonList->row(selected.front()));
-    if (index < 0 || static_cast<size_t>(index) >= m_lessonList->EntryCount())
-        return {};
-    return m_lessonList->Entry(static_cast<size_t>(index)).path;
+    const LessonEntry* entry = m_lessonList->EntryOfRow(m_lessonList->row(selected.front()));
+    return entry ? entry->path : std::string{};
 }
 
 void CLessonDlg::RunSelectedLesson() {

@@ -16,16 +16,17 @@ void CLessonListBox::AddLesson(const std::string& title, const std::string& path
     item(row)->setData(Qt::UserRole, static_cast<qulonglong>(m_entries.size() - 1));
 }
 
-int CLessonListBox::EntryIndexOfRow(int row) const {
+const LessonEntry* CLessonListBox::EntryOfRow(int row) const {
     const QListWidgetItem* rowItem = item(row);
-    return rowItem ? rowItem->data(Qt::UserRole).toInt() : -1;
+    if (!rowItem)
+        return nullptr;
+    const qulonglong index = rowItem->data(Qt::UserRole).toULongLong();
+    return index < m_entries.size() ? &m_entries[index] : nullptr;
 }
 
 LessonMark CLessonListBox::MarkOfRow(int row) const {
-    const int index = EntryIndexOfRow(row);
-    if (index < 0 || static_cast<size_t>(index) >= m_entries.size())
-        return MarkForBestGrade(0);
-    return MarkForBestGrade(m_grades.BestGrade(m_entries[static_cast<size_t>(index)].title));
+    const LessonEntry* entry = EntryOfRow(row);
+    return MarkForBestGrade(entry ? m_grades.BestGrade(entry->title) : 0);
 }
 
 void CLessonListBox::paintEvent(QPaintEvent* event) {

@@ -16,11 +16,10 @@ public:
     explicit CLessonListBox(QWidget* parent = nullptr);
 
     void AddLesson(const std::string& title, const std::string& path);
-    size_t EntryCount() const { return m_entries.size(); }
-    const LessonEntry& Entry(size_t index) const { return m_entries[index]; }
 
-    // The index of the entry behind a row, or -1 for no such row.
-    int EntryIndexOfRow(int row) const;
+    // The entry behind a row; none for a row that does not exist or an item
+    // whose entry index is out of range.
+    const LessonEntry* EntryOfRow(int row) const;
 
     // The pupil's mark of the lesson in a row, as last painted.
     LessonMark MarkOfRow(int row) const;

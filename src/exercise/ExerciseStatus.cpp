@@ -3,6 +3,7 @@
 #include "exercise/Grading.h"
 #include "platform/Cp1250.h"
 #include "platform/Format.h"
+#include "platform/Truncate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,8 +37,7 @@ std::string ErrorsStatusText(double errors) {
 ProgressFill ProgressFillOf(int barWidth, double percentage) {
     // The fill's right edge (exclusive) is the done share of the width less
     // one; a full bar reaches the inside of the frame.
-    const double done = std::trunc(barWidth / (100 / percentage));
-    const double right = std::clamp(std::isnan(done) ? 0.0 : done, 0.0, double(barWidth)) - 1;
-    const int width = std::max(0, static_cast<int>(right) - 1);
+    const int right = TruncateToInt(barWidth / (100 / percentage), 0, barWidth) - 1;
+    const int width = std::max(0, right - 1);
     return {1, 1, width, kProgressFrameHeight - 2};
 }

@@ -25,7 +25,6 @@ public:
     // is converted; characters without a Windows-1250 code become '?'.
     std::string ReadString();
 
-    size_t Position() const { return m_position; }
     size_t Remaining() const { return m_bytes.size() - m_position; }
 
     // Throws FileError naming the file: the file is not what the reader of

@@ -1,8 +1,8 @@
 #include "stats/ChartGeometry.h"
 
+#include "platform/Truncate.h"
+
 #include <algorithm>
-#include <climits>
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -34,18 +34,6 @@ BarSpacing SpacingFor(double usableWidth, size_t runCount) {
     return {barWidth, errorBarWidth, barWidth + gap};
 }
 
-// Truncation toward zero that stays defined for values a damaged file may
-// hold: NaN becomes 0 and anything beyond int's range is clamped.
-int Truncate(double value) {
-    if (std::isnan(value))
-        return 0;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    return static_cast<int>(value);
-}
-
 // The height of a bar showing value against the value that fills the chart.
 // Values outside 0 ... full (a damaged file) stay inside the chart.
 double BarHeight(double chartHeight, double full, double value) {
@@ -66,12 +54,13 @@ PixelRect Normalised(PixelRect rect) {
 
 ChartBar BarAt(double x, const BarSpacing& spacing, double chartHeight, double speedHeight,
                double errorHeight) {
-    const int base = Truncate(chartHeight);
+    const int base = TruncateToInt(chartHeight);
     ChartBar bar;
-    bar.speed = Normalised(
-        {Truncate(x), Truncate(chartHeight - speedHeight), Truncate(x + spacing.barWidth), base});
-    bar.errors = Normalised({Truncate(x + kErrorBarInset), Truncate(chartHeight - errorHeight),
-                             Truncate(x + spacing.errorBarWidth), base});
+    bar.speed = Normalised({TruncateToInt(x), TruncateToInt(chartHeight - speedHeight),
+                            TruncateToInt(x + spacing.barWidth), base});
+    bar.errors =
+        Normalised({TruncateToInt(x + kErrorBarInset), TruncateToInt(chartHeight - errorHeight),
+                    TruncateToInt(x + spacing.errorBarWidth), base});
     bar.hover = {bar.speed.left, std::min(bar.speed.top, bar.errors.top), bar.speed.right,
                  bar.speed.bottom};
     return bar;

@@ -2,7 +2,7 @@
 #include "chooser/LessonListBox.h"
 
 #include "ModalWindow.h"
-#include "TempFolder.h"
+#include "ProgramFolderTest.h"
 #include "app/Paths.h"
 #include "chooser/AboutDlg.h"
 #include "platform/DesktopOpener.h"
@@ -24,18 +24,14 @@
 namespace {
 
 // A program folder with a Lessons folder of its own for the chooser to list.
-class LessonDlgTest : public testing::Test {
+class LessonDlgTest : public ProgramFolderTest {
 protected:
-    void SetUp() override { OverrideProgramFolder(m_program.Path()); }
-    void TearDown() override { OverrideProgramFolder(""); }
     void AddFile(const std::string& name) { WriteFile(m_program / ("Data/Lessons/" + name), ""); }
     // Opens the chooser with the first pupil, if any.
     void Initialise(CLessonDlg& chooser) {
         OnNextModal<CPupilDlg>([](CPupilDlg& pupils) { pupils.accept(); });
         chooser.Initialise();
     }
-
-    TempFolder m_program;
 };
 
 QStringList Titles(CLessonListBox& list) {

@@ -3,7 +3,7 @@
 #include "lessons/RandomLessonSpec.h"
 #include "platform/Cp1250.h"
 
-#include "TempFolder.h"
+#include "ProgramFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +12,8 @@
 namespace {
 
 // A program folder of its own, with one lesson file in its Lessons folder.
-class LessonLines : public ::testing::Test {
+class LessonLines : public ProgramFolderTest {
 protected:
-    LessonLines() { OverrideProgramFolder(m_program.Path()); }
-    ~LessonLines() override { OverrideProgramFolder(""); }
-
     std::string LessonsFolder() const { return m_program / "Data/Lessons"; }
 
     StringList Build(const std::string& lessonText) {
@@ -27,7 +24,6 @@ protected:
 
     std::string ErrorLine() const { return "error in ini (lesson) file : " + m_name; }
 
-    TempFolder m_program;
     const std::string m_name = Utf8ToCp1250("Lekcja żółwia");
 };
 

@@ -6,7 +6,7 @@
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilStats.h"
 
-#include "TempFolder.h"
+#include "ProgramFolderTest.h"
 #include "app/Paths.h"
 #include "platform/Cp1250.h"
 #include "platform/DesktopOpener.h"
@@ -27,10 +27,10 @@ const std::string kLine2 = "fjfjfjfjfj";
 
 // A program folder with one pupil, Ola, and one lesson of two lines. The
 // chooser opens with Ola chosen.
-class RunLessonTest : public testing::Test {
+class RunLessonTest : public ProgramFolderTest {
 protected:
     void SetUp() override {
-        OverrideProgramFolder(m_program.Path());
+        ProgramFolderTest::SetUp();
         std::filesystem::create_directories(m_program / "Data/Pupils/Ola");
         WriteLesson("[General]\r\ndescription=Opis lekcji\r\n[Special]\r\nrun=help/palce.htm\r\n"
                     "[LESSON]\r\nline=" +
@@ -41,7 +41,7 @@ protected:
     }
     void TearDown() override {
         SetDesktopOpenerForTesting({});
-        OverrideProgramFolder("");
+        ProgramFolderTest::TearDown();
     }
 
     void WriteLesson(const std::string& text) {
@@ -67,7 +67,6 @@ protected:
         return m_chooser.LessonList().MarkOfRow(0).suffix;
     }
 
-    TempFolder m_program;
     CLessonDlg m_chooser;
     std::vector<std::string> m_opened;
 };

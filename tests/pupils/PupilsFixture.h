@@ -1,25 +1,11 @@
 #pragma once
 
-#include "TempFolder.h"
-#include "app/Paths.h"
-#include "pupils/PupilRegistry.h"
+#include "ProgramFolderTest.h"
 #include "pupils/StatRecord.h"
 
-#include <gtest/gtest.h>
-
-// A program folder of the test's own, so pupils and their files are made in
-// a temporary folder; no pupil is current at the start.
-class PupilsFixture : public testing::Test {
+// Pupils and their files in a program folder of the test's own.
+class PupilsFixture : public ProgramFolderTest {
 protected:
-    void SetUp() override {
-        OverrideProgramFolder(m_program.Path());
-        g_currentPupil.clear();
-    }
-    void TearDown() override {
-        OverrideProgramFolder("");
-        g_currentPupil.clear();
-    }
-
     std::string PupilsFolder() const { return m_program / "Data/Pupils"; }
 
     static StatRecord MakeRun(const std::string& lesson, double charsPerMinute = 150.0) {
@@ -30,6 +16,4 @@ protected:
         run.errorPercent = 2.0;
         return run;
     }
-
-    TempFolder m_program;
 };

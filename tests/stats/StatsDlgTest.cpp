@@ -1,7 +1,6 @@
 #include "stats/StatsDlg.h"
 
-#include "TempFolder.h"
-#include "app/Paths.h"
+#include "ProgramFolderTest.h"
 #include "platform/Cp1250.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
@@ -32,14 +31,8 @@ StatRecord MakeRun(const std::string& lesson, int day, int hour, double speed, d
 
 // A program folder with pupils of its own; the current pupil is set as the
 // chooser would have set it.
-class StatsDlgTest : public testing::Test {
+class StatsDlgTest : public ProgramFolderTest {
 protected:
-    void SetUp() override { OverrideProgramFolder(m_program.Path()); }
-    void TearDown() override {
-        OverrideProgramFolder("");
-        g_currentPupil.clear();
-    }
-
     void AddPupil(const std::string& name, const CPupilStats& stats) {
         std::filesystem::create_directories(m_program / ("Data/Pupils/" + name));
         SavePupilStats(Utf8ToCp1250(name), stats);
@@ -59,8 +52,6 @@ protected:
         bartek.m_charErrors = {{Utf8ToCp1250("ż")[0], 4}};
         AddPupil("Bartek", bartek);
     }
-
-    TempFolder m_program;
 };
 
 QString Text(const CStatsDlg& dialog, int id) {
