@@ -98,7 +98,9 @@ void RemoveTrailingSeparator(std::string& path) {
 }
 
 bool IsContainedRelativePath(const std::string& path) {
-    if (path.empty() || IsSeparator(path.front()) || !GetDriveOfPath(path).empty())
+    // The system would read the path only up to a NUL byte.
+    if (path.empty() || path.find('\0') != std::string::npos || IsSeparator(path.front()) ||
+        !GetDriveOfPath(path).empty())
         return false;
     std::string normalised = path;
     for (char& c : normalised)

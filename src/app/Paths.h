@@ -24,7 +24,9 @@ std::string GetExtensionOfPath(const std::string& path);
 void RemoveTrailingSeparator(std::string& path);
 
 // True when a path taken from a file (a lesson's "run" or "ImportText" value)
-// stays inside the folder it is joined to: not absolute, no drive, no "..".
+// stays inside the folder it is joined to: not absolute, no drive, no "..",
+// no NUL byte. Symbolic links that the folder's owner put inside the folder
+// are followed: only what a lesson file writes is held inside.
 bool IsContainedRelativePath(const std::string& path);
 
 // A path written in a lesson file (Windows-1250, either separator) joined to

@@ -14,11 +14,15 @@ void AppendImportedLines(const LessonFile& lesson, StringList& lines) {
         LoadImportText(path, lines);
 }
 
-std::string DrillLine(const std::string& value, const std::string& lessonName,
-                      RandomEngine& engine) {
+// The drill line, or the error line for a drill that is not usable or
+// would take the lesson's drills past kMaxDrillTextOfLesson; budget is what
+// the lesson's drills may still take.
+std::string DrillLine(const std::string& value, const std::string& lessonName, RandomEngine& engine,
+                      long long& budget) {
     const auto spec = ParseRandomLessonSpec(value);
-    if (!spec)
+    if (!spec || DrillLineLength(*spec) > budget)
         return "error in ini (lesson) file : " + lessonName;
+    budget -= DrillLineLength(*spec);
     return GenerateRandomText(spec->characters, spec->groupLength, spec->groupCount,
                               spec->separator, engine);
 }
@@ -32,7 +36,8 @@ StringList BuildLessonLines(const LessonFile& lesson, const std::string& lessonN
     lesson.ReadSectionValues("LESSON", lines);
     StringList drills;
     lesson.ReadSectionValues("RANDOM_LESSON", drills);
+    long long budget = kMaxDrillTextOfLesson;
     for (const std::string& drill : drills)
-        lines.push_back(DrillLine(drill, lessonName, engine));
+        lines.push_back(DrillLine(drill, lessonName, engine, budget));
     return lines;
 }

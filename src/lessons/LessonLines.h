@@ -6,9 +6,15 @@
 
 #include <string>
 
+// All the drill lines of one lesson together never take more than this many
+// characters: far more than any pupil types, little enough for any
+// computer to hold.
+constexpr long long kMaxDrillTextOfLesson = 2'000'000;
+
 // The lines of a lesson before wrapping, in order: the lines of its import
 // text, its "LESSON" values, then one drill line for each "RANDOM_LESSON"
-// value. A drill value that is not a usable drill gives the line
+// value. A drill value that is not a usable drill, or that would take the
+// drills past kMaxDrillTextOfLesson, gives the line
 // "error in ini (lesson) file : " + lessonName instead. An import path that
 // leads outside the Lessons folder imports nothing, like a missing file.
 // lessonName is Windows-1250. Throws FileError when the lesson file or its

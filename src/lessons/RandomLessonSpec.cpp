@@ -17,18 +17,17 @@ bool DrawsFromEmptySet(const RandomLessonSpec& spec) {
     return spec.characters.empty() && spec.groupLength > 0 && spec.groupCount > 0;
 }
 
-// Both numbers are held below the limit first, so nothing here can overflow.
-bool IsTooLong(const RandomLessonSpec& spec) {
+} // namespace
+
+long long DrillLineLength(const RandomLessonSpec& spec) {
     const long count = std::max(spec.groupCount, 0L);
     const long length = std::max(spec.groupLength, 0L);
     if (count > kMaxDrillLineLength || length > kMaxDrillLineLength)
-        return true;
+        return kMaxDrillLineLength + 1;
     const long long separators =
         count > 0 ? (count - 1) * static_cast<long long>(spec.separator.size()) : 0;
-    return count * static_cast<long long>(length) + separators > kMaxDrillLineLength;
+    return count * static_cast<long long>(length) + separators;
 }
-
-} // namespace
 
 std::optional<RandomLessonSpec> ParseRandomLessonSpec(std::string_view value) {
     StringList fields;
@@ -36,7 +35,7 @@ std::optional<RandomLessonSpec> ParseRandomLessonSpec(std::string_view value) {
         return std::nullopt;
     const RandomLessonSpec spec{fields[0], ParseLeadingLong(fields[1]), ParseLeadingLong(fields[2]),
                                 fields[3].empty() ? " " : fields[3]};
-    if (DrawsFromEmptySet(spec) || IsTooLong(spec))
+    if (DrawsFromEmptySet(spec) || DrillLineLength(spec) > kMaxDrillLineLength)
         return std::nullopt;
     return spec;
 }

@@ -17,6 +17,10 @@ struct RandomLessonSpec {
 // a pupil could type.
 constexpr long kMaxDrillLineLength = 100000;
 
+// The length of the line the drill generates, or kMaxDrillLineLength + 1
+// for any drill longer than that (so nothing here can overflow).
+long long DrillLineLength(const RandomLessonSpec& spec);
+
 // The drill a lesson value describes, or nothing when the value is not a
 // usable drill: not exactly four fields, no characters to draw from while
 // there is something to draw, or a line longer than kMaxDrillLineLength.

@@ -33,9 +33,20 @@ void OpenCompanionDocument(const LessonFile& lesson) {
         OpenWithDesktop(target, GetFolderOfPath(target));
 }
 
+// A lesson too big for the computer's memory is told as such, never ends
+// the program; the lines are then empty and the lesson ends there.
 StringList LinesToType(const LessonFile& lesson, const std::string& lessonName) {
     StringList wrapped;
-    WrapLines(BuildLessonLines(lesson, lessonName, ProgramRandomEngine()), wrapped);
+    try {
+        WrapLines(BuildLessonLines(lesson, lessonName, ProgramRandomEngine()), wrapped);
+    } catch (const FileError&) {
+        throw;
+    } catch (const std::exception& error) {
+        ShowMessage(nullptr, QStringLiteral("Nie udało się przygotować tekstu tej lekcji (") +
+                                 QString::fromLocal8Bit(error.what()) +
+                                 QStringLiteral("). Lekcja jest za duża dla tego komputera."));
+        wrapped.clear();
+    }
     return wrapped;
 }
 

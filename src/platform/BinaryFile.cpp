@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int kTempNameAttempts = 100;
+constexpr std::string_view kTempSuffix = ".tmp-";
 constexpr size_t kReadChunk = 64 * 1024;
 
 [[noreturn]] void ThrowReadError(const std::string& path, int error) {
@@ -66,7 +67,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 int CreateTempBeside(const std::string& path, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-        tempPath = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        tempPath = path + std::string(kTempSuffix) + std::to_string(::getpid()) + "-" +
+                   std::to_string(counter++);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -95,13 +97,18 @@ void SyncFolderOf(const std::string& path) {
 } // namespace
 
 std::string ReadBinaryFile(const std::string& path) {
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking, so that a pipe or a device under the file's name cannot
+    // hold the program before it is refused below.
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.Get() < 0)
         ThrowReadError(path, errno);
     struct stat info {};
+    if (::fstat(file.Get(), &info) != 0)
+        ThrowReadError(path, errno);
+    if (!S_ISREG(info.st_mode))
+        throw FileError(path, "to nie jest zwykły plik, tylko folder, potok lub urządzenie");
     std::string bytes;
-    if (::fstat(file.Get(), &info) == 0 && info.st_size > 0)
-        bytes.reserve(static_cast<size_t>(info.st_size));
+    bytes.reserve(static_cast<size_t>(info.st_size));
     char chunk[kReadChunk];
     for (;;) {
         const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
@@ -128,4 +135,17 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
         ThrowWriteError(path, error);
     }
     SyncFolderOf(path);
+}
+
+void RemoveInterruptedWrites(const std::string& path) {
+    const std::filesystem::path file(path);
+    const std::string prefix = file.filename().string() + std::string(kTempSuffix);
+    std::error_code error;
+    std::filesystem::path folder = file.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::filesystem::directory_iterator entries(folder, error);
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error))
+        if (entries->path().filename().string().starts_with(prefix))
+            std::filesystem::remove(entries->path(), error);
 }

@@ -14,3 +14,8 @@ std::string ReadBinaryFile(const std::string& path);
 // over it. When writing fails the old file stays as it was. A replaced file
 // keeps its permissions.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Removes what interrupted replacements of the file left beside it (their
+// temporary files). Call it only while no other writer of the file can be
+// at work, such as under the file's lock.
+void RemoveInterruptedWrites(const std::string& path);

@@ -118,6 +118,10 @@ char32_t UnicodeFromCp1250(unsigned char byte) {
     return byte < 0x80 ? char32_t{byte} : char32_t{kUpperHalf[byte - 0x80]};
 }
 
+bool IsControlCharacter(char32_t codePoint) {
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F);
+}
+
 char Cp1250FromUnicode(char32_t codePoint) {
     if (codePoint < 0x80)
         return static_cast<char>(codePoint);

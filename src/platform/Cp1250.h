@@ -22,6 +22,9 @@ std::string Utf8ToCp1250(std::string_view utf8);
 // character: such a text was not written in Windows-1250.
 bool LooksLikeUtf8(std::string_view bytes);
 
+// True for the C0 and C1 control characters and DEL.
+bool IsControlCharacter(char32_t codePoint);
+
 // The lower-case form of a Windows-1250 character (Polish letters included).
 char FoldCase(char c);
 

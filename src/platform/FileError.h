@@ -9,10 +9,12 @@
 class FileError : public std::runtime_error {
 public:
     FileError(const std::string& path, const std::string& problem)
-        : std::runtime_error(path + ": " + problem), m_path(path) {}
+        : std::runtime_error(path + ": " + problem), m_path(path), m_problem(problem) {}
 
     const std::string& Path() const { return m_path; }
+    const std::string& Problem() const { return m_problem; }
 
 private:
     std::string m_path;
+    std::string m_problem;
 };

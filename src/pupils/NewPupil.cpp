@@ -22,23 +22,33 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool HasForbiddenCharacter(const std::string& name) {
-    return std::any_of(name.begin(), name.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F ||
+// Characters that take no room on the screen: spaces of both kinds and
+// the soft hyphen (Windows-1250 codes).
+constexpr std::string_view kInvisibleCharacters = " \xA0\xAD";
+
+// The name is checked in Windows-1250, where every character is one byte.
+bool HasForbiddenCharacter(const std::string& cp1250Name) {
+    return std::any_of(cp1250Name.begin(), cp1250Name.end(), [](char c) {
+        return IsControlCharacter(UnicodeFromCp1250(static_cast<unsigned char>(c))) ||
                kForbiddenCharacters.find(c) != std::string_view::npos;
     });
 }
 
+bool HasNothingVisible(const std::string& cp1250Name) {
+    return cp1250Name.find_first_not_of(kInvisibleCharacters) == std::string::npos;
+}
+
 // Why the name cannot be a pupil's folder, or an empty text when it can.
 std::string NameProblem(const std::string& name) {
-    if (name.empty())
+    const std::string cp1250Name = Utf8ToCp1250(name);
+    if (HasNothingVisible(cp1250Name))
         return "Nie podano imienia ucznia.";
     if (name == "." || name == "..")
         return "Imię ucznia nie może być samą kropką ani dwiema kropkami.";
-    if (HasForbiddenCharacter(name))
-        return "Imię ucznia nie może zawierać znaków / \\ : * ? \" < > | ani znaków sterujących.";
-    if (Cp1250ToUtf8(Utf8ToCp1250(name)) != name)
+    if (Cp1250ToUtf8(cp1250Name) != name)
         return "Imię ucznia zawiera znaki, których program nie potrafi zapisać.";
+    if (HasForbiddenCharacter(cp1250Name))
+        return "Imię ucznia nie może zawierać znaków / \\ : * ? \" < > | ani znaków sterujących.";
     if (name.size() > kLongestFolderName)
         return "Imię ucznia jest za długie.";
     return {};

@@ -30,8 +30,12 @@ COleDateTime COleDateTime::Now() {
                         local.tm_min, local.tm_sec);
 }
 
+bool COleDateTime::IsDisplayable() const {
+    return m_status == valid && m_value >= kFirstDay && m_value < kLastDay + 1.0;
+}
+
 std::string COleDateTime::FormatDayMonthYear() const {
-    if (m_status != valid || !(m_value >= kFirstDay && m_value < kLastDay + 1.0))
+    if (!IsDisplayable())
         return "Invalid DateTime";
     // Before the epoch the fraction still counts forward from the day's start.
     const auto dayNumber = static_cast<long>(std::trunc(m_value));

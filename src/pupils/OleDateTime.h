@@ -19,8 +19,12 @@ public:
     double Value() const { return m_value; }
     Status GetStatus() const { return m_status; }
 
+    // True when the status is valid and the date lies between the years 100
+    // and 9999, the dates the program can show.
+    bool IsDisplayable() const;
+
     // "%d-%m-%Y": two-digit day and month, four-digit year. A date that is
-    // not valid, or lies outside the years 100 to 9999, reads "Invalid DateTime".
+    // not displayable reads "Invalid DateTime".
     std::string FormatDayMonthYear() const;
 
     bool operator==(const COleDateTime&) const = default;

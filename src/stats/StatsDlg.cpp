@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 #include "platform/SortedList.h"
+#include "pupils/PlausibleRun.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
 #include "stats/BarDetails.h"
@@ -16,6 +17,8 @@
 
 #include <QLabel>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace {
 
@@ -113,6 +116,8 @@ void CStatsDlg::OnExerciseSelChange() {
     const CPupilStats stats = LoadStats();
     m_runs.clear();
     stats.SelectRunsOfLesson(m_exercise, m_runs);
+    // A file the program did not write may hold any number.
+    std::transform(m_runs.begin(), m_runs.end(), m_runs.begin(), WithShowableValues);
     RefreshStatistics(stats);
 }
 

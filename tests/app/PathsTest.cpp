@@ -62,4 +62,6 @@ TEST(Paths, LessonPathsJoinOnlyInsideTheirFolder) {
     EXPECT_EQ(JoinLessonPath("/p", "..\\stat.dat"), "");
     EXPECT_EQ(JoinLessonPath("/p", "/etc/passwd"), "");
     EXPECT_EQ(JoinLessonPath("/p", ""), "");
+    // The system would stop reading at the NUL, at the folder above.
+    EXPECT_EQ(JoinLessonPath("/p", std::string("..\0/help/palce.htm", 18)), "");
 }

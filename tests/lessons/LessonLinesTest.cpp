@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 
 namespace {
 
@@ -73,14 +74,40 @@ TEST_F(LessonLines, DrillsReadTheirNumbersLikeAtolAndUnusableOnesBecomeErrorLine
 TEST_F(LessonLines, ImportPathsOutsideTheLessonsFolderImportNothing) {
     WriteFile(m_program / "Data/secret.txt", "secret");
     WriteFile(LessonsFolder() + "/own.txt", "own");
-    for (const std::string& path :
-         StringList{"../secret.txt", "sub/../../secret.txt", "..\\secret.txt",
-                    m_program / "Data/secret.txt", "missing.txt"}) {
+    for (const std::string& path : StringList{"../secret.txt", "sub/../../secret.txt",
+                                              "..\\secret.txt", m_program / "Data/secret.txt",
+                                              "missing.txt", std::string("..\0/secret.txt", 14)}) {
         EXPECT_EQ(Build("[Special]\nImportText=" + path + "\n[LESSON]\nx=fixed\n"),
                   (StringList{"fixed"}))
             << path;
     }
     EXPECT_EQ(Build("[Special]\nImportText=./own.txt\n"), (StringList{"own"}));
+}
+
+// A teacher may link a shared text into the Lessons folder on purpose.
+TEST_F(LessonLines, LinksPutInsideTheLessonsFolderAreFollowed) {
+    WriteFile(m_program / "shared/wiersz.txt", "wiersz");
+    std::filesystem::create_directories(LessonsFolder());
+    std::filesystem::create_symlink(m_program / "shared", LessonsFolder() + "/wspolne");
+    EXPECT_EQ(Build("[Special]\nImportText=wspolne/wiersz.txt\n"), (StringList{"wiersz"}));
+}
+
+TEST_F(LessonLines, TheDrillsOfOneLessonTakeAtMostTheirBoundTogether) {
+    std::string lesson = "[RANDOM_LESSON]\n";
+    for (int i = 0; i < 25; ++i)
+        lesson += "d=a|999|100|\n"; // 99,999 characters each
+    const StringList lines = Build(lesson);
+    ASSERT_EQ(lines.size(), 25u);
+    size_t total = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i < 20) {
+            EXPECT_EQ(lines[i].size(), 99999u) << i;
+            total += lines[i].size();
+        } else {
+            EXPECT_EQ(lines[i], ErrorLine()) << i;
+        }
+    }
+    EXPECT_LE(total, static_cast<size_t>(kMaxDrillTextOfLesson));
 }
 
 TEST(ParseLeadingLong, ReadsLikeAtolButHoldsAtTheLimits) {

@@ -68,7 +68,8 @@ TEST_F(PupilRegistryTest, NamesNoPupilFolderCanHaveAreRefusedWithAReason) {
     const auto before = Tree(m_program.Path());
     for (const std::string& name :
          StringList{"", "   ", ".", "..", "../Ala", "Ala/Ola", "..\\Ala", "a:b", "Ala?",
-                    "tab\there", "Иван", std::string(256, 'a'), std::string("Ala\0Ola", 7)}) {
+                    "tab\there", "Иван", std::string(256, 'a'), std::string("Ala\0Ola", 7),
+                    "Ala\u0081", "Ala\u009F", "\u00A0", "\u00AD", " \u00A0\u00AD "}) {
         EXPECT_THAT(AddNewPupil(name), Not(IsEmpty())) << name;
     }
     EXPECT_EQ(Tree(m_program.Path()), before);

@@ -1,5 +1,6 @@
 #include "pupils/StatFile.h"
 #include "platform/FileError.h"
+#include "pupils/PlausibleRun.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -209,6 +210,11 @@ TEST(StatFileTest, MutatedFilesNeverBreakTheReader) {
             EXPECT_EQ(EncodeStatFile(Decode(again)), again);
         } catch (const FileError& error) {
             EXPECT_EQ(error.Path(), kPath);
+            CPupilStats salvaged;
+            EXPECT_THROW(DecodeStatFile(bytes, kPath, salvaged), FileError);
+            KeepPlausibleRuns(salvaged);
+            for (const StatRecord& run : salvaged)
+                EXPECT_TRUE(IsPlausibleRun(run)) << run.lesson;
         }
     }
     EXPECT_GT(readable, 0);

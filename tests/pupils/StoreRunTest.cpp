@@ -13,6 +13,7 @@
 #include <set>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -172,4 +173,82 @@ TEST_F(StoreRunTest, TwoProgramsStoringAtOnceLoseNothing) {
     EXPECT_EQ(stats.size(), 2u * kRunsEach);
     EXPECT_EQ(lessons.size(), 2u * kRunsEach);
     EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'x', 2 * kRunsEach}}));
+}
+
+// One flipped bit in the first lesson name's length puts the reader out of
+// step; the repair keeps no garbage, and the whole file stays aside.
+TEST_F(StoreRunTest, ARepairKeepsOnlyRunsTheProgramCouldHaveStored) {
+    for (int i = 0; i < 9; ++i)
+        StoreRun("Ala", MakeRun("Lekcja " + std::to_string(i), 100 + i), {{'a', 1}});
+    const std::string path = GetStatFilePath("Ala");
+    std::string damaged = ReadFile(path);
+    damaged[4] = static_cast<char>(damaged[4] ^ 0x10);
+    WriteFile(path, damaged);
+
+    const StoreRunResult result = StoreRun("Ala", MakeRun("Nowa"), {});
+    EXPECT_THAT(result.notice, HasSubstr("(0)"));
+    EXPECT_THAT(result.notice, HasSubstr(result.damagedFileKeptAs));
+    EXPECT_EQ(ReadFile(result.damagedFileKeptAs), damaged);
+    const CPupilStats stats = Stored("Ala");
+    ASSERT_EQ(stats.size(), 1u);
+    EXPECT_EQ(stats[0].lesson, "Nowa");
+    EXPECT_TRUE(stats.m_charErrors.empty());
+}
+
+TEST_F(StoreRunTest, FailedSavesOfADamagedFileKeepOneCopyAndNameIt) {
+    StoreRun("Ala", MakeRun("Lekcja 1"), {});
+    const std::string path = GetStatFilePath("Ala");
+    const std::string damaged = ReadFile(path) + "garbage";
+    WriteFile(path, damaged);
+    {
+        // Room for the kept copy, none for the new stat.dat.
+        const FileSizeLimit nearlyFull(damaged.size());
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            try {
+                StoreRun("Ala", MakeRun("Lekcja 2"), {});
+                ADD_FAILURE() << "a run was reported stored on a full disk";
+            } catch (const FileError& error) {
+                EXPECT_THAT(error.what(), HasSubstr("stat-uszkodzony-1.dat"));
+            }
+        }
+    }
+    EXPECT_EQ(FilesIn(GetPupilFolder("Ala")),
+              (std::set<std::string>{"stat.dat", "stat.dat.lock", "stat-uszkodzony-1.dat"}));
+    EXPECT_EQ(ReadFile(path), damaged);
+
+    const StoreRunResult stored = StoreRun("Ala", MakeRun("Lekcja 2"), {});
+    EXPECT_EQ(stored.damagedFileKeptAs, GetPupilFolder("Ala") + "/stat-uszkodzony-1.dat");
+    EXPECT_EQ(Stored("Ala").size(), 2u);
+}
+
+TEST_F(StoreRunTest, WhatInterruptedSavesLeftIsRemovedByTheNextSave) {
+    StoreRun("Ala", MakeRun("Lekcja 1"), {});
+    const std::string path = GetStatFilePath("Ala");
+    WriteFile(path + ".tmp-4242-0", ReadFile(path));
+    WriteFile(path + ".tmp-4243-7", "half");
+    WriteFile(GetPupilFolder("Ala") + "/notatki.txt", "nauczyciel");
+
+    StoreRun("Ala", MakeRun("Lekcja 2"), {});
+    EXPECT_EQ(FilesIn(GetPupilFolder("Ala")),
+              (std::set<std::string>{"stat.dat", "stat.dat.lock", "notatki.txt"}));
+    EXPECT_EQ(Stored("Ala").size(), 2u);
+}
+
+// A pipe or a device under the name stat.dat is refused at once, never
+// waited on or read without end.
+TEST_F(StoreRunTest, AStatFileThatIsNoRegularFileIsReportedNotWaitedOn) {
+    MakePupilFolder("Ala");
+    ASSERT_EQ(mkfifo(GetStatFilePath("Ala").c_str(), 0600), 0);
+    CPupilStats stats;
+    EXPECT_THROW(LoadPupilStats("Ala", stats), FileError);
+    EXPECT_THROW(StoreRun("Ala", MakeRun("Lekcja 1"), {}), FileError);
+
+    MakePupilFolder("Ola");
+    std::filesystem::create_symlink("/dev/zero", GetStatFilePath("Ola"));
+    try {
+        LoadPupilStats("Ola", stats);
+        ADD_FAILURE() << "a device was read as a stat.dat";
+    } catch (const FileError& error) {
+        EXPECT_THAT(error.what(), HasSubstr("to nie jest zwykły plik"));
+    }
 }

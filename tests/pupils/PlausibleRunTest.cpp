@@ -1,0 +1,49 @@
+#include "pupils/PlausibleRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+StatRecord Record(double speed, double errors, COleDateTime date = COleDateTime(46000.5),
+                  std::string lesson = "Lekcja 1") {
+    StatRecord run;
+    run.lesson = std::move(lesson);
+    run.charsPerMinute = speed;
+    run.errorPercent = errors;
+    run.date = date;
+    return run;
+}
+
+} // namespace
+
+TEST(PlausibleRun, OnlyRunsTheProgramCouldHaveStoredArePlausible) {
+    EXPECT_TRUE(IsPlausibleRun(Record(0, 0)));
+    EXPECT_TRUE(IsPlausibleRun(
+        Record(kFastestPlausibleSpeed, 100, COleDateTime(46000.5), "\xA3\xB9ka \xBF\xF3\xB3w")));
+    for (const StatRecord& run :
+         {Record(1.7e199, 2), Record(-1, 2), Record(kNaN, 2), Record(kInfinity, 2),
+          Record(100, 100.5), Record(100, -0.1), Record(100, kNaN),
+          Record(100, 2, COleDateTime(46000.5, COleDateTime::null)),
+          Record(100, 2, COleDateTime(1e12)), Record(100, 2, COleDateTime(kNaN)),
+          Record(100, 2, COleDateTime(46000.5), ""), Record(100, 2, COleDateTime(46000.5), "a\x01"),
+          Record(100, 2, COleDateTime(46000.5), "a\x81")}) {
+        EXPECT_FALSE(IsPlausibleRun(run)) << run.charsPerMinute << " " << run.errorPercent;
+    }
+}
+
+TEST(PlausibleRun, ForeignValuesShowAsNumbersAWindowCanDraw) {
+    const StatRecord nan = WithShowableValues(Record(kNaN, kNaN));
+    EXPECT_EQ(nan.charsPerMinute, 0.0);
+    EXPECT_EQ(nan.errorPercent, 100.0);
+    const StatRecord negative = WithShowableValues(Record(-50, -3));
+    EXPECT_EQ(negative.charsPerMinute, 0.0);
+    EXPECT_EQ(negative.errorPercent, 0.0);
+    EXPECT_EQ(WithShowableValues(Record(-kInfinity, 250)).errorPercent, 100.0);
+    EXPECT_EQ(WithShowableValues(Record(321.5, 4.25)), Record(321.5, 4.25));
+}
