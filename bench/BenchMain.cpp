@@ -1,3 +1,5 @@
+#include "platform/ProgramContext.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -7,6 +9,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    CProgramContext context(ExecutableFolder());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,5 +1,6 @@
-#include "app/Paths.h"
 #include "chooser/LessonListBox.h"
+#include "platform/Paths.h"
+#include "platform/ProgramContext.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
@@ -29,9 +30,9 @@ public:
     PaintedChooser()
         : m_folder((std::filesystem::temp_directory_path() /
                     ("tastrum-chooser-bench-" + std::to_string(getpid())))
-                       .string()) {
-        OverrideProgramFolder(m_folder);
-        g_currentPupil = "Ola";
+                       .string()),
+          m_context(m_folder) {
+        SetCurrentPupil("Ola");
         for (int i = 0; i < kRuns; ++i) {
             StatRecord run;
             run.lesson = LessonName(i % kLessons);
@@ -47,17 +48,14 @@ public:
         m_list.show();
         QCoreApplication::processEvents();
     }
-    ~PaintedChooser() {
-        g_currentPupil.clear();
-        OverrideProgramFolder("");
-        std::filesystem::remove_all(m_folder);
-    }
+    ~PaintedChooser() { std::filesystem::remove_all(m_folder); }
 
     void Store() { SavePupilStats("Ola", m_stats); }
     void Paint() { benchmark::DoNotOptimize(m_list.viewport()->grab()); }
 
 private:
     std::string m_folder;
+    CProgramContext m_context;
     CPupilStats m_stats;
     CLessonListBox m_list;
 };

@@ -1,4 +1,5 @@
-#include "app/Paths.h"
+#include "platform/Paths.h"
+#include "platform/ProgramContext.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilStats.h"
 #include "pupils/StoreRun.h"
@@ -19,8 +20,8 @@ public:
     explicit StoredRuns(long runs)
         : m_folder((std::filesystem::temp_directory_path() /
                     ("tastrum-store-bench-" + std::to_string(getpid())))
-                       .string()) {
-        OverrideProgramFolder(m_folder);
+                       .string()),
+          m_context(m_folder) {
         MakePupilFolder(kPupil);
         CPupilStats stats;
         for (long i = 0; i < runs; ++i)
@@ -29,10 +30,7 @@ public:
             stats.AddCharErrors(static_cast<char>('!' + c), c);
         SavePupilStats(kPupil, stats);
     }
-    ~StoredRuns() {
-        OverrideProgramFolder("");
-        std::filesystem::remove_all(m_folder);
-    }
+    ~StoredRuns() { std::filesystem::remove_all(m_folder); }
 
     static StatRecord Run(long i) {
         StatRecord run;
@@ -49,6 +47,7 @@ public:
 
 private:
     std::string m_folder;
+    CProgramContext m_context;
 };
 
 void BM_LoadPupilStats(benchmark::State& state) {

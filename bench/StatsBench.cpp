@@ -1,4 +1,5 @@
-#include "app/Paths.h"
+#include "platform/Paths.h"
+#include "platform/ProgramContext.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
 #include "stats/CharErrorRanking.h"
@@ -45,20 +46,17 @@ public:
     explicit BenchProgramFolder(long runs)
         : m_path((std::filesystem::temp_directory_path() /
                   ("tastrum-stats-bench-" + std::to_string(getpid())))
-                     .string()) {
-        OverrideProgramFolder(m_path);
+                     .string()),
+          m_context(m_path) {
         std::filesystem::create_directories(m_path + "/Data/Pupils/Ania");
         SavePupilStats("Ania", ManyRuns(runs));
-        g_currentPupil = "Ania";
+        SetCurrentPupil("Ania");
     }
-    ~BenchProgramFolder() {
-        g_currentPupil.clear();
-        OverrideProgramFolder("");
-        std::filesystem::remove_all(m_path);
-    }
+    ~BenchProgramFolder() { std::filesystem::remove_all(m_path); }
 
 private:
     std::string m_path;
+    CProgramContext m_context;
 };
 
 // What the window computes for a chosen lesson, without loading or drawing.

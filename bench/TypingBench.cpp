@@ -20,7 +20,8 @@ class FieldOnScreen {
 public:
     FieldOnScreen(int64_t bytes, size_t lineLength) {
         m_edit.resize(600, 300);
-        m_edit.SetModelText(LessonOf(bytes, lineLength));
+        m_session.SetLines(LessonOf(bytes, lineLength));
+        m_edit.ShowSession();
         m_edit.show();
         QApplication::processEvents();
     }
@@ -32,7 +33,8 @@ public:
     }
 
 private:
-    CTypingEdit m_edit;
+    CExerciseSession m_session;
+    CTypingEdit m_edit{m_session};
 };
 
 // A correct character, then the second key, over and over: with Backspace

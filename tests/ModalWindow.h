@@ -5,14 +5,24 @@
 #include <QWidget>
 
 #include <functional>
+#include <typeinfo>
+
+#include <gtest/gtest.h>
 
 // Acts on the next modal window of type T as soon as it is the active modal
-// window, from inside the event loop of whoever opened it.
-template <typename T> void OnNextModal(std::function<void(T&)> action) {
-    QTimer::singleShot(10, qApp, [action] {
-        if (auto* window = dynamic_cast<T*>(QApplication::activeModalWidget()))
+// window, from inside the event loop of whoever opened it. A window that
+// does not come within a few seconds fails the test, and the modal windows
+// open then are closed so that the test ends instead of hanging.
+template <typename T> void OnNextModal(std::function<void(T&)> action, int triesLeft = 500) {
+    QTimer::singleShot(10, qApp, [action, triesLeft] {
+        if (auto* window = dynamic_cast<T*>(QApplication::activeModalWidget())) {
             action(*window);
-        else
-            OnNextModal<T>(action);
+        } else if (triesLeft > 0) {
+            OnNextModal<T>(action, triesLeft - 1);
+        } else {
+            ADD_FAILURE() << "no " << typeid(T).name() << " window came";
+            while (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        }
     });
 }

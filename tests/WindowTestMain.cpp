@@ -1,3 +1,5 @@
+#include "platform/ProgramContext.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -7,6 +9,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Tests that lay out files build their own context over this one.
+    CProgramContext context(ExecutableFolder());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

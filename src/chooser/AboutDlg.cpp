@@ -10,7 +10,7 @@ const DialogTemplate kAboutTemplate{
     55,
     {
         {kNoId, ControlKind::ProgramIcon, 11, 17, 20, 20, ""},
-        {kNoId, ControlKind::Label, 40, 10, 119, 8, "Tastrum Version 1.0"},
+        {kNoId, ControlKind::Label, 40, 10, 119, 8, "Tastrum Version " TASTRUM_VERSION},
         {kIdOk, ControlKind::DefaultButton, 178, 7, 50, 14, "OK"},
     },
 };

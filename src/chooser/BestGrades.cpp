@@ -43,7 +43,7 @@ void CBestGrades::Regrade(const std::string& pupil) {
     LoadPupilStats(pupil, stats);
     for (const StatRecord& run : stats) {
         int& best = m_bestByFoldedLesson[Folded(run.lesson)];
-        best = std::max(best, ComputeGrade(run.charsPerMinute, run.errorPercent));
+        best = std::max(best, GradeOfRun(run));
     }
 }
 

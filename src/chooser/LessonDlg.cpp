@@ -1,14 +1,13 @@
 #include "chooser/LessonDlg.h"
 
-#include "app/HelpFile.h"
-#include "app/Paths.h"
 #include "chooser/AboutDlg.h"
-#include "chooser/DialogColours.h"
 #include "chooser/LessonListBox.h"
-#include "lessons/FolderScan.h"
-#include "lessons/RunLesson.h"
 #include "platform/Cp1250.h"
+#include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
+#include "platform/FolderScan.h"
+#include "platform/HelpFile.h"
+#include "platform/Paths.h"
 #include "platform/QtText.h"
 #include "pupils/ChoosePupil.h"
 #include "pupils/PupilRegistry.h"
@@ -23,22 +22,17 @@
 
 namespace {
 
-constexpr int kIdLessonList = 1014;
-constexpr int kIdHelpButton = 1016;
-constexpr int kIdStatisticsButton = 1017;
-constexpr int kIdGreeting = 1027;
-
 const DialogTemplate kLessonTemplate{
     "Tastrum",
     362,
     199,
     {
         {kIdOk, ControlKind::PushButton, 305, 185, 50, 14, "&Koniec"},
-        {kIdLessonList, ControlKind::Placeholder, 5, 55, 350, 125, ""},
+        {CLessonDlg::kIdLessonList, ControlKind::Placeholder, 5, 55, 350, 125, ""},
         {kNoId, ControlKind::Label, 5, 40, 350, 8, "Wybierz lekcję, klikając na niej dwa razy"},
-        {kIdHelpButton, ControlKind::PushButton, 305, 10, 50, 14, "&Pomoc"},
-        {kIdGreeting, ControlKind::Label, 5, 10, 170, 8, "Witam uczniu..."},
-        {kIdStatisticsButton, ControlKind::PushButton, 245, 10, 50, 14, "&Statystyki"},
+        {CLessonDlg::kIdHelpButton, ControlKind::PushButton, 305, 10, 50, 14, "&Pomoc"},
+        {CLessonDlg::kIdGreeting, ControlKind::Label, 5, 10, 170, 8, "Witam uczniu..."},
+        {CLessonDlg::kIdStatisticsButton, ControlKind::PushButton, 245, 10, 50, 14, "&Statystyki"},
     },
 };
 
@@ -51,15 +45,15 @@ bool IsEnterKey(const QEvent* event) {
 
 } // namespace
 
-CLessonDlg::CLessonDlg(QWidget* parent)
-    : QDialog(parent), m_lessonList(new CLessonListBox), m_runLesson(&RunLesson) {
+CLessonDlg::CLessonDlg(QWidget* parent) : QDialog(parent), m_lessonList(new CLessonListBox) {
     const DialogControls controls =
-        BuildDialog(*this, kLessonTemplate, {{kIdLessonList, m_lessonList}});
+        BuildDialog(*this, kLessonTemplate, {{CLessonDlg::kIdLessonList, m_lessonList}});
     ApplyDialogColours(*this);
-    m_greeting = controls.Get<QLabel>(kIdGreeting);
+    m_greeting = controls.Get<QLabel>(CLessonDlg::kIdGreeting);
 
-    connect(controls.Get<QPushButton>(kIdHelpButton), &QPushButton::clicked, this, &OpenHelpFile);
-    auto* statistics = controls.Get<QPushButton>(kIdStatisticsButton);
+    connect(controls.Get<QPushButton>(CLessonDlg::kIdHelpButton), &QPushButton::clicked, this,
+            &OpenHelpFile);
+    auto* statistics = controls.Get<QPushButton>(CLessonDlg::kIdStatisticsButton);
     connect(statistics, &QPushButton::clicked, this, &CLessonDlg::ShowStatistics);
     connect(m_lessonList, &QListWidget::itemDoubleClicked, this, &CLessonDlg::RunSelectedLesson);
     m_lessonList->installEventFilter(this);
@@ -98,7 +92,8 @@ std::string CLessonDlg::GetSelectedLessonPath() const {
 }
 
 void CLessonDlg::RunSelectedLesson() {
-    m_runLesson(GetSelectedLessonPath());
+    if (m_runLesson)
+        m_runLesson(GetSelectedLessonPath());
     // The lesson's new grade shows at once, even where no window covered the list.
     repaint();
     m_lessonList->viewport()->repaint();

@@ -12,6 +12,12 @@ class QLabel;
 // Enter on a lesson runs it.
 class CLessonDlg : public QDialog {
 public:
+    // Control ids.
+    static constexpr int kIdLessonList = 1014;
+    static constexpr int kIdHelpButton = 1016;
+    static constexpr int kIdStatisticsButton = 1017;
+    static constexpr int kIdGreeting = 1027;
+
     explicit CLessonDlg(QWidget* parent = nullptr);
 
     // Chooses the pupil, greets them and fills the lesson list.
@@ -25,7 +31,7 @@ public:
     CLessonListBox& LessonList() { return *m_lessonList; }
     QLabel& Greeting() { return *m_greeting; }
 
-    // What runs a lesson; tests put their own in its place.
+    // What runs a lesson: the program's lesson run, or a test's own.
     using LessonRunner = std::function<void(const std::string& path)>;
     void SetLessonRunner(LessonRunner runner) { m_runLesson = std::move(runner); }
 

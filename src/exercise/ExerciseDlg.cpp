@@ -1,14 +1,15 @@
 #include "exercise/ExerciseDlg.h"
 
-#include "app/HelpFile.h"
-#include "chooser/DialogColours.h"
 #include "exercise/ExerciseStatus.h"
 #include "exercise/Grading.h"
 #include "exercise/ProgressBar.h"
 #include "exercise/ResultDlg.h"
 #include "exercise/TypingEdit.h"
+#include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
+#include "platform/HelpFile.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 
 #include <QLabel>
@@ -16,13 +17,6 @@
 #include <QShortcut>
 
 namespace {
-
-constexpr int kIdTyping = 1015;
-constexpr int kIdSpeed = 1021;
-constexpr int kIdErrors = 1022;
-constexpr int kIdTime = 1023;
-constexpr int kIdProgress = 1024;
-constexpr int kIdHelpButton = 1025;
 
 constexpr int kTickMs = 100;
 // The speed changes too fast to read when shown on every tick.
@@ -35,51 +29,48 @@ const DialogTemplate kExerciseTemplate{
     {
         {kNoId, ControlKind::Label, 10, 5, 360, 13,
          "Połóż palce jak należy (wciśnij pomoc jeśli nie wiesz jak), i zacznij wpisywać znaki..."},
-        {kIdTyping, ControlKind::Placeholder, 10, 20, 385, 175, ""},
+        {CExerciseDlg::kIdTyping, ControlKind::Placeholder, 10, 20, 385, 175, ""},
         {kNoId, ControlKind::GroupBox, 10, 200, 385, 30, ""},
-        {kIdTime, ControlKind::VCentredLabel, 20, 210, 70, 15, "Czas: "},
-        {kIdSpeed, ControlKind::VCentredLabel, 100, 210, 110, 15, "Znaków na minutę"},
-        {kIdErrors, ControlKind::VCentredLabel, 220, 210, 60, 15, "Błędów"},
+        {CExerciseDlg::kIdTime, ControlKind::VCentredLabel, 20, 210, 70, 15, "Czas: "},
+        {CExerciseDlg::kIdSpeed, ControlKind::VCentredLabel, 100, 210, 110, 15, "Znaków na minutę"},
+        {CExerciseDlg::kIdErrors, ControlKind::VCentredLabel, 220, 210, 60, 15, "Błędów"},
         {kNoId, ControlKind::Label, 295, 212, 40, 8, "Wykonano:"},
-        {kIdProgress, ControlKind::Placeholder, 335, 214, 55, 5, ""},
-        {kIdHelpButton, ControlKind::PushButton, 175, 235, 105, 14, "Pomoc"},
+        {CExerciseDlg::kIdProgress, ControlKind::Placeholder, 335, 214, 55, 5, ""},
+        {CExerciseDlg::kIdHelpButton, ControlKind::PushButton, 175, 235, 105, 14, "Pomoc"},
         {kIdOk, ControlKind::PushButton, 290, 235, 105, 14, "Koniec testu"},
     },
 };
 
-// Shared by every exercise of the program's run: the speed refresh counts
-// ticks across exercises, and a finished exercise's result window turns
-// away the ticks that arrive while it is open.
-int g_tickCount = 0;
-bool g_resultOpen = false;
-
 } // namespace
 
-CExerciseDlg::CExerciseDlg(QWidget* parent)
-    : QDialog(parent), m_typing(new CTypingEdit), m_progress(new CProgressBar) {
+CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session), m_typing(new CTypingEdit(session)),
+      m_progress(new CProgressBar) {
     const DialogControls controls =
-        BuildDialog(*this, kExerciseTemplate, {{kIdTyping, m_typing}, {kIdProgress, m_progress}});
+        BuildDialog(*this, kExerciseTemplate,
+                    {{CExerciseDlg::kIdTyping, m_typing}, {CExerciseDlg::kIdProgress, m_progress}});
     ApplyDialogColours(*this);
-    m_time = controls.Get<QLabel>(kIdTime);
-    m_speed = controls.Get<QLabel>(kIdSpeed);
-    m_errors = controls.Get<QLabel>(kIdErrors);
+    m_time = controls.Get<QLabel>(CExerciseDlg::kIdTime);
+    m_speed = controls.Get<QLabel>(CExerciseDlg::kIdSpeed);
+    m_errors = controls.Get<QLabel>(CExerciseDlg::kIdErrors);
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
 
-    connect(controls.Get<QPushButton>(kIdHelpButton), &QPushButton::clicked, this, &OpenHelpFile);
+    connect(controls.Get<QPushButton>(CExerciseDlg::kIdHelpButton), &QPushButton::clicked, this,
+            &OpenHelpFile);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &OpenHelpFile);
     m_timer.setInterval(kTickMs);
-    connect(&m_timer, &QTimer::timeout, this, &CExerciseDlg::OnTimer);
+    connect(&m_timer, &QTimer::timeout, this, &CExerciseDlg::Tick);
 }
 
 void CExerciseDlg::SetLines(const StringList& lines) {
-    m_emptyLesson = lines.empty();
-    m_typing->SetModelText(lines);
+    m_session.SetLines(lines);
+    m_typing->ShowSession();
 }
 
 int CExerciseDlg::exec() {
-    if (m_emptyLesson)
+    if (m_session.IsEmpty())
         ShowMessage(this, QStringLiteral("error: empty lesson, crash possible"));
     m_typing->setFocus();
     m_timer.start();
@@ -88,39 +79,37 @@ int CExerciseDlg::exec() {
     return result;
 }
 
-const CTypingModel& CExerciseDlg::Typing() const {
-    return m_typing->State();
-}
-
-void CExerciseDlg::OnTimer() {
-    if (g_resultOpen)
+void CExerciseDlg::Tick() {
+    CProgramContext& context = CProgramContext::Current();
+    if (context.exerciseResultOpen)
         return;
-    ++g_tickCount;
-    const double ms = Typing().Stopwatch().ElapsedMs();
-    const double charsPerMinute = CharactersPerMinute(Typing().Correct(), ms);
-    ShowStatus(ms, charsPerMinute);
-    if (Typing().IsFinished())
-        Finish(ms, charsPerMinute);
+    ++context.exerciseTicks;
+    const double ms = m_session.ElapsedMs();
+    ShowStatus(ms, CharactersPerMinute(m_session.Typing().Correct(), ms));
+    if (m_session.IsFinished())
+        Finish();
 }
 
 void CExerciseDlg::ShowStatus(double ms, double charsPerMinute) {
-    const bool anythingCounted = Typing().Correct() != 0 || Typing().Errors() != 0;
+    const CTypingModel& typing = m_session.Typing();
+    const bool anythingCounted = typing.Correct() != 0 || typing.Errors() != 0;
     if (anythingCounted)
         m_time->setText(ToQString(TimeStatusText(ms)));
-    if (g_tickCount % kTicksPerSpeedUpdate == 0)
+    if (CProgramContext::Current().exerciseTicks % kTicksPerSpeedUpdate == 0)
         m_speed->setText(ToQString(SpeedStatusText(charsPerMinute, anythingCounted)));
-    m_errors->setText(ToQString(ErrorsStatusText(Typing().Errors())));
-    m_progress->SetPercentage(ProgressPercentage(Typing().ModelKeystrokes(), Typing().Typed()));
+    m_errors->setText(ToQString(ErrorsStatusText(typing.Errors())));
+    m_progress->SetPercentage(ProgressPercentage(typing.ModelKeystrokes(), typing.Typed()));
 }
 
-void CExerciseDlg::Finish(double ms, double charsPerMinute) {
-    g_resultOpen = true;
-    const int grade =
-        ComputeGrade(charsPerMinute, ErrorPercentage(Typing().Typed(), Typing().Errors()));
+// The lesson's name and date play no part in what the window shows.
+void CExerciseDlg::Finish() {
+    CProgramContext::Current().exerciseResultOpen = true;
+    const ExerciseOutcome outcome = m_session.Outcome({}, {});
     CResultDlg result;
-    result.SetTexts(ResultDetails(grade, SecondsOf(ms), charsPerMinute, Typing().Errors()),
-                    VerdictOf(grade));
+    result.SetTexts(ResultDetails(outcome.grade, SecondsOf(outcome.elapsedMs),
+                                  outcome.charsPerMinute, outcome.errors),
+                    VerdictOf(outcome.grade));
     result.exec();
-    g_resultOpen = false;
+    CProgramContext::Current().exerciseResultOpen = false;
     accept();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exercise/TypingModel.h"
-#include "lessons/StringList.h"
+#include "exercise/ExerciseSession.h"
+#include "platform/StringList.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -15,26 +15,36 @@ class QLabel;
 // in a result window; then it closes with Accepted. "Koniec testu" also
 // accepts, at any moment; closing it any other way rejects.
 //
-// The run's figures stay readable through Typing() after exec() returns.
+// The window shows an exercise session that its caller owns, which keeps
+// the run's figures after the window closes.
 class CExerciseDlg : public QDialog {
 public:
-    explicit CExerciseDlg(QWidget* parent = nullptr);
+    // Control ids.
+    static constexpr int kIdTyping = 1015;
+    static constexpr int kIdSpeed = 1021;
+    static constexpr int kIdErrors = 1022;
+    static constexpr int kIdTime = 1023;
+    static constexpr int kIdProgress = 1024;
+    static constexpr int kIdHelpButton = 1025;
+
+    explicit CExerciseDlg(CExerciseSession& session, QWidget* parent = nullptr);
 
     void SetLines(const StringList& lines);
     int exec() override;
 
-    const CTypingModel& Typing() const;
+    // The 100 ms tick: status texts, and the result window on the first
+    // tick that sees the last line done.
+    void Tick();
 
 private:
-    void OnTimer();
     void ShowStatus(double ms, double charsPerMinute);
-    void Finish(double ms, double charsPerMinute);
+    void Finish();
 
+    CExerciseSession& m_session;
     CTypingEdit* m_typing;
     CProgressBar* m_progress;
     QLabel* m_time;
     QLabel* m_speed;
     QLabel* m_errors;
     QTimer m_timer;
-    bool m_emptyLesson = true;
 };

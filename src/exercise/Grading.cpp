@@ -47,6 +47,10 @@ int ComputeGrade(double charsPerMinute, double errorPercentage) {
     return static_cast<int>(value);
 }
 
+int GradeOfRun(const StatRecord& run) {
+    return ComputeGrade(run.charsPerMinute, run.errorPercent);
+}
+
 std::string VerdictOf(int grade) {
     static const std::array<const char*, 5> kVerdicts{
         "Nie zaliczone. Wpisu do indeksu nie dostaniesz.",

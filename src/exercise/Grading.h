@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pupils/StatRecord.h"
+
 #include <string>
 
 // How a run is measured and judged. Nothing here guards a division: an empty
@@ -16,6 +18,11 @@ double ProgressPercentage(int modelKeystrokes, double typed);
 // cost one grade. 2 and above is a pass.
 int ComputeGrade(double charsPerMinute, double errorPercentage);
 constexpr int kPassGrade = 2;
+
+// The grade of a stored run: the one grading of the exercise, the lesson
+// list and the statistics. Capping the stored error percentage at 100
+// changes no grade.
+int GradeOfRun(const StatRecord& run);
 
 // The verdict shown as the result window's headline (Windows-1250).
 std::string VerdictOf(int grade);

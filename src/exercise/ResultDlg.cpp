@@ -1,8 +1,8 @@
 #include "exercise/ResultDlg.h"
 
-#include "app/HelpFile.h"
-#include "chooser/DialogColours.h"
+#include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
+#include "platform/HelpFile.h"
 #include "platform/QtText.h"
 
 #include <QLabel>
@@ -10,9 +10,6 @@
 #include <QShortcut>
 
 namespace {
-
-constexpr int kIdDetails = 1019;
-constexpr int kIdHeadline = 1020;
 
 const QColor kHeadlineColour{20, 20, 100};
 constexpr int kHeadlineExtraPoints = 4;
@@ -22,8 +19,8 @@ const DialogTemplate kResultTemplate{
     282,
     121,
     {
-        {kIdHeadline, ControlKind::CentredLabel, 5, 10, 275, 30, "Static"},
-        {kIdDetails, ControlKind::CentredLabel, 5, 50, 270, 40, "Static"},
+        {CResultDlg::kIdHeadline, ControlKind::CentredLabel, 5, 10, 275, 30, "Static"},
+        {CResultDlg::kIdDetails, ControlKind::CentredLabel, 5, 50, 270, 40, "Static"},
         {kIdOk, ControlKind::DefaultButton, 5, 100, 50, 14, "OK"},
         {kIdCancel, ControlKind::PushButton, 60, 100, 50, 14, "Anuluj"},
         {kIdHelp, ControlKind::PushButton, 225, 100, 50, 14, "&Pomoc"},
@@ -53,8 +50,8 @@ void StyleHeadline(QLabel& headline) {
 CResultDlg::CResultDlg(QWidget* parent) : QDialog(parent) {
     const DialogControls controls = BuildDialog(*this, kResultTemplate);
     ApplyDialogColours(*this);
-    m_details = controls.Get<QLabel>(kIdDetails);
-    m_headline = controls.Get<QLabel>(kIdHeadline);
+    m_details = controls.Get<QLabel>(CResultDlg::kIdDetails);
+    m_headline = controls.Get<QLabel>(CResultDlg::kIdHeadline);
     StyleHeadline(*m_headline);
 
     connect(controls.Get<QPushButton>(kIdHelp), &QPushButton::clicked, this, &OpenHelpFile);

@@ -10,6 +10,10 @@ class QLabel;
 // the verdict and the run's figures after it. exec() is Accepted for OK.
 class CResultDlg : public QDialog {
 public:
+    // Control ids.
+    static constexpr int kIdDetails = 1019;
+    static constexpr int kIdHeadline = 1020;
+
     explicit CResultDlg(QWidget* parent = nullptr);
 
     // Both texts are Windows-1250; the headline is also the window's title.

@@ -1,8 +1,8 @@
 #include "exercise/TypingEdit.h"
 
-#include "exercise/ErrorSound.h"
 #include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
+#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 
 #include <QFontDatabase>
@@ -33,7 +33,8 @@ bool IsTypeable(char32_t codePoint) {
 
 } // namespace
 
-CTypingEdit::CTypingEdit(QWidget* parent) : QPlainTextEdit(parent) {
+CTypingEdit::CTypingEdit(CExerciseSession& session, QWidget* parent)
+    : QPlainTextEdit(parent), m_session(session) {
     setFont(TypingFont());
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -44,14 +45,14 @@ CTypingEdit::CTypingEdit(QWidget* parent) : QPlainTextEdit(parent) {
     LoadErrorSound();
 }
 
-void CTypingEdit::SetModelText(const StringList& lines) {
-    m_model.SetModelText(lines);
+void CTypingEdit::ShowSession() {
+    const CTypingModel& typing = m_session.Typing();
     QStringList text;
-    text.reserve(m_model.LineCount());
-    for (int line = 0; line < m_model.LineCount(); ++line)
-        text << ToQString(m_model.Line(line));
+    text.reserve(typing.LineCount());
+    for (int line = 0; line < typing.LineCount(); ++line)
+        text << ToQString(typing.Line(line));
     setPlainText(text.join(u'\n'));
-    MoveCaretToLine(m_model.CaretLine());
+    MoveCaretToLine(typing.CaretLine());
     KeepTypingLinesInView();
 }
 
@@ -112,7 +113,7 @@ void CTypingEdit::TypeText(const QString& text) {
 }
 
 void CTypingEdit::Type(char ch) {
-    Apply(m_model.OnChar(ch, verticalScrollBar()->value()), ch);
+    Apply(m_session.OnChar(ch, verticalScrollBar()->value()), ch);
 }
 
 void CTypingEdit::Apply(const TypingStep& step, char ch) {
@@ -129,7 +130,7 @@ void CTypingEdit::Apply(const TypingStep& step, char ch) {
         setTextCursor(caret);
         break;
     case TypingStep::Edit::MoveCaret:
-        MoveCaretToLine(m_model.CaretLine());
+        MoveCaretToLine(m_session.Typing().CaretLine());
         break;
     }
     if (step.scrollOneLine)
@@ -141,7 +142,7 @@ void CTypingEdit::Apply(const TypingStep& step, char ch) {
 
 void CTypingEdit::KeepTypingLinesInView() {
     ensureCursorVisible();
-    const int modelLine = std::max(0, m_model.CaretLine() - 1);
+    const int modelLine = std::max(0, m_session.Typing().CaretLine() - 1);
     if (verticalScrollBar()->value() > modelLine)
         verticalScrollBar()->setValue(modelLine);
 }

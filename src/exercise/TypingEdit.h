@@ -1,20 +1,20 @@
 #pragma once
 
-#include "exercise/TypingModel.h"
+#include "exercise/ExerciseSession.h"
 
 #include <QPlainTextEdit>
 
-// The field in which the pupil copies the lesson. It shows the typing model's
-// text in a larger fixed-pitch font and feeds it typed characters; the model
-// decides, the field only carries out the step it is given. Nothing else
+// The field in which the pupil copies the lesson. It shows the exercise
+// session's text in a larger fixed-pitch font and feeds it typed characters;
+// the session decides, the field only carries out the step it is given. Nothing else
 // reaches the text: no mouse placement or selection, no navigation keys, no
 // clipboard, drag and drop or undo.
 class CTypingEdit : public QPlainTextEdit {
 public:
-    explicit CTypingEdit(QWidget* parent = nullptr);
+    explicit CTypingEdit(CExerciseSession& session, QWidget* parent = nullptr);
 
-    void SetModelText(const StringList& lines);
-    const CTypingModel& State() const { return m_model; }
+    // Shows the session's text from the start, after its lines were set.
+    void ShowSession();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,5 +34,5 @@ private:
     // The line being typed and its model line above it.
     void KeepTypingLinesInView();
 
-    CTypingModel m_model;
+    CExerciseSession& m_session;
 };

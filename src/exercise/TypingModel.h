@@ -1,8 +1,8 @@
 #pragma once
 
-#include "exercise/CharErrorCount.h"
 #include "exercise/Stopwatch.h"
-#include "lessons/StringList.h"
+#include "platform/StringList.h"
+#include "pupils/CharErrorCount.h"
 
 #include <string>
 #include <vector>

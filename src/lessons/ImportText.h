@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lessons/StringList.h"
+#include "platform/StringList.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lessons/ProfileReader.h"
-#include "lessons/StringList.h"
+#include "platform/StringList.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
 #include "lessons/LessonLines.h"
 
-#include "app/Paths.h"
-#include "lessons/FolderScan.h"
 #include "lessons/ImportText.h"
 #include "lessons/RandomLessonSpec.h"
+#include "platform/FolderScan.h"
+#include "platform/Paths.h"
 
 namespace {
 

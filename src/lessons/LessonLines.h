@@ -2,7 +2,7 @@
 
 #include "lessons/LessonFile.h"
 #include "lessons/RandomText.h"
-#include "lessons/StringList.h"
+#include "platform/StringList.h"
 
 #include <string>
 

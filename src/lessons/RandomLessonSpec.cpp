@@ -1,6 +1,6 @@
 #include "lessons/RandomLessonSpec.h"
 
-#include "lessons/StringList.h"
+#include "platform/StringList.h"
 
 #include <algorithm>
 #include <limits>

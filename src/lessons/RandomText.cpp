@@ -1,10 +1,5 @@
 #include "lessons/RandomText.h"
 
-RandomEngine& ProgramRandomEngine() {
-    static RandomEngine engine{std::random_device{}()};
-    return engine;
-}
-
 std::string GenerateRandomText(std::string_view characters, long groupLength, long groupCount,
                                std::string_view separator, RandomEngine& engine) {
     std::string line;

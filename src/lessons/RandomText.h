@@ -1,14 +1,10 @@
 #pragma once
 
+#include "platform/ProgramContext.h"
+
 #include <random>
 #include <string>
 #include <string_view>
-
-using RandomEngine = std::mt19937;
-
-// The program's one engine for drill lines, seeded once from the system's
-// entropy, so that every start draws new drills.
-RandomEngine& ProgramRandomEngine();
 
 // One drill line: groupCount groups of groupLength characters drawn
 // uniformly from characters (a character written twice is drawn twice as

@@ -122,9 +122,13 @@ DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate
             widget = MakeControl(dialog, spec);
         }
         widget->setGeometry(DialogUnitsToPixels(font, spec.x, spec.y, spec.width, spec.height));
-        widget->setObjectName(QStringLiteral("control%1").arg(spec.id));
+        widget->setObjectName(ControlName(spec.id));
         if (spec.id != kNoId)
             controls.Add(spec.id, widget);
     }
     return controls;
+}
+
+QString ControlName(int id) {
+    return QStringLiteral("control%1").arg(id);
 }

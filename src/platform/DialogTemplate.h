@@ -71,3 +71,7 @@ private:
 // accept and reject the dialog.
 DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
                            const std::map<int, QWidget*>& supplied = {});
+
+// The object name of the control with the given id, by which tests and
+// accessibility tools find it.
+QString ControlName(int id);

@@ -1,16 +1,56 @@
 #include "pupils/ChoosePupil.h"
 
+#include "platform/FileError.h"
+#include "platform/MessageBox.h"
+#include "pupils/NewPupil.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilRegistry.h"
 
+namespace {
+
+// Makes the pupil asked for with "&Nowy"; a refusal or a failure is told,
+// and the list is shown again either way.
+void AddAskedPupil(const QString& typedName) {
+    try {
+        const std::string refusal = AddNewPupil(typedName.toStdString());
+        if (!refusal.empty())
+            ShowMessage(nullptr, QString::fromStdString(refusal));
+    } catch (const FileError& error) {
+        ShowFileError(nullptr, error);
+    }
+}
+
+// Cancel with no pupil chosen before takes the first pupil of the newest
+// listing that has one, so the runs are stored under some pupil.
+std::string FallbackPupil(const std::vector<StringList>& listings) {
+    for (auto listing = listings.rbegin(); listing != listings.rend(); ++listing)
+        if (!listing->empty())
+            return listing->front();
+    return {};
+}
+
+} // namespace
+
 int ChoosePupil() {
-    StringList names;
-    ListPupils(names);
-    CPupilDlg dialog(names);
-    const int result = dialog.exec();
-    if (result == QDialog::Accepted)
-        g_currentPupil = dialog.SelectedPupil();
-    else if (g_currentPupil.empty() && !names.empty())
-        g_currentPupil = names.front();
-    return result;
+    std::vector<StringList> listings;
+    // "&Nowy" ends a dialog as Cancel does; the first dialog's answer is
+    // the one returned.
+    int firstResult = -1;
+    for (;;) {
+        StringList& names = listings.emplace_back();
+        ListPupils(names);
+        CPupilDlg dialog(names);
+        const int result = dialog.exec();
+        if (firstResult < 0)
+            firstResult = dialog.AskedForNewPupil() ? QDialog::Rejected : result;
+        if (dialog.AskedForNewPupil()) {
+            AddAskedPupil(dialog.NewPupilName());
+            continue;
+        }
+        if (result == QDialog::Accepted)
+            SetCurrentPupil(dialog.SelectedPupil());
+        else if (GetCurrentPupil().empty())
+            SetCurrentPupil(FallbackPupil(listings));
+        return firstResult;
+    }
 }

@@ -1,8 +1,8 @@
 #include "pupils/PupilFolders.h"
 
-#include "app/Paths.h"
 #include "platform/Cp1250.h"
 #include "platform/FileError.h"
+#include "platform/Paths.h"
 #include "platform/SystemErrorText.h"
 
 #include <filesystem>

@@ -1,13 +1,16 @@
 #include "pupils/PupilRegistry.h"
 
-#include "lessons/FolderScan.h"
 #include "platform/Cp1250.h"
+#include "platform/FolderScan.h"
+#include "platform/ProgramContext.h"
 #include "pupils/PupilFolders.h"
 
-std::string g_currentPupil;
-
 std::string GetCurrentPupil() {
-    return g_currentPupil;
+    return CProgramContext::Current().currentPupil;
+}
+
+void SetCurrentPupil(const std::string& pupil) {
+    CProgramContext::Current().currentPupil = pupil;
 }
 
 int ListPupils(StringList& names) {

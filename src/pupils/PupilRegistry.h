@@ -1,14 +1,13 @@
 #pragma once
 
-#include "lessons/StringList.h"
+#include "platform/StringList.h"
 
 #include <string>
 
 // The pupil whose runs are stored and shown (Windows-1250), chosen once at
-// start; empty when no pupil was chosen.
-extern std::string g_currentPupil;
-
+// start and kept by the program context; empty when no pupil was chosen.
 std::string GetCurrentPupil();
+void SetCurrentPupil(const std::string& pupil);
 
 // Appends the names of the pupils (the folders in the pupils folder, each
 // under its whole name, in Windows-1250) in the order the file system lists

@@ -1,7 +1,7 @@
 #include "pupils/PupilStats.h"
 
-#include "lessons/FolderScan.h"
 #include "platform/BinaryFile.h"
+#include "platform/FolderScan.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/StatFile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercise/CharErrorCount.h"
+#include "pupils/CharErrorCount.h"
 #include "pupils/StatRecord.h"
 
 #include <cstdint>

@@ -8,6 +8,10 @@ class QLineEdit;
 // Asks for one line of text under a short prompt.
 class CQuestionDlg : public QDialog {
 public:
+    // Control ids.
+    static constexpr int kIdAnswer = 1007;
+    static constexpr int kIdPrompt = 1063;
+
     explicit CQuestionDlg(const QString& prompt, const QString& answer = {},
                           QWidget* parent = nullptr);
 

@@ -1,9 +1,9 @@
 #include "pupils/StoreRun.h"
 
-#include "lessons/FolderScan.h"
 #include "platform/BinaryFile.h"
 #include "platform/FileError.h"
 #include "platform/FileLock.h"
+#include "platform/FolderScan.h"
 #include "pupils/PlausibleRun.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilStats.h"

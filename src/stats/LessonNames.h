@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lessons/StringList.h"
+#include "platform/StringList.h"
 #include "pupils/StatRecord.h"
 
 // Each lesson name of the runs once, in order of first appearance. Names are

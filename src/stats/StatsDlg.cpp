@@ -1,6 +1,6 @@
 #include "stats/StatsDlg.h"
 
-#include "chooser/DialogColours.h"
+#include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
 #include "platform/MessageBox.h"
@@ -22,16 +22,6 @@
 
 namespace {
 
-constexpr int kIdPupilCombo = 1030;
-constexpr int kIdSeparator = 1031;
-constexpr int kIdMistypedChars = 1032;
-constexpr int kIdExerciseList = 1026;
-constexpr int kIdRunsSummary = 1019;
-constexpr int kIdProgressSummary = 1021;
-constexpr int kIdChart = 1028;
-constexpr int kIdLegend = 1029;
-constexpr int kIdHeading = 1020;
-
 // A drop-down's height in a template counts its open list; the closed box
 // is one line high.
 const DialogTemplate kStatsTemplate{
@@ -39,16 +29,16 @@ const DialogTemplate kStatsTemplate{
     377,
     250,
     {
-        {kIdHeading, ControlKind::Label, 5, 7, 75, 8, "Statystyka dla ucznia:"},
-        {kIdPupilCombo, ControlKind::ComboBox, 85, 5, 70, 12, ""},
-        {kIdSeparator, ControlKind::Separator, 160, 5, 2, 25, ""},
-        {kIdMistypedChars, ControlKind::Label, 170, 5, 200, 25, "Info"},
+        {CStatsDlg::kIdHeading, ControlKind::Label, 5, 7, 75, 8, "Statystyka dla ucznia:"},
+        {CStatsDlg::kIdPupilCombo, ControlKind::ComboBox, 85, 5, 70, 12, ""},
+        {CStatsDlg::kIdSeparator, ControlKind::Separator, 160, 5, 2, 25, ""},
+        {CStatsDlg::kIdMistypedChars, ControlKind::Label, 170, 5, 200, 25, "Info"},
         {kNoId, ControlKind::Label, 5, 25, 80, 8, "Wybierz ćwiczenie"},
-        {kIdExerciseList, ControlKind::ListBox, 5, 36, 365, 40, ""},
-        {kIdRunsSummary, ControlKind::Label, 5, 81, 170, 55, "Info"},
-        {kIdProgressSummary, ControlKind::Label, 180, 81, 190, 55, "Info"},
-        {kIdChart, ControlKind::Placeholder, 5, 145, 365, 80, ""},
-        {kIdLegend, ControlKind::Label, 5, 231, 245, 15,
+        {CStatsDlg::kIdExerciseList, ControlKind::ListBox, 5, 36, 365, 40, ""},
+        {CStatsDlg::kIdRunsSummary, ControlKind::Label, 5, 81, 170, 55, "Info"},
+        {CStatsDlg::kIdProgressSummary, ControlKind::Label, 180, 81, 190, 55, "Info"},
+        {CStatsDlg::kIdChart, ControlKind::Placeholder, 5, 145, 365, 80, ""},
+        {CStatsDlg::kIdLegend, ControlKind::Label, 5, 231, 245, 15,
          "Zielony to ilość znaków na minutę, czerwony to ilość błędów w %"},
         {kIdCancel, ControlKind::PushButton, 270, 231, 50, 14, "Cancel"},
         {kIdOk, ControlKind::DefaultButton, 325, 231, 50, 14, "OK"},
@@ -66,14 +56,15 @@ QByteArray NameData(const std::string& name) {
 } // namespace
 
 CStatsDlg::CStatsDlg(QWidget* parent) : QDialog(parent), m_chart(new CProgressChart) {
-    const DialogControls controls = BuildDialog(*this, kStatsTemplate, {{kIdChart, m_chart}});
+    const DialogControls controls =
+        BuildDialog(*this, kStatsTemplate, {{CStatsDlg::kIdChart, m_chart}});
     ApplyDialogColours(*this);
-    m_pupilCombo = controls.Get<SortedComboBox>(kIdPupilCombo);
-    m_exerciseList = controls.Get<SortedListWidget>(kIdExerciseList);
-    m_mistypedChars = controls.Get<QLabel>(kIdMistypedChars);
-    m_runsSummary = controls.Get<QLabel>(kIdRunsSummary);
-    m_progressSummary = controls.Get<QLabel>(kIdProgressSummary);
-    m_legend = controls.Get<QLabel>(kIdLegend);
+    m_pupilCombo = controls.Get<SortedComboBox>(CStatsDlg::kIdPupilCombo);
+    m_exerciseList = controls.Get<SortedListWidget>(CStatsDlg::kIdExerciseList);
+    m_mistypedChars = controls.Get<QLabel>(CStatsDlg::kIdMistypedChars);
+    m_runsSummary = controls.Get<QLabel>(CStatsDlg::kIdRunsSummary);
+    m_progressSummary = controls.Get<QLabel>(CStatsDlg::kIdProgressSummary);
+    m_legend = controls.Get<QLabel>(CStatsDlg::kIdLegend);
 
     connect(m_pupilCombo, &QComboBox::activated, this, &CStatsDlg::OnPupilSelEndOk);
     connect(m_exerciseList, &QListWidget::itemSelectionChanged, this,

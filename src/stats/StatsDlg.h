@@ -18,6 +18,17 @@ class SortedListWidget;
 // pupil; it opens on the current pupil, ready to show.
 class CStatsDlg : public QDialog {
 public:
+    // Control ids.
+    static constexpr int kIdPupilCombo = 1030;
+    static constexpr int kIdSeparator = 1031;
+    static constexpr int kIdMistypedChars = 1032;
+    static constexpr int kIdExerciseList = 1026;
+    static constexpr int kIdRunsSummary = 1019;
+    static constexpr int kIdProgressSummary = 1021;
+    static constexpr int kIdChart = 1028;
+    static constexpr int kIdLegend = 1029;
+    static constexpr int kIdHeading = 1020;
+
     explicit CStatsDlg(QWidget* parent = nullptr);
 
 private:

@@ -3,10 +3,12 @@
 
 #include "ModalWindow.h"
 #include "ProgramFolderTest.h"
-#include "app/Paths.h"
 #include "chooser/AboutDlg.h"
 #include "platform/DesktopOpener.h"
+#include "platform/DialogTemplate.h"
+#include "platform/Paths.h"
 #include "pupils/PupilDlg.h"
+#include "pupils/PupilRegistry.h"
 #include "stats/StatsDlg.h"
 
 #include <QApplication>
@@ -86,7 +88,7 @@ TEST_F(LessonDlgTest, EnterOnTheListRunsTheSelectedItemsOwnFile) {
         EXPECT_EQ(ran.back(), m_program.Path() + "/Data/Lessons/" + title + ".ini");
     }
 
-    auto* help = chooser.findChild<QPushButton*>(QStringLiteral("control1016"));
+    auto* help = chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdHelpButton));
     help->setFocus();
     QTest::keyClick(help, Qt::Key_Return);
     EXPECT_EQ(ran.size(), 3u);
@@ -107,7 +109,7 @@ TEST_F(LessonDlgTest, GreetsThePupilAndStartsOnTheEndButton) {
     Initialise(nobody);
     nobody.show();
     EXPECT_EQ(nobody.Greeting().text(), QStringLiteral("Witam, "));
-    EXPECT_EQ(nobody.focusWidget()->objectName(), QStringLiteral("control1"));
+    EXPECT_EQ(nobody.focusWidget()->objectName(), ControlName(kIdOk));
 
     std::filesystem::create_directories(m_program / "Data/Pupils/Żaneta");
     CLessonDlg chooser;
@@ -117,18 +119,18 @@ TEST_F(LessonDlgTest, GreetsThePupilAndStartsOnTheEndButton) {
 
 TEST_F(LessonDlgTest, HelpOpensThePageBesideTheProgramAndAboutShowsTheVersion) {
     std::vector<std::pair<std::string, std::string>> opened;
-    SetDesktopOpenerForTesting([&](const std::string& path, const std::string& folder) {
+    m_context.openWithDesktop = [&](const std::string& path, const std::string& folder) {
         opened.emplace_back(path, folder);
-    });
+    };
     CLessonDlg chooser;
     Initialise(chooser);
     chooser.show();
-    QTest::mouseClick(chooser.findChild<QPushButton*>(QStringLiteral("control1016")),
+    QTest::mouseClick(chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdHelpButton)),
                       Qt::LeftButton);
     chooser.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    SetDesktopOpenerForTesting({});
+    m_context.openWithDesktop = {};
     const std::pair<std::string, std::string> help{m_program / "help/index.htm",
                                                    m_program / "help"};
     EXPECT_EQ(opened, (std::vector{help, help}));
@@ -155,7 +157,7 @@ TEST_F(LessonDlgTest, StatisticsButtonOpensTheStatisticsWindow) {
         opened = true;
         statistics.reject();
     });
-    QTest::mouseClick(chooser.findChild<QPushButton*>(QStringLiteral("control1017")),
+    QTest::mouseClick(chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdStatisticsButton)),
                       Qt::LeftButton);
     EXPECT_TRUE(opened);
 }

@@ -15,12 +15,11 @@
 namespace {
 
 QString TextOf(const QWidget& dialog, int id) {
-    return dialog.findChild<QLabel*>(QStringLiteral("control%1").arg(id))->text();
+    return dialog.findChild<QLabel*>(ControlName(id))->text();
 }
 
 void Click(QWidget& dialog, int id) {
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("control%1").arg(id)),
-                      Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(ControlName(id)), Qt::LeftButton);
 }
 
 CTypingEdit& TypingOf(QWidget& exercise) {
@@ -34,7 +33,8 @@ struct ResultSeen {
 // Reads the result window when it opens and closes it with button id.
 void CloseResultWith(int id, ResultSeen& seen) {
     OnNextModal<CResultDlg>([id, &seen](CResultDlg& result) {
-        seen = {result.windowTitle(), TextOf(result, 1020), TextOf(result, 1019)};
+        seen = {result.windowTitle(), TextOf(result, CResultDlg::kIdHeadline),
+                TextOf(result, CResultDlg::kIdDetails)};
         Click(result, id);
     });
 }
@@ -42,7 +42,8 @@ void CloseResultWith(int id, ResultSeen& seen) {
 } // namespace
 
 TEST(ExerciseDlg, TypingTheLessonToTheEndShowsTheVerdictThenAccepts) {
-    CExerciseDlg exercise;
+    CExerciseSession exerciseSession;
+    CExerciseDlg exercise(exerciseSession);
     exercise.SetLines({"ab", "c"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
         CTypingEdit& typing = TypingOf(window);
@@ -50,6 +51,7 @@ TEST(ExerciseDlg, TypingTheLessonToTheEndShowsTheVerdictThenAccepts) {
         QTest::keyClick(&typing, Qt::Key_Return);
         QTest::keyClicks(&typing, "c");
         QTest::keyClick(&typing, Qt::Key_Enter);
+        window.Tick();
     });
     ResultSeen seen;
     CloseResultWith(kIdCancel, seen); // the exercise is over whichever button
@@ -62,51 +64,57 @@ TEST(ExerciseDlg, TypingTheLessonToTheEndShowsTheVerdictThenAccepts) {
     EXPECT_TRUE(seen.details.startsWith("Twoja ocena to: 5 (w skali od 1 do 5)\nCzas wykonania: "))
         << seen.details.toStdString();
     EXPECT_TRUE(seen.details.endsWith("\nBłędów: 0"));
-    EXPECT_EQ(exercise.Typing().Correct(), 4);
-    EXPECT_EQ(exercise.Typing().Typed(), 4);
-    EXPECT_TRUE(exercise.Typing().Stopwatch().IsStopped());
-    EXPECT_EQ(TextOf(exercise, 1022), "Błędów: 0");
+    EXPECT_EQ(exerciseSession.Typing().Correct(), 4);
+    EXPECT_EQ(exerciseSession.Typing().Typed(), 4);
+    EXPECT_TRUE(exerciseSession.Typing().Stopwatch().IsStopped());
+    EXPECT_EQ(TextOf(exercise, CExerciseDlg::kIdErrors), "Błędów: 0");
 }
 
 TEST(ExerciseDlg, EnterNeverClosesButEndOfTestAcceptsAtAnyMoment) {
-    CExerciseDlg exercise;
+    CExerciseSession exerciseSession;
+    CExerciseDlg exercise(exerciseSession);
     exercise.SetLines({"ab", "c"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
         QTest::keyClicks(&TypingOf(window), "x");
         QTest::keyClick(&TypingOf(window), Qt::Key_Return);
-        QTest::qWait(250);
+        window.Tick();
         EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(TextOf(window, 1022), "Błędów: 1");
-        EXPECT_EQ(TextOf(window, 1023), "Czas: 0 sekund");
+        EXPECT_EQ(TextOf(window, CExerciseDlg::kIdErrors), "Błędów: 1");
+        EXPECT_EQ(TextOf(window, CExerciseDlg::kIdTime), "Czas: 0 sekund");
         Click(window, kIdOk);
     });
     EXPECT_EQ(exercise.exec(), QDialog::Accepted);
-    EXPECT_FALSE(exercise.Typing().IsFinished());
-    EXPECT_FALSE(exercise.Typing().Stopwatch().IsStopped());
+    EXPECT_FALSE(exerciseSession.Typing().IsFinished());
+    EXPECT_FALSE(exerciseSession.Typing().Stopwatch().IsStopped());
 }
 
 TEST(ExerciseDlg, EscapeAndTheCloseButtonReject) {
-    CExerciseDlg escaped;
+    CExerciseSession escapedSession;
+    CExerciseDlg escaped(escapedSession);
     escaped.SetLines({"ab"});
     OnNextModal<CExerciseDlg>(
         [](CExerciseDlg& window) { QTest::keyClick(&TypingOf(window), Qt::Key_Escape); });
     EXPECT_EQ(escaped.exec(), QDialog::Rejected);
 
-    CExerciseDlg closed;
+    CExerciseSession closedSession;
+    CExerciseDlg closed(closedSession);
     closed.SetLines({"ab"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) { window.close(); });
     EXPECT_EQ(closed.exec(), QDialog::Rejected);
 }
 
 TEST(ExerciseDlg, EmptyLessonWarnsThenFinishesOnEnter) {
-    CExerciseDlg exercise;
+    CExerciseSession exerciseSession;
+    CExerciseDlg exercise(exerciseSession);
     exercise.SetLines({});
     QString warning;
     OnNextModal<QMessageBox>([&warning](QMessageBox& box) {
         warning = box.text();
         box.accept();
-        OnNextModal<CExerciseDlg>(
-            [](CExerciseDlg& window) { QTest::keyClick(&TypingOf(window), Qt::Key_Return); });
+        OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
+            QTest::keyClick(&TypingOf(window), Qt::Key_Return);
+            window.Tick();
+        });
     });
     ResultSeen seen;
     CloseResultWith(kIdOk, seen);

@@ -12,11 +12,11 @@
 namespace {
 
 QLabel& LabelOf(CResultDlg& dialog, int id) {
-    return *dialog.findChild<QLabel*>(QStringLiteral("control%1").arg(id));
+    return *dialog.findChild<QLabel*>(ControlName(id));
 }
 
 QPushButton& ButtonOf(CResultDlg& dialog, int id) {
-    return *dialog.findChild<QPushButton*>(QStringLiteral("control%1").arg(id));
+    return *dialog.findChild<QPushButton*>(ControlName(id));
 }
 
 } // namespace
@@ -25,8 +25,8 @@ TEST(ResultDlg, ShowsTheHeadlineAboveTheDetails) {
     CResultDlg dialog;
     dialog.SetTexts(Utf8ToCp1250("Opis lekcji\ndruga linia"), Utf8ToCp1250("Ćwiczenie 1"));
     dialog.show();
-    QLabel& headline = LabelOf(dialog, 1020);
-    QLabel& details = LabelOf(dialog, 1019);
+    QLabel& headline = LabelOf(dialog, CResultDlg::kIdHeadline);
+    QLabel& details = LabelOf(dialog, CResultDlg::kIdDetails);
     EXPECT_EQ(dialog.windowTitle(), "Ćwiczenie 1");
     EXPECT_EQ(headline.text(), "Ćwiczenie 1");
     EXPECT_EQ(details.text(), "Opis lekcji\ndruga linia");

@@ -18,7 +18,8 @@ class TypingEditTest : public testing::Test {
 protected:
     void SetUp() override {
         m_edit.resize(300, 200);
-        m_edit.SetModelText({"abc"});
+        m_session.SetLines({"abc"});
+        m_edit.ShowSession();
         m_edit.show();
         m_edit.setFocus();
         QTest::keyClick(&m_edit, 'a');
@@ -28,8 +29,8 @@ protected:
         EXPECT_EQ(m_edit.toPlainText(), "abc\na");
         EXPECT_EQ(m_edit.textCursor().position(), 5);
         EXPECT_FALSE(m_edit.textCursor().hasSelection());
-        EXPECT_EQ(m_edit.State().Typed(), 1);
-        EXPECT_EQ(m_edit.State().Errors(), 0);
+        EXPECT_EQ(m_session.Typing().Typed(), 1);
+        EXPECT_EQ(m_session.Typing().Errors(), 0);
     }
 
     void SendText(const QString& text) {
@@ -37,7 +38,8 @@ protected:
         QApplication::sendEvent(&m_edit, &key);
     }
 
-    CTypingEdit m_edit;
+    CExerciseSession m_session;
+    CTypingEdit m_edit{m_session};
 };
 
 } // namespace
@@ -66,7 +68,7 @@ TEST_F(TypingEditTest, MouseAndNavigationChangeNothing) {
     ExpectUnchanged();
 
     QTest::keyClick(&m_edit, 'b');
-    EXPECT_EQ(m_edit.State().Correct(), 2);
+    EXPECT_EQ(m_session.Typing().Correct(), 2);
     EXPECT_EQ(m_edit.toPlainText(), "abc\nab");
 }
 
@@ -76,12 +78,14 @@ TEST_F(TypingEditTest, BackspaceAndEnterStayWithinTheTypingLine) {
     EXPECT_EQ(m_edit.toPlainText(), "abc\n");
     QTest::keyClick(&m_edit, Qt::Key_Return);
     EXPECT_EQ(m_edit.toPlainText(), "abc\n");
-    EXPECT_EQ(m_edit.State().Typed(), 0);
+    EXPECT_EQ(m_session.Typing().Typed(), 0);
 }
 
 TEST(TypingEdit, PolishLettersCountAsTheCharactersTheyAre) {
-    CTypingEdit edit;
-    edit.SetModelText({Utf8ToCp1250("żąb")});
+    CExerciseSession session;
+    session.SetLines({Utf8ToCp1250("żąb")});
+    CTypingEdit edit(session);
+    edit.ShowSession();
     QKeyEvent rightAlt(QEvent::KeyPress, Qt::Key_unknown, Qt::GroupSwitchModifier, "ż");
     QApplication::sendEvent(&edit, &rightAlt);
     QInputMethodEvent composed;
@@ -90,15 +94,17 @@ TEST(TypingEdit, PolishLettersCountAsTheCharactersTheyAre) {
     QKeyEvent noCodePage(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, "ж");
     QApplication::sendEvent(&edit, &noCodePage);
 
-    EXPECT_EQ(edit.State().Correct(), 2);
-    EXPECT_EQ(edit.State().Errors(), 1);
+    EXPECT_EQ(session.Typing().Correct(), 2);
+    EXPECT_EQ(session.Typing().Errors(), 1);
     EXPECT_EQ(edit.toPlainText(), "żąb\nżą?");
 }
 
 TEST(TypingEdit, TypingLineAndItsModelStayInView) {
-    CTypingEdit edit;
+    CExerciseSession session;
+    session.SetLines(StringList(60, "x"));
+    CTypingEdit edit(session);
     edit.resize(300, 150);
-    edit.SetModelText(StringList(60, "x"));
+    edit.ShowSession();
     edit.show();
     for (int line = 0; line < 50; ++line) {
         QTest::keyClick(&edit, 'x');

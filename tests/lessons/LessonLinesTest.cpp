@@ -1,7 +1,7 @@
 #include "lessons/LessonLines.h"
-#include "app/Paths.h"
 #include "lessons/RandomLessonSpec.h"
 #include "platform/Cp1250.h"
+#include "platform/Paths.h"
 
 #include "ProgramFolderTest.h"
 

@@ -1,6 +1,7 @@
 #include "PupilsFixture.h"
 
 #include "ModalWindow.h"
+#include "platform/DialogTemplate.h"
 #include "platform/SortedList.h"
 #include "pupils/ChoosePupil.h"
 #include "pupils/PupilDlg.h"
@@ -16,9 +17,9 @@
 
 namespace {
 
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
-constexpr int kNew = 1033;
+constexpr int kOk = kIdOk;
+constexpr int kCancel = kIdCancel;
+constexpr int kNew = CPupilDlg::kIdNewPupil;
 
 class ChoosePupilTest : public PupilsFixture {
 protected:
@@ -34,7 +35,7 @@ protected:
 };
 
 SortedListWidget& ListOf(CPupilDlg& dialog) {
-    return *dialog.findChild<SortedListWidget*>(QStringLiteral("control1026"));
+    return *dialog.findChild<SortedListWidget*>(ControlName(CPupilDlg::kIdPupilList));
 }
 
 QStringList Shown(CPupilDlg& dialog) {
@@ -50,7 +51,7 @@ QString Selected(CPupilDlg& dialog) {
 }
 
 void Press(QDialog& dialog, int id) {
-    dialog.findChild<QPushButton*>(QStringLiteral("control%1").arg(id))->click();
+    dialog.findChild<QPushButton*>(ControlName(id))->click();
 }
 
 // Presses the button of the next pupil dialog.
@@ -104,7 +105,7 @@ TEST_F(ChoosePupilTest, TheOnlyPupilIsSelectedInTheFocusedListAndChosenEitherWay
     EXPECT_TRUE(listHasFocus);
     EXPECT_EQ(GetCurrentPupil(), "\xA3ucja");
 
-    g_currentPupil.clear();
+    SetCurrentPupil("");
     OnPupilDialog(kCancel);
     ChoosePupil();
     EXPECT_EQ(GetCurrentPupil(), "\xA3ucja");
@@ -125,12 +126,12 @@ TEST_F(ChoosePupilTest, OkTakesTheSelectedPupilAndCancelTheFirstOnDisk) {
     EXPECT_EQ(preselected, QStringLiteral("adam"));
     EXPECT_EQ(GetCurrentPupil(), "\xA3ucja");
 
-    g_currentPupil.clear();
+    SetCurrentPupil("");
     OnPupilDialog(kCancel);
     ChoosePupil();
     EXPECT_EQ(GetCurrentPupil(), FirstInScanOrder());
 
-    g_currentPupil = "Ela";
+    SetCurrentPupil("Ela");
     OnPupilDialog(kCancel);
     ChoosePupil();
     EXPECT_EQ(GetCurrentPupil(), "Ela");
@@ -154,7 +155,7 @@ TEST_F(ChoosePupilTest, CancellingTheQuestionLeavesThePupilDialogAsItWas) {
     bool answerHasFocus = false;
     OnNextModal<CPupilDlg>([&](CPupilDlg& dialog) {
         OnNextModal<CQuestionDlg>([&](CQuestionDlg& question) {
-            prompt = question.findChild<QLabel*>(QStringLiteral("control1063"))->text();
+            prompt = question.findChild<QLabel*>(ControlName(CQuestionDlg::kIdPrompt))->text();
             answerHasFocus = question.focusWidget() == question.findChild<QLineEdit*>();
             QTest::keyClicks(question.findChild<QLineEdit*>(), "Ewa");
             Press(question, kCancel);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgramFolderTest.h"
+#include "pupils/PupilRegistry.h"
 #include "pupils/StatRecord.h"
 
 // Pupils and their files in a program folder of the test's own.

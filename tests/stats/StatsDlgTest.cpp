@@ -2,6 +2,7 @@
 
 #include "ProgramFolderTest.h"
 #include "platform/Cp1250.h"
+#include "platform/DialogTemplate.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
 #include "stats/ProgressChart.h"
@@ -55,15 +56,15 @@ protected:
 };
 
 QString Text(const CStatsDlg& dialog, int id) {
-    return dialog.findChild<QLabel*>(QStringLiteral("control%1").arg(id))->text();
+    return dialog.findChild<QLabel*>(ControlName(id))->text();
 }
 
 QComboBox& PupilCombo(const CStatsDlg& dialog) {
-    return *dialog.findChild<QComboBox*>(QStringLiteral("control1030"));
+    return *dialog.findChild<QComboBox*>(ControlName(CStatsDlg::kIdPupilCombo));
 }
 
 QListWidget& LessonList(const CStatsDlg& dialog) {
-    return *dialog.findChild<QListWidget*>(QStringLiteral("control1026"));
+    return *dialog.findChild<QListWidget*>(ControlName(CStatsDlg::kIdExerciseList));
 }
 
 CProgressChart& Chart(const CStatsDlg& dialog) {
@@ -102,30 +103,32 @@ const QString kLegend =
 
 TEST_F(StatsDlgTest, OpensOnTheCurrentPupilAndSummarisesTheChosenLesson) {
     AddTwoPupils();
-    g_currentPupil = "ania";
+    SetCurrentPupil("ania");
     CStatsDlg dialog;
     dialog.show();
 
     EXPECT_EQ(PupilCombo(dialog).currentText(), "Ania");
     EXPECT_EQ(Lessons(dialog), (QStringList{"abc", "ABC", "wiersze"}));
-    EXPECT_EQ(Text(dialog, 1032), kHeading + "l ,k ,");
-    EXPECT_EQ(Text(dialog, 1019), "Info");
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdMistypedChars), kHeading + "l ,k ,");
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdRunsSummary), "Info");
     EXPECT_TRUE(Chart(dialog).Bars().empty());
 
     // Either spelling shows the runs of both, in stored order.
     ChooseLesson(dialog, 1);
-    EXPECT_EQ(Text(dialog, 1019), "Nazwa ćwiczenia: ABC\nIlość ćwiczeń: 3\n"
-                                  "Statystyki od: 15-03-2026   do: 16-03-2026\nŁącznie: 1.5 dni");
-    EXPECT_EQ(Text(dialog, 1021), "średnio: 106.667\nWynik najlepszy: 130\n"
-                                  "Kaźdego dnia o: 20 zn\\min. lepiej\n"
-                                  "W tym tempie za miesiąc będzie to: 500 zn.\\min.");
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdRunsSummary),
+              "Nazwa ćwiczenia: ABC\nIlość ćwiczeń: 3\n"
+              "Statystyki od: 15-03-2026   do: 16-03-2026\nŁącznie: 1.5 dni");
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdProgressSummary),
+              "średnio: 106.667\nWynik najlepszy: 130\n"
+              "Kaźdego dnia o: 20 zn\\min. lepiej\n"
+              "W tym tempie za miesiąc będzie to: 500 zn.\\min.");
     ASSERT_EQ(Chart(dialog).Bars().size(), 3u);
     EXPECT_EQ(Chart(dialog).Bars()[2].hover.top, 0);
 }
 
 TEST_F(StatsDlgTest, HoveringABarShowsItsRunUntilAnotherBarIsHovered) {
     AddTwoPupils();
-    g_currentPupil = "Ania";
+    SetCurrentPupil("Ania");
     CStatsDlg dialog;
     dialog.show();
     ChooseLesson(dialog, 0);
@@ -133,37 +136,41 @@ TEST_F(StatsDlgTest, HoveringABarShowsItsRunUntilAnotherBarIsHovered) {
     ASSERT_EQ(bars.size(), 3u);
 
     HoverChart(dialog, QPoint(bars[1].hover.left, bars[1].hover.bottom - 1));
-    EXPECT_EQ(Text(dialog, 1029), "ćw.nr:1, data: 16-03-2026, zn\\min:90, błędów:50%");
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdLegend),
+              "ćw.nr:1, data: 16-03-2026, zn\\min:90, błędów:50%");
     // A gap between bars and the empty chart beyond them change nothing.
     HoverChart(dialog, QPoint(bars[1].hover.right, bars[1].hover.bottom - 1));
     HoverChart(dialog, QPoint(bars[2].hover.right + 20, 10));
-    EXPECT_EQ(Text(dialog, 1029), "ćw.nr:1, data: 16-03-2026, zn\\min:90, błędów:50%");
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdLegend),
+              "ćw.nr:1, data: 16-03-2026, zn\\min:90, błędów:50%");
     HoverChart(dialog, QPoint(bars[0].hover.right - 1, bars[0].hover.top));
-    EXPECT_EQ(Text(dialog, 1029), "ćw.nr:0, data: 15-03-2026, zn\\min:100, błędów:2.5%");
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdLegend),
+              "ćw.nr:0, data: 15-03-2026, zn\\min:100, błędów:2.5%");
 }
 
 TEST_F(StatsDlgTest, AnotherPupilKeepsTheSummaryButNotTheChart) {
     AddTwoPupils();
-    g_currentPupil = "Ania";
+    SetCurrentPupil("Ania");
     CStatsDlg dialog;
     dialog.show();
     ChooseLesson(dialog, 2);
-    const QString runs = Text(dialog, 1019);
-    const QString progress = Text(dialog, 1021);
+    const QString runs = Text(dialog, CStatsDlg::kIdRunsSummary);
+    const QString progress = Text(dialog, CStatsDlg::kIdProgressSummary);
     const PixelRect bar = Chart(dialog).Bars().at(0).hover;
 
     ChoosePupil(dialog, "Bartek");
     EXPECT_EQ(Lessons(dialog), QStringList{"żółw"});
-    EXPECT_EQ(Text(dialog, 1032), kHeading + "ż ,");
-    EXPECT_EQ(Text(dialog, 1019), runs);
-    EXPECT_EQ(Text(dialog, 1021), progress);
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdMistypedChars), kHeading + "ż ,");
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdRunsSummary), runs);
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdProgressSummary), progress);
     EXPECT_TRUE(Chart(dialog).Bars().empty());
     HoverChart(dialog, QPoint(bar.left, bar.bottom - 1));
-    EXPECT_EQ(Text(dialog, 1029), kLegend);
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdLegend), kLegend);
 
     ChooseLesson(dialog, 0);
-    EXPECT_TRUE(Text(dialog, 1019).startsWith("Nazwa ćwiczenia: żółw\nIlość ćwiczeń: 1\n"));
-    EXPECT_EQ(g_currentPupil, "Ania");
+    EXPECT_TRUE(Text(dialog, CStatsDlg::kIdRunsSummary)
+                    .startsWith("Nazwa ćwiczenia: żółw\nIlość ćwiczeń: 1\n"));
+    EXPECT_EQ(GetCurrentPupil(), "Ania");
 }
 
 TEST_F(StatsDlgTest, WithoutACurrentPupilNothingIsSelectedAndTheSharedFileIsRead) {
@@ -183,7 +190,7 @@ TEST_F(StatsDlgTest, ADamagedFileIsReportedOnceAndTheWindowStaysUsable) {
                                                                    "ab",
                                                                    7));
     const std::string before = ReadFile(m_program / "Data/Pupils/Ania/stat.dat");
-    g_currentPupil = "Ania";
+    SetCurrentPupil("Ania");
 
     QStringList reports;
     QTimer closer;
@@ -200,7 +207,7 @@ TEST_F(StatsDlgTest, ADamagedFileIsReportedOnceAndTheWindowStaysUsable) {
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains("stat.dat"));
     EXPECT_TRUE(Lessons(dialog).isEmpty());
-    EXPECT_EQ(Text(dialog, 1032), kHeading);
+    EXPECT_EQ(Text(dialog, CStatsDlg::kIdMistypedChars), kHeading);
 
     ChoosePupil(dialog, "Bartek");
     EXPECT_EQ(Lessons(dialog), QStringList{"żółw"});

@@ -1,4 +1,4 @@
-#include "lessons/StringList.h"
+#include "platform/StringList.h"
 
 int SplitString(std::string_view text, char delimiter, StringList& list) {
     int count = 0;

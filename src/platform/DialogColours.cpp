@@ -1,4 +1,4 @@
-#include "chooser/DialogColours.h"
+#include "platform/DialogColours.h"
 
 #include <QPalette>
 #include <QWidget>

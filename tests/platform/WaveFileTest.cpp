@@ -1,4 +1,4 @@
-#include "exercise/WaveFile.h"
+#include "platform/WaveFile.h"
 
 #include <gtest/gtest.h>
 

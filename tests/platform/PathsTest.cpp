@@ -1,4 +1,5 @@
-#include "app/Paths.h"
+#include "platform/Paths.h"
+#include "platform/ProgramContext.h"
 
 #include <gtest/gtest.h>
 
@@ -34,12 +35,14 @@ TEST(Paths, RemovesOnlyOneTrailingSeparator) {
 }
 
 TEST(Paths, ProgramFoldersHangFromTheExecutable) {
-    EXPECT_FALSE(GetProgramFolder().empty());
-    OverrideProgramFolder("/opt/tastrum/");
-    EXPECT_EQ(GetDataFolder(), "/opt/tastrum/Data");
-    EXPECT_EQ(GetLessonsFolder(), "/opt/tastrum/Data/Lessons");
-    OverrideProgramFolder("");
-    EXPECT_NE(GetProgramFolder(), "/opt/tastrum");
+    EXPECT_FALSE(ExecutableFolder().empty());
+    const CProgramContext program(ExecutableFolder());
+    {
+        const CProgramContext installed("/opt/tastrum/");
+        EXPECT_EQ(GetDataFolder(), "/opt/tastrum/Data");
+        EXPECT_EQ(GetLessonsFolder(), "/opt/tastrum/Data/Lessons");
+    }
+    EXPECT_EQ(GetProgramFolder(), ExecutableFolder());
 }
 
 TEST(Paths, ContainedRelativePathsStayInsideTheirFolder) {

@@ -1,4 +1,4 @@
-#include "lessons/RunRecord.h"
+#include "exercise/RunRecord.h"
 
 #include "exercise/Grading.h"
 

@@ -1,7 +1,7 @@
-#include "app/HelpFile.h"
+#include "platform/HelpFile.h"
 
-#include "app/Paths.h"
 #include "platform/DesktopOpener.h"
+#include "platform/Paths.h"
 
 void OpenHelpFile() {
     const std::string helpPath = GetProgramFolder() + "/help/index.htm";

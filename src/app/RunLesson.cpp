@@ -1,17 +1,18 @@
-#include "lessons/RunLesson.h"
+#include "app/RunLesson.h"
 
-#include "app/Paths.h"
 #include "exercise/ExerciseDlg.h"
+#include "exercise/ExerciseSession.h"
 #include "exercise/ResultDlg.h"
-#include "lessons/FolderScan.h"
 #include "lessons/LessonFile.h"
 #include "lessons/LessonLines.h"
-#include "lessons/RunRecord.h"
 #include "lessons/WrapLines.h"
 #include "platform/Cp1250.h"
 #include "platform/DesktopOpener.h"
 #include "platform/FileError.h"
+#include "platform/FolderScan.h"
 #include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/StoreRun.h"
@@ -38,7 +39,7 @@ void OpenCompanionDocument(const LessonFile& lesson) {
 StringList LinesToType(const LessonFile& lesson, const std::string& lessonName) {
     StringList wrapped;
     try {
-        WrapLines(BuildLessonLines(lesson, lessonName, ProgramRandomEngine()), wrapped);
+        WrapLines(BuildLessonLines(lesson, lessonName, CProgramContext::Current().random), wrapped);
     } catch (const FileError&) {
         throw;
     } catch (const std::exception& error) {
@@ -50,12 +51,9 @@ StringList LinesToType(const LessonFile& lesson, const std::string& lessonName) 
     return wrapped;
 }
 
-void StoreFinishedRun(const std::string& lessonName, const CTypingModel& typing) {
-    const COleDateTime now = COleDateTime::Now();
-    const RunCounts counts{typing.Correct(), typing.Errors(), typing.Typed(),
-                           typing.Stopwatch().ElapsedMs()};
-    const StoreRunResult result =
-        StoreRun(GetCurrentPupil(), MakeRunRecord(lessonName, counts, now), typing.CharErrors());
+void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& session) {
+    const ExerciseOutcome outcome = session.Outcome(lessonName, COleDateTime::Now());
+    const StoreRunResult result = StoreRun(GetCurrentPupil(), outcome.record, outcome.charErrors);
     if (!result.notice.empty())
         ShowMessage(nullptr, QString::fromStdString(result.notice));
 }
@@ -71,11 +69,12 @@ void RunExistingLesson(const std::string& path) {
     if (lines.empty())
         return;
 
-    CExerciseDlg exercise;
+    CExerciseSession session;
+    CExerciseDlg exercise(session);
     exercise.SetLines(lines);
     if (exercise.exec() != QDialog::Accepted)
         return;
-    StoreFinishedRun(lessonName, exercise.Typing());
+    StoreFinishedRun(lessonName, session);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "lessons/FolderScan.h"
+#include "platform/FolderScan.h"
 
-#include "app/Paths.h"
+#include "platform/Paths.h"
 
 bool CFolderScan::Open(std::string folder) {
     RemoveTrailingSeparator(folder);

@@ -1,5 +1,5 @@
-#include "lessons/FolderScan.h"
-#include "lessons/StringList.h"
+#include "platform/FolderScan.h"
+#include "platform/StringList.h"
 
 #include "TempFolder.h"
 

@@ -1,14 +1,13 @@
-#include "app/Paths.h"
+#include "platform/Paths.h"
 
 #include "platform/Cp1250.h"
+#include "platform/ProgramContext.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
 
 namespace {
-
-std::string g_programFolderOverride;
 
 bool IsSeparator(char c) {
     return c == '/' || c == '\\';
@@ -43,16 +42,7 @@ PathParts SplitPath(const std::string& path) {
 } // namespace
 
 std::string GetProgramFolder() {
-    if (!g_programFolderOverride.empty())
-        return g_programFolderOverride;
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string{} : GetFolderOfPath(executable.string());
-}
-
-void OverrideProgramFolder(const std::string& folder) {
-    g_programFolderOverride = folder;
-    RemoveTrailingSeparator(g_programFolderOverride);
+    return CProgramContext::Current().ProgramFolder();
 }
 
 std::string GetDataFolder() {

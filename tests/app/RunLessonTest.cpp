@@ -1,3 +1,4 @@
+#include "app/RunLesson.h"
 #include "ModalWindow.h"
 #include "chooser/LessonDlg.h"
 #include "chooser/LessonListBox.h"
@@ -7,9 +8,10 @@
 #include "pupils/PupilStats.h"
 
 #include "ProgramFolderTest.h"
-#include "app/Paths.h"
 #include "platform/Cp1250.h"
 #include "platform/DesktopOpener.h"
+#include "platform/Paths.h"
+#include "pupils/PupilRegistry.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -36,12 +38,9 @@ protected:
                     "[LESSON]\r\nline=" +
                     kLine1 + "\r\nline=" + kLine2 + "\r\n");
         WriteFile(m_program / "help/palce.htm", "<html></html>");
-        SetDesktopOpenerForTesting(
-            [this](const std::string& path, const std::string&) { m_opened.push_back(path); });
-    }
-    void TearDown() override {
-        SetDesktopOpenerForTesting({});
-        ProgramFolderTest::TearDown();
+        m_context.openWithDesktop = [this](const std::string& path, const std::string&) {
+            m_opened.push_back(path);
+        };
     }
 
     void WriteLesson(const std::string& text) {
@@ -50,6 +49,7 @@ protected:
 
     void OpenChooser() {
         OnNextModal<CPupilDlg>([](CPupilDlg& pupils) { pupils.accept(); });
+        m_chooser.SetLessonRunner(&RunLesson);
         m_chooser.Initialise();
         m_chooser.show();
         m_chooser.LessonList().setCurrentRow(0);
@@ -105,11 +105,12 @@ TEST_F(RunLessonTest, TypedLessonIsStoredAndMarkedInTheChooser) {
     AcceptIntroduction([&] {
         // One wrong key on the second line, mended with Backspace.
         const QString keys = QString::fromStdString(kLine1 + "\nfjfjx\bfjfjfj\n");
-        TypeIntoExercise(keys, [&](CExerciseDlg&) {
+        TypeIntoExercise(keys, [&](CExerciseDlg& exercise) {
             OnNextModal<CResultDlg>([&](CResultDlg& result) {
                 verdict = result.windowTitle();
                 result.accept();
             });
+            exercise.Tick();
         });
     });
     PressEnterOnList();

@@ -2,19 +2,14 @@
 
 #include <string>
 
-// Path operations of the program. They never touch the disk (except
-// GetProgramFolder, which asks where the running executable is), accept both
+// Path operations of the program. They never touch the disk, accept both
 // "/" and "\" as separators, and return folders without a trailing separator.
 // Paths are in the system's encoding (UTF-8).
 
+// The program context's folder: the executable's folder in the program.
 std::string GetProgramFolder();
 std::string GetDataFolder();    // program folder + "/Data"
 std::string GetLessonsFolder(); // data folder + "/Lessons"
-
-// Makes GetProgramFolder answer with the given folder instead of the
-// executable's; an empty folder restores the executable's. For tests that lay
-// out a program folder of their own.
-void OverrideProgramFolder(const std::string& folder);
 
 std::string GetFolderOfPath(std::string path);
 std::string GetDriveOfPath(const std::string& path);

@@ -1,8 +1,8 @@
-#include "exercise/ErrorSound.h"
+#include "platform/ErrorSound.h"
 
-#include "app/Paths.h"
-#include "exercise/WaveFile.h"
+#include "platform/Paths.h"
 #include "platform/QtText.h"
+#include "platform/WaveFile.h"
 
 #include <QAudioSink>
 #include <QCoreApplication>
@@ -30,6 +30,16 @@ QString FindSoundFile() {
     const QString besideProgram = QDir(PathToQString(GetProgramFolder())).filePath(kSoundFileName);
     return QFile::exists(besideProgram) ? besideProgram : QString();
 }
+
+QAudioFormat FormatOf(const WaveSound& sound) {
+    QAudioFormat format;
+    format.setSampleRate(sound.sampleRate);
+    format.setChannelCount(sound.channels);
+    format.setSampleFormat(sound.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    return format;
+}
+
+} // namespace
 
 // Keeps one audio stream open and plays the sound into it on demand. A
 // stream opened and closed for every beep loses the start or the end of a
@@ -80,16 +90,10 @@ private:
     QTimer m_feedTimer;
 };
 
-QAudioFormat FormatOf(const WaveSound& sound) {
-    QAudioFormat format;
-    format.setSampleRate(sound.sampleRate);
-    format.setChannelCount(sound.channels);
-    format.setSampleFormat(sound.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    return format;
-}
+namespace {
 
 // Null when there is no sound file, no usable sound in it, or no device
-// that can play it.
+// that can play it. The player belongs to its sink.
 SoundPlayer* StartSoundPlayer() {
     const QString path = FindSoundFile();
     QFile file(path);
@@ -101,25 +105,31 @@ SoundPlayer* StartSoundPlayer() {
     if (!sound || device.isNull() || !device.isFormatSupported(FormatOf(*sound)))
         return nullptr;
 
-    auto* sink = new QAudioSink(device, FormatOf(*sound), QCoreApplication::instance());
+    auto* sink = new QAudioSink(device, FormatOf(*sound));
     sink->setBufferSize(sink->format().bytesForDuration(kBufferMs * 1000));
     const char silence = sound->bitsPerSample == 8 ? char(0x80) : char(0);
     auto* player = new SoundPlayer(sink, sound->samples, silence);
-    return player->IsOpen() ? player : nullptr;
-}
-
-SoundPlayer* ErrorSoundPlayer() {
-    static SoundPlayer* const player = StartSoundPlayer();
-    return player;
+    if (player->IsOpen())
+        return player;
+    delete sink;
+    return nullptr;
 }
 
 } // namespace
 
-void LoadErrorSound() {
-    ErrorSoundPlayer();
+CErrorSound::~CErrorSound() {
+    if (m_player)
+        delete m_player->parent();
 }
 
-void PlayErrorSound() {
-    if (SoundPlayer* player = ErrorSoundPlayer())
-        player->Play();
+void CErrorSound::Load() {
+    if (!m_loaded)
+        m_player = StartSoundPlayer();
+    m_loaded = true;
+}
+
+void CErrorSound::Play() {
+    Load();
+    if (m_player)
+        m_player->Play();
 }

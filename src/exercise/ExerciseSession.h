@@ -1,0 +1,51 @@
+#pragma once
+
+#include "exercise/TypingModel.h"
+#include "platform/ProgramContext.h"
+#include "platform/StringList.h"
+#include "pupils/CharErrorCount.h"
+#include "pupils/StatRecord.h"
+
+#include <string>
+
+// How one run of a lesson came out: what was counted, how it is judged,
+// and the record that is stored for it.
+struct ExerciseOutcome {
+    double correct = 0.0;
+    double errors = 0.0;
+    double typed = 0.0;
+    double elapsedMs = 0.0;
+    double charsPerMinute = 0.0;
+    int grade = 0;
+    CharErrorArray charErrors;
+    StatRecord record;
+};
+
+// One run of a lesson: the typing model and its stopwatch, which runs from
+// the session's start, restarts at the pupil's first key and stops when the
+// last line is done. The exercise window shows it and forwards the keys; the
+// lesson run stores its outcome.
+class CExerciseSession {
+public:
+    explicit CExerciseSession(const TickSource& clock = CProgramContext::Current().clock);
+
+    void SetLines(const StringList& lines);
+    // True until lines are given, and when the lesson gave none.
+    bool IsEmpty() const { return m_empty; }
+
+    // Judges one typed byte; see CTypingModel::OnChar.
+    TypingStep OnChar(char ch, int firstVisibleLine = 0) {
+        return m_typing.OnChar(ch, firstVisibleLine);
+    }
+
+    const CTypingModel& Typing() const { return m_typing; }
+    bool IsFinished() const { return m_typing.IsFinished(); }
+    double ElapsedMs() const { return m_typing.Stopwatch().ElapsedMs(); }
+
+    // The run as it stands now, its record dated when.
+    ExerciseOutcome Outcome(const std::string& lessonName, const COleDateTime& when) const;
+
+private:
+    CTypingModel m_typing;
+    bool m_empty = true;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// Starts the desktop's opener (xdg-open) on the file, in the working folder,
+// without waiting: the program's own opener for its context.
+void LaunchWithDesktop(const std::string& path, const std::string& workingFolder);

@@ -1,0 +1,52 @@
+#include "platform/ProgramContext.h"
+
+#include "platform/Paths.h"
+
+#include <cassert>
+#include <chrono>
+#include <filesystem>
+
+namespace {
+
+// Points at main's context, or a test's; never owns it.
+CProgramContext* g_current = nullptr;
+
+} // namespace
+
+TickSource TickSource::SteadyClock() {
+    using Clock = std::chrono::steady_clock;
+    return {[] { return static_cast<int64_t>(Clock::now().time_since_epoch().count()); },
+            Clock::period::den / Clock::period::num};
+}
+
+CProgramContext::CProgramContext(std::string programFolder)
+    : random(std::random_device{}()), m_programFolder(std::move(programFolder)),
+      m_previous(g_current) {
+    RemoveTrailingSeparator(m_programFolder);
+    g_current = this;
+}
+
+CProgramContext::~CProgramContext() {
+    g_current = m_previous;
+}
+
+CProgramContext& CProgramContext::Current() {
+    assert(g_current && "the program builds its context before anything else");
+    return *g_current;
+}
+
+std::string ExecutableFolder() {
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string{} : GetFolderOfPath(executable.string());
+}
+
+void LoadErrorSound() {
+    if (const auto& load = CProgramContext::Current().loadErrorSound)
+        load();
+}
+
+void PlayErrorSound() {
+    if (const auto& play = CProgramContext::Current().playErrorSound)
+        play();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+
+using RandomEngine = std::mt19937;
+
+// A counter that only moves forward, and how many of its ticks make a
+// second: what the stopwatch of an exercise reads.
+struct TickSource {
+    std::function<int64_t()> counter;
+    int64_t frequency = 1;
+
+    static TickSource SteadyClock();
+};
+
+// What the program keeps for the whole of its run: its folder, the pupil
+// chosen at start, the engine that draws drills, the clock, and the ways a
+// document is opened and the error sound played. main builds one and hands
+// it down; each test builds its own. While one lives, the program's own
+// functions (GetProgramFolder, GetCurrentPupil, OpenWithDesktop, ...) answer
+// from it; when it goes, the one built before it answers again.
+class CProgramContext {
+public:
+    explicit CProgramContext(std::string programFolder);
+    ~CProgramContext();
+    CProgramContext(const CProgramContext&) = delete;
+    CProgramContext& operator=(const CProgramContext&) = delete;
+
+    // The context built last and still alive; the program builds one before
+    // anything else runs.
+    static CProgramContext& Current();
+
+    const std::string& ProgramFolder() const { return m_programFolder; }
+
+    // The pupil whose runs are stored and shown (Windows-1250); empty when
+    // no pupil was chosen.
+    std::string currentPupil;
+    RandomEngine random;
+    TickSource clock = TickSource::SteadyClock();
+    // Opens a file with the desktop's default application without waiting;
+    // nothing is opened while it is empty.
+    std::function<void(const std::string& path, const std::string& workingFolder)> openWithDesktop;
+    // Loads the sound of a wrong key before the first exercise, and plays
+    // it without waiting; silent while empty.
+    std::function<void()> loadErrorSound;
+    std::function<void()> playErrorSound;
+    // The exercise window's refresh counts ticks across all exercises of the
+    // run, and a finished exercise's result window turns away the ticks
+    // that arrive while it is open.
+    int exerciseTicks = 0;
+    bool exerciseResultOpen = false;
+
+private:
+    std::string m_programFolder;
+    CProgramContext* m_previous;
+};
+
+// The folder of the running executable, or empty when the system cannot
+// tell it.
+std::string ExecutableFolder();
+
+// The sound of a wrong key, through the current context.
+void LoadErrorSound();
+void PlayErrorSound();

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <string>
+
+namespace {
+
+// The layers of the source folders: a folder includes only folders of a
+// lower layer, or its own.
+const std::map<std::string, int> kLayers{
+    {"platform", 1}, {"lessons", 2}, {"pupils", 2},  {"keyboard", 2}, {"exercise", 3},
+    {"stats", 3},    {"teacher", 3}, {"chooser", 4}, {"app", 5},
+};
+
+} // namespace
+
+TEST(Layering, NoFolderIncludesAFolderOfItsOwnLayerOrAbove) {
+    const std::filesystem::path sources(TASTRUM_SOURCE_DIR);
+    const std::regex include(R"(^\s*#\s*include\s*"([a-z]+)/)");
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(sources)) {
+        const auto extension = entry.path().extension();
+        if (extension != ".h" && extension != ".cpp")
+            continue;
+        const std::string folder = entry.path().parent_path().filename().string();
+        ASSERT_TRUE(kLayers.contains(folder)) << "a folder without a layer: " << folder;
+        ++files;
+        std::ifstream file(entry.path());
+        std::smatch match;
+        for (std::string line; std::getline(file, line);) {
+            if (!std::regex_search(line, match, include) || match[1] == folder)
+                continue;
+            const auto target = kLayers.find(match[1]);
+            ASSERT_NE(target, kLayers.end()) << entry.path() << ": " << line;
+            EXPECT_LT(target->second, kLayers.at(folder)) << entry.path() << ": " << line;
+        }
+    }
+    EXPECT_GT(files, 50);
+}
