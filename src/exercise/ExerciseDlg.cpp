@@ -57,9 +57,9 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent)
         button->setAutoDefault(false);
 
     connect(controls.Get<QPushButton>(CExerciseDlg::kIdHelpButton), &QPushButton::clicked, this,
-            &OpenHelpFile);
+            &CExerciseDlg::OnHelp);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &OpenHelpFile);
+    connect(help, &QShortcut::activated, this, &CExerciseDlg::OnHelp);
     m_timer.setInterval(kTickMs);
     connect(&m_timer, &QTimer::timeout, this, &CExerciseDlg::Tick);
 }
@@ -77,6 +77,12 @@ int CExerciseDlg::exec() {
     const int result = QDialog::exec();
     m_timer.stop();
     return result;
+}
+
+// The keys the pupil types next belong to the exercise, not to the button.
+void CExerciseDlg::OnHelp() {
+    OpenHelpFile();
+    m_typing->setFocus();
 }
 
 void CExerciseDlg::Tick() {

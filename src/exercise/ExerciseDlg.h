@@ -37,6 +37,7 @@ public:
     void Tick();
 
 private:
+    void OnHelp();
     void ShowStatus(double ms, double charsPerMinute);
     void Finish();
 

@@ -4,6 +4,7 @@
 #include "platform/Format.h"
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -39,8 +40,9 @@ double ProgressPercentage(int modelKeystrokes, double typed) {
 
 int ComputeGrade(double charsPerMinute, double errorPercentage) {
     const double value = BaseGradeOf(charsPerMinute) - errorPercentage * (1 / kErrorPointsPerGrade);
-    // Written so that not-a-number falls to the lowest grade.
-    if (!(value >= kLowestGrade))
+    // Any value that is not a finite number, an error percentage of minus
+    // infinity from a foreign file included, falls to the lowest grade.
+    if (!std::isfinite(value) || value < kLowestGrade)
         return kLowestGrade;
     if (value >= kHighestGrade)
         return kHighestGrade;

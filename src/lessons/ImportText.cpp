@@ -8,6 +8,8 @@ void LoadImportText(const std::string& path, StringList& lines) {
     const auto text = ReadTextFile(path);
     if (!text)
         return;
+    // A text written on Linux holds no CR at all: there a LF ends the line.
+    const char lineEnd = text->find('\r') == std::string::npos ? '\n' : '\r';
     std::string current;
     const auto endLine = [&] {
         if (!current.empty())
@@ -15,7 +17,7 @@ void LoadImportText(const std::string& path, StringList& lines) {
         current.clear();
     };
     for (char c : *text) {
-        if (c == '\r')
+        if (c == lineEnd)
             endLine();
         else if (c != '\n')
             current += c;

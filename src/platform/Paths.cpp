@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -87,24 +89,35 @@ void RemoveTrailingSeparator(std::string& path) {
         path.pop_back();
 }
 
-bool IsContainedRelativePath(const std::string& path) {
+std::optional<std::string> ContainedRelativePath(const std::string& path) {
     // The system would read the path only up to a NUL byte.
-    if (path.empty() || path.find('\0') != std::string::npos || IsSeparator(path.front()) ||
-        !GetDriveOfPath(path).empty())
-        return false;
-    std::string normalised = path;
-    for (char& c : normalised)
-        if (c == '\\')
-            c = '/';
-    std::istringstream pieces(normalised);
-    for (std::string piece; std::getline(pieces, piece, '/');)
-        if (piece == "..")
-            return false;
-    return true;
+    if (path.find('\0') != std::string::npos || !GetDriveOfPath(path).empty())
+        return std::nullopt;
+    std::vector<std::string> kept;
+    std::string piece;
+    std::istringstream pieces(path);
+    while (std::getline(pieces, piece, '/')) {
+        if (piece.empty() || piece == ".")
+            continue;
+        if (piece != "..") {
+            kept.push_back(piece);
+            continue;
+        }
+        if (kept.empty())
+            return std::nullopt;
+        kept.pop_back();
+    }
+    if (kept.empty())
+        return std::nullopt;
+    std::string joined;
+    for (const std::string& name : kept)
+        joined += (joined.empty() ? "" : "/") + name;
+    return joined;
 }
 
 std::string JoinLessonPath(const std::string& folder, const std::string& cp1250Path) {
     std::string relative = Cp1250ToUtf8(cp1250Path);
     std::replace(relative.begin(), relative.end(), '\\', '/');
-    return IsContainedRelativePath(relative) ? folder + "/" + relative : std::string{};
+    const auto contained = ContainedRelativePath(relative);
+    return contained ? folder + "/" + *contained : std::string{};
 }

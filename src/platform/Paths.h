@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // Path operations of the program. They never touch the disk, accept both
@@ -18,11 +19,14 @@ std::string GetFileNameOfPath(const std::string& path);
 std::string GetExtensionOfPath(const std::string& path);
 void RemoveTrailingSeparator(std::string& path);
 
-// True when a path taken from a file (a lesson's "run" or "ImportText" value)
-// stays inside the folder it is joined to: not absolute, no drive, no "..",
-// no NUL byte. Symbolic links that the folder's owner put inside the folder
-// are followed: only what a lesson file writes is held inside.
-bool IsContainedRelativePath(const std::string& path);
+// A path taken from a file (a lesson's "run" or "ImportText" value, "/"
+// as separator) as it lies below the folder it is joined to: separators at
+// its start are dropped and "." and ".." are resolved, as the original
+// system found such a path below its folder. Nothing when it would lead
+// outside the folder, names a drive or holds a NUL byte. Symbolic links that
+// the folder's owner put inside the folder are followed: only what a lesson
+// file writes is held inside.
+std::optional<std::string> ContainedRelativePath(const std::string& path);
 
 // A path written in a lesson file (Windows-1250, either separator) joined to
 // folder; empty when it is empty or would lead outside the folder.

@@ -8,16 +8,19 @@
 
 namespace {
 
-// Makes the pupil asked for with "&Nowy"; a refusal or a failure is told,
-// and the list is shown again either way.
-void AddAskedPupil(const QString& typedName) {
+// Makes the pupil asked for with "&Nowy" and returns their name, to be
+// selected in the list shown again; a refusal or a failure is told.
+std::string AddAskedPupil(const QString& typedName) {
+    std::string pupil;
     try {
-        const std::string refusal = AddNewPupil(typedName.toStdString());
-        if (!refusal.empty())
-            ShowMessage(nullptr, QString::fromStdString(refusal));
+        const std::string refusal = AddNewPupil(typedName.toStdString(), &pupil);
+        if (refusal.empty())
+            return pupil;
+        ShowMessage(nullptr, QString::fromStdString(refusal));
     } catch (const FileError& error) {
         ShowFileError(nullptr, error);
     }
+    return {};
 }
 
 // Cancel with no pupil chosen before takes the first pupil of the newest
@@ -36,15 +39,19 @@ int ChoosePupil() {
     // "&Nowy" ends a dialog as Cancel does; the first dialog's answer is
     // the one returned.
     int firstResult = -1;
+    std::string newPupil;
     for (;;) {
         StringList& names = listings.emplace_back();
         ListPupils(names);
         CPupilDlg dialog(names);
+        // The pupil just made is the one at the keyboard.
+        if (!newPupil.empty())
+            dialog.SelectPupil(newPupil);
         const int result = dialog.exec();
         if (firstResult < 0)
             firstResult = dialog.AskedForNewPupil() ? QDialog::Rejected : result;
         if (dialog.AskedForNewPupil()) {
-            AddAskedPupil(dialog.NewPupilName());
+            newPupil = AddAskedPupil(dialog.NewPupilName());
             continue;
         }
         if (result == QDialog::Accepted)

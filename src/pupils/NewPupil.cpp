@@ -63,11 +63,13 @@ bool IsKnownPupil(const std::string& pupil) {
 
 } // namespace
 
-std::string AddNewPupil(const std::string& typedName) {
+std::string AddNewPupil(const std::string& typedName, std::string* pupilMade) {
     const std::string name = Trimmed(typedName);
     if (std::string problem = NameProblem(name); !problem.empty())
         return problem;
     const std::string pupil = Utf8ToCp1250(name);
+    if (pupilMade)
+        *pupilMade = pupil;
     if (IsKnownPupil(pupil))
         return {};
     MakePupilFolder(pupil);

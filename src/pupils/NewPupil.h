@@ -8,5 +8,6 @@
 // separator or another character folder names cannot hold, a character
 // Windows-1250 lacks, too long); nothing is made then. Returns an empty text
 // when the pupil exists afterwards: newly made, or already there under that
-// name in any letter case. Throws FileError when the folder cannot be made.
-std::string AddNewPupil(const std::string& typedName);
+// name in any letter case; pupil then receives the pupil's name
+// (Windows-1250) when given. Throws FileError when the folder cannot be made.
+std::string AddNewPupil(const std::string& typedName, std::string* pupil = nullptr);

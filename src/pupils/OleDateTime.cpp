@@ -30,6 +30,13 @@ COleDateTime COleDateTime::Now() {
                         local.tm_min, local.tm_sec);
 }
 
+double COleDateTime::LinearDays() const {
+    if (m_value >= 0.0)
+        return m_value;
+    const double day = std::trunc(m_value);
+    return day + (day - m_value);
+}
+
 bool COleDateTime::IsDisplayable() const {
     return m_status == valid && m_value >= kFirstDay && m_value < kLastDay + 1.0;
 }

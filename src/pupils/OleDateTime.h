@@ -17,6 +17,10 @@ public:
                                      int second = 0);
 
     double Value() const { return m_value; }
+    // Days since 30 December 1899 00:00 on a straight time line. Before that
+    // day the stored value counts the day backwards but its time of day
+    // forwards (-1.75 is 29 December 1899 18:00), so spans are taken here.
+    double LinearDays() const;
     Status GetStatus() const { return m_status; }
 
     // True when the status is valid and the date lies between the years 100

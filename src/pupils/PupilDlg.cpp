@@ -1,5 +1,6 @@
 #include "pupils/PupilDlg.h"
 
+#include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
 #include "platform/QtText.h"
 #include "platform/SortedList.h"
@@ -41,6 +42,16 @@ CPupilDlg::CPupilDlg(const StringList& pupilNames, QWidget* parent)
     connect(m_pupilList, &QListWidget::itemDoubleClicked, this, &CPupilDlg::accept);
     connect(controls.Get<QPushButton>(CPupilDlg::kIdNewPupil), &QPushButton::clicked, this,
             &CPupilDlg::OnNewPupil);
+}
+
+void CPupilDlg::SelectPupil(const std::string& name) {
+    for (int row = 0; row < m_pupilList->count(); ++row) {
+        const QByteArray stored = m_pupilList->item(row)->data(kPupilNameRole).toByteArray();
+        if (EqualsIgnoringCase(stored.toStdString(), name)) {
+            m_pupilList->setCurrentRow(row);
+            return;
+        }
+    }
 }
 
 void CPupilDlg::accept() {

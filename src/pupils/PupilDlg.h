@@ -29,6 +29,9 @@ public:
     bool AskedForNewPupil() const { return m_askedForNewPupil; }
     const QString& NewPupilName() const { return m_newPupilName; }
 
+    // Selects the pupil of that name in any letter case, when listed.
+    void SelectPupil(const std::string& name);
+
     void accept() override;
 
 private:

@@ -8,7 +8,7 @@
 namespace {
 
 const DialogTemplate kQuestionTemplate{
-    "Tastrum: nowy uczeń",
+    "Question",
     242,
     63,
     {

@@ -61,6 +61,6 @@ std::optional<LessonSummary> SummariseLesson(const std::string& lesson,
                                              const CStatRecordArray& runs) {
     if (runs.empty())
         return std::nullopt;
-    const double spanDays = runs.back().date.Value() - runs.front().date.Value();
+    const double spanDays = runs.back().date.LinearDays() - runs.front().date.LinearDays();
     return LessonSummary{RunsText(lesson, runs, spanDays), ProgressText(runs, spanDays)};
 }

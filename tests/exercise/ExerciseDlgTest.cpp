@@ -4,6 +4,7 @@
 #include "exercise/ResultDlg.h"
 #include "exercise/TypingEdit.h"
 #include "platform/DialogTemplate.h"
+#include "platform/ProgramContext.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -121,4 +122,21 @@ TEST(ExerciseDlg, EmptyLessonWarnsThenFinishesOnEnter) {
     EXPECT_EQ(exercise.exec(), QDialog::Accepted);
     EXPECT_EQ(warning, "error: empty lesson, crash possible");
     EXPECT_EQ(seen.headline, "Nie zaliczone. Wpisu do indeksu nie dostaniesz.");
+}
+
+TEST(ExerciseDlg, AfterHelpTheKeysGoOnToTheExercise) {
+    CProgramContext context(ExecutableFolder());
+    int helpOpened = 0;
+    context.openWithDesktop = [&](const std::string&, const std::string&) { ++helpOpened; };
+    CExerciseSession session;
+    CExerciseDlg exercise(session);
+    exercise.SetLines({"a b"});
+    OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
+        Click(window, CExerciseDlg::kIdHelpButton);
+        QTest::keyClicks(window.focusWidget(), "a ");
+        window.reject();
+    });
+    exercise.exec();
+    EXPECT_EQ(helpOpened, 1);
+    EXPECT_EQ(session.Typing().Correct(), 2);
 }

@@ -15,10 +15,11 @@ TEST(Grading, GradeFollowsSpeedAndErrorPercentage) {
     constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
     constexpr double kInf = std::numeric_limits<double>::infinity();
     const Case cases[] = {
-        {40, 0, 1},     {40.01, 0, 2},   {60.5, 0, 3},   {80.5, 0, 4},    {100, 0, 4},
-        {100.5, 0, 5},  {120, 7, 4},     {120, 7.01, 3}, {90, 0.01, 3},   {90, 1.5, 3},
-        {50, 14, 1},    {120, 28, 1},    {kNan, 0, 1},   {120, kNan, 1},  {kInf, 0, 5},
-        {120, kInf, 1}, {kInf, kInf, 1}, {-kInf, 0, 1},  {120, 1e300, 1}, {120, -1e300, 5},
+        {40, 0, 1},      {40.01, 0, 2},   {60.5, 0, 3},   {80.5, 0, 4},    {100, 0, 4},
+        {100.5, 0, 5},   {120, 7, 4},     {120, 7.01, 3}, {90, 0.01, 3},   {90, 1.5, 3},
+        {50, 14, 1},     {120, 28, 1},    {kNan, 0, 1},   {120, kNan, 1},  {kInf, 0, 5},
+        {120, kInf, 1},  {kInf, kInf, 1}, {-kInf, 0, 1},  {120, 1e300, 1}, {120, -1e300, 5},
+        {120, -kInf, 1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ComputeGrade(c.speed, c.errors), c.grade) << c.speed << " " << c.errors;

@@ -21,7 +21,12 @@ StringList Import(const std::string& bytes) {
 TEST(LoadImportText, CarriageReturnsEndLinesAndEmptyLinesVanish) {
     EXPECT_EQ(Import("a\r\n\r\nb"), (StringList{"before", "a", "b"}));
     EXPECT_EQ(Import("a\rb\r"), (StringList{"before", "a", "b"}));
-    EXPECT_EQ(Import("one\ntwo\nthree\n"), (StringList{"before", "onetwothree"}));
+    // Files with a CR keep the rule byte for byte: a lone LF ends nothing.
+    EXPECT_EQ(Import("one\ntwo\r\nthree\n"), (StringList{"before", "onetwo", "three"}));
+}
+
+TEST(LoadImportText, WithoutAnyCarriageReturnALineFeedEndsTheLine) {
+    EXPECT_EQ(Import("one\ntwo\n\nthree\n"), (StringList{"before", "one", "two", "three"}));
 }
 
 TEST(LoadImportText, ReadsWindows1250AndUtf8Alike) {

@@ -156,6 +156,7 @@ TEST_F(ChoosePupilTest, CancellingTheQuestionLeavesThePupilDialogAsItWas) {
     OnNextModal<CPupilDlg>([&](CPupilDlg& dialog) {
         OnNextModal<CQuestionDlg>([&](CQuestionDlg& question) {
             prompt = question.findChild<QLabel*>(ControlName(CQuestionDlg::kIdPrompt))->text();
+            EXPECT_EQ(question.windowTitle(), QStringLiteral("Question"));
             answerHasFocus = question.focusWidget() == question.findChild<QLineEdit*>();
             QTest::keyClicks(question.findChild<QLineEdit*>(), "Ewa");
             Press(question, kCancel);
@@ -185,6 +186,18 @@ TEST_F(ChoosePupilTest, ANewPupilIsListedAtOnceAndCanBeChosen) {
     EXPECT_EQ(shownAfter, (QStringList{"Ala", "Żaneta"}));
     EXPECT_EQ(GetCurrentPupil(), "\xAF"
                                  "aneta");
+}
+
+TEST_F(ChoosePupilTest, ThePupilJustMadeIsSelectedSoOkChoosesThem) {
+    AddPupils({"Ala", "Ola"});
+    AddPupilThroughTheDialog(QStringLiteral("Zosia"), [&] { OnPupilDialog(kOk); });
+    ChoosePupil();
+    EXPECT_EQ(GetCurrentPupil(), "Zosia");
+
+    // An existing name typed in another case selects that pupil.
+    AddPupilThroughTheDialog(QStringLiteral("ola"), [] { OnPupilDialog(kOk); });
+    ChoosePupil();
+    EXPECT_EQ(GetCurrentPupil(), "Ola");
 }
 
 TEST_F(ChoosePupilTest, ANewPupilWhoseListIsCancelledBecomesCurrent) {

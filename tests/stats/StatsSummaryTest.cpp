@@ -97,6 +97,16 @@ TEST(LessonSummary, GainDividesByTheExactSpanAndTheForecastStopsAt500) {
     EXPECT_EQ(summary.progress, Progress("115", "130", "20", "500"));
 }
 
+// Before 30-12-1899 a date value counts its day backwards and its time of
+// day forwards: 29-12-1899 18:00 is -1.75, 30-12-1899 12:00 is 0.5.
+TEST(LessonSummary, SpansBeforeTheEpochFollowTheDatesShown) {
+    const SummaryInUtf8 summary = Summarise(
+        "x", {MakeRun("x", COleDateTime(-1.75), 100), MakeRun("x", COleDateTime(0.5), 160)});
+    EXPECT_EQ(summary.runs, "Nazwa ćwiczenia: x\nIlość ćwiczeń: 2\n"
+                            "Statystyki od: 29-12-1899   do: 30-12-1899\nŁącznie: 0.75 dni");
+    EXPECT_EQ(summary.progress, Progress("130", "160", "0", "160"));
+}
+
 TEST(LessonSummary, AFallingSpeedForecastsBelowTheLastRunWithoutLimit) {
     const SummaryInUtf8 summary =
         Summarise("x", {MakeRun("x", March(1, 12), 200), MakeRun("x", March(2, 0), 250),
