@@ -112,8 +112,8 @@ void CExerciseDlg::Finish() {
     CProgramContext::Current().exerciseResultOpen = true;
     const ExerciseOutcome outcome = m_session.Outcome({}, {});
     CResultDlg result;
-    result.SetTexts(ResultDetails(outcome.grade, SecondsOf(outcome.elapsedMs),
-                                  outcome.charsPerMinute, outcome.errors),
+    result.SetTexts(ResultDetails(outcome.grade, SecondsOf(outcome.counts.elapsedMs),
+                                  outcome.charsPerMinute, outcome.counts.errors),
                     VerdictOf(outcome.grade));
     result.exec();
     CProgramContext::Current().exerciseResultOpen = false;

@@ -1,7 +1,6 @@
 #include "exercise/ExerciseSession.h"
 
 #include "exercise/Grading.h"
-#include "exercise/RunRecord.h"
 
 CExerciseSession::CExerciseSession(const TickSource& clock)
     : m_typing(CStopwatch(clock.counter, clock.frequency)) {}
@@ -14,14 +13,10 @@ void CExerciseSession::SetLines(const StringList& lines) {
 ExerciseOutcome CExerciseSession::Outcome(const std::string& lessonName,
                                           const COleDateTime& when) const {
     ExerciseOutcome outcome;
-    outcome.correct = m_typing.Correct();
-    outcome.errors = m_typing.Errors();
-    outcome.typed = m_typing.Typed();
-    outcome.elapsedMs = ElapsedMs();
-    outcome.charsPerMinute = CharactersPerMinute(outcome.correct, outcome.elapsedMs);
+    outcome.counts = {m_typing.Correct(), m_typing.Errors(), m_typing.Typed(), ElapsedMs()};
+    outcome.charsPerMinute = CharactersPerMinute(outcome.counts.correct, outcome.counts.elapsedMs);
     outcome.charErrors = m_typing.CharErrors();
-    outcome.record = MakeRunRecord(
-        lessonName, {outcome.correct, outcome.errors, outcome.typed, outcome.elapsedMs}, when);
+    outcome.record = MakeRunRecord(lessonName, outcome.counts, when);
     outcome.grade = GradeOfRun(outcome.record);
     return outcome;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercise/RunRecord.h"
 #include "exercise/TypingModel.h"
 #include "platform/ProgramContext.h"
 #include "platform/StringList.h"
@@ -11,10 +12,7 @@
 // How one run of a lesson came out: what was counted, how it is judged,
 // and the record that is stored for it.
 struct ExerciseOutcome {
-    double correct = 0.0;
-    double errors = 0.0;
-    double typed = 0.0;
-    double elapsedMs = 0.0;
+    RunCounts counts;
     double charsPerMinute = 0.0;
     int grade = 0;
     CharErrorArray charErrors;

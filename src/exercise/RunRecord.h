@@ -4,7 +4,7 @@
 
 #include <string>
 
-// What the typing field counted in one run, read after its window closed.
+// What was counted in one run of a lesson.
 struct RunCounts {
     double correct = 0.0;
     double errors = 0.0;

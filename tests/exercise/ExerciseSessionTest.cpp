@@ -31,10 +31,10 @@ TEST_F(ExerciseSessionTest, AFinishedRunGivesItsFiguresGradeAndRecordOnce) {
     ASSERT_TRUE(m_session.IsFinished());
     const COleDateTime when = COleDateTime::FromDateTime(2026, 12, 7, 10, 0);
     const ExerciseOutcome outcome = m_session.Outcome("Lekcja 1", when);
-    EXPECT_EQ(outcome.correct, 8);
-    EXPECT_EQ(outcome.errors, 1);
-    EXPECT_EQ(outcome.typed, 8);
-    EXPECT_DOUBLE_EQ(outcome.elapsedMs, 3000);
+    EXPECT_EQ(outcome.counts.correct, 8);
+    EXPECT_EQ(outcome.counts.errors, 1);
+    EXPECT_EQ(outcome.counts.typed, 8);
+    EXPECT_DOUBLE_EQ(outcome.counts.elapsedMs, 3000);
     EXPECT_DOUBLE_EQ(outcome.charsPerMinute, 160);
     EXPECT_EQ(outcome.charErrors, (CharErrorArray{{'f', 1}}));
     EXPECT_EQ(outcome.record.lesson, "Lekcja 1");
