@@ -60,7 +60,7 @@ void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& ses
 
 void RunExistingLesson(const std::string& path) {
     const LessonFile lesson(path);
-    const std::string lessonName = Utf8ToCp1250(GetFileNameOfPath(path));
+    const std::string lessonName = Utf8ToCp1250(GetFileTitleOfPath(path));
     if (!Introduce(lesson, lessonName))
         return;
     OpenCompanionDocument(lesson);

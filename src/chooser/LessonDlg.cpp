@@ -57,6 +57,11 @@ CLessonDlg::CLessonDlg(QWidget* parent) : QDialog(parent), m_lessonList(new CLes
     connect(statistics, &QPushButton::clicked, this, &CLessonDlg::ShowStatistics);
     connect(m_lessonList, &QListWidget::itemDoubleClicked, this, &CLessonDlg::RunSelectedLesson);
     m_lessonList->installEventFilter(this);
+    // No button looks like the default one, yet Enter presses the focused button.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->installEventFilter(this);
+    }
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &OpenHelpFile);
 
@@ -102,6 +107,10 @@ void CLessonDlg::RunSelectedLesson() {
 bool CLessonDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_lessonList && IsEnterKey(event)) {
         RunSelectedLesson();
+        return true;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(watched); button && IsEnterKey(event)) {
+        button->click();
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -11,6 +11,9 @@ constexpr int kIconSize = 16;
 constexpr int kIconLeft = 1;
 constexpr int kTextLeft = 20;
 constexpr int kItemPadding = 2;
+// A pale blue on which the red and the blue lesson texts both keep a contrast
+// of at least 4.5:1; the system's highlight colour frames the selected row.
+const QColor kSelectedBackground{235, 240, 255};
 
 } // namespace
 
@@ -25,7 +28,13 @@ void LessonItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const bool selected = option.state.testFlag(QStyle::State_Selected);
 
     painter->save();
-    painter->fillRect(rc, option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
+    if (selected) {
+        painter->fillRect(rc, kSelectedBackground);
+        painter->setPen(option.palette.color(QPalette::Highlight));
+        painter->drawRect(rc.adjusted(0, 0, -1, -1));
+    } else {
+        painter->fillRect(rc, option.palette.color(QPalette::Base));
+    }
     LessonIcon().paint(painter,
                        QRect(rc.left() + kIconLeft, rc.top() + (rc.height() - kIconSize) / 2,
                              kIconSize, kIconSize));

@@ -23,7 +23,7 @@ const DialogTemplate kResultTemplate{
         {CResultDlg::kIdDetails, ControlKind::CentredLabel, 5, 50, 270, 40, "Static"},
         {kIdOk, ControlKind::DefaultButton, 5, 100, 50, 14, "OK"},
         {kIdCancel, ControlKind::PushButton, 60, 100, 50, 14, "Anuluj"},
-        {kIdHelp, ControlKind::PushButton, 225, 100, 50, 14, "&Pomoc"},
+        {kIdHelp, ControlKind::DefaultLookButton, 225, 100, 50, 14, "&Pomoc"},
     },
 };
 

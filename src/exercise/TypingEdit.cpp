@@ -69,9 +69,14 @@ void CTypingEdit::keyPressEvent(QKeyEvent* event) {
         Type(CTypingModel::kBackspace);
         break;
     default:
-        // Shortcuts (clipboard, undo, select all) and keys that type nothing.
-        if (!(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
-            TypeText(event->text());
+        // Shortcuts (clipboard, undo, select all) and chords with the left Alt
+        // key type nothing; right Alt (AltGr) gives the Polish letters and
+        // carries none of these modifiers.
+        if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) {
+            event->ignore();
+            return;
+        }
+        TypeText(event->text());
         break;
     }
     event->accept();

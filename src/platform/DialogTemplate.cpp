@@ -13,6 +13,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -30,8 +34,22 @@ BaseUnits BaseUnitsOf(const QFont& font) {
     return {(sampleWidth / 26 + 1) / 2, metrics.height()};
 }
 
-QPushButton* MakeButton(QDialog& dialog, const ControlSpec& spec) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.text), &dialog);
+// A push button that always wears the default button's frame.
+class DefaultLookButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void initStyleOption(QStyleOptionButton* option) const override {
+        QPushButton::initStyleOption(option);
+        option->features |= QStyleOptionButton::DefaultButton;
+    }
+};
+
+QPushButton* MakeButton(QDialog& dialog, QWidget& host, const ControlSpec& spec) {
+    const QString text = QString::fromUtf8(spec.text);
+    auto* button = spec.kind == ControlKind::DefaultLookButton ? new DefaultLookButton(text, &host)
+                                                               : new QPushButton(text, &host);
     button->setDefault(spec.kind == ControlKind::DefaultButton);
     if (spec.id == kIdOk)
         QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
@@ -40,41 +58,42 @@ QPushButton* MakeButton(QDialog& dialog, const ControlSpec& spec) {
     return button;
 }
 
-QLabel* MakeLabel(QDialog& dialog, const ControlSpec& spec, Qt::Alignment alignment, bool wrap) {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), &dialog);
+QLabel* MakeLabel(QWidget& host, const ControlSpec& spec, Qt::Alignment alignment, bool wrap) {
+    auto* label = new QLabel(QString::fromUtf8(spec.text), &host);
     label->setAlignment(alignment);
     label->setWordWrap(wrap);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-QWidget* MakeControl(QDialog& dialog, const ControlSpec& spec) {
+QWidget* MakeControl(QDialog& dialog, QWidget& host, const ControlSpec& spec) {
     switch (spec.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefaultButton:
-        return MakeButton(dialog, spec);
+    case ControlKind::DefaultLookButton:
+        return MakeButton(dialog, host, spec);
     case ControlKind::Label:
-        return MakeLabel(dialog, spec, Qt::AlignLeft | Qt::AlignTop, true);
+        return MakeLabel(host, spec, Qt::AlignLeft | Qt::AlignTop, true);
     case ControlKind::CentredLabel:
-        return MakeLabel(dialog, spec, Qt::AlignHCenter | Qt::AlignTop, true);
+        return MakeLabel(host, spec, Qt::AlignHCenter | Qt::AlignTop, true);
     case ControlKind::VCentredLabel:
-        return MakeLabel(dialog, spec, Qt::AlignLeft | Qt::AlignVCenter, false);
+        return MakeLabel(host, spec, Qt::AlignLeft | Qt::AlignVCenter, false);
     case ControlKind::ProgramIcon: {
-        auto* label = new QLabel(&dialog);
+        auto* label = new QLabel(&host);
         label->setPixmap(ProgramIcon().pixmap(kIconPixels));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
     case ControlKind::GroupBox:
-        return new QGroupBox(QString::fromUtf8(spec.text), &dialog);
+        return new QGroupBox(QString::fromUtf8(spec.text), &host);
     case ControlKind::ListBox:
-        return new SortedListWidget(&dialog);
+        return new SortedListWidget(&host);
     case ControlKind::ComboBox:
-        return new SortedComboBox(&dialog);
+        return new SortedComboBox(&host);
     case ControlKind::LineEdit:
-        return new QLineEdit(&dialog);
+        return new QLineEdit(&host);
     case ControlKind::Separator: {
-        auto* line = new QFrame(&dialog);
+        auto* line = new QFrame(&host);
         line->setFrameShape(QFrame::VLine);
         line->setFrameShadow(QFrame::Sunken);
         line->setEnabled(false);
@@ -84,6 +103,53 @@ QWidget* MakeControl(QDialog& dialog, const ControlSpec& spec) {
         break;
     }
     return nullptr;
+}
+
+// The room a dialog's client area may take: its screen's available area less
+// a window frame.
+QSize RoomForDialog(const QDialog& dialog) {
+    const QStyle* style = dialog.style();
+    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const int titleBar = style->pixelMetric(QStyle::PM_TitleBarHeight);
+    return dialog.screen()->availableGeometry().size() - QSize(2 * border, titleBar + 2 * border);
+}
+
+QSize TemplateSize(const QFont& font, const DialogTemplate& dialogTemplate) {
+    return DialogUnitsToPixels(font, 0, 0, dialogTemplate.width, dialogTemplate.height).size();
+}
+
+bool FitsInto(QSize size, QSize room) {
+    return size.width() <= room.width() && size.height() <= room.height();
+}
+
+// The dialog font, made smaller step by step while the dialog would not fit
+// the room, but never under the smallest readable height.
+QFont FittingFont(const DialogTemplate& dialogTemplate, QSize room, int dotsPerInch) {
+    constexpr double kStepPoints = 0.5;
+    constexpr double kSmallestPixels = 9;
+    QFont font = DialogFont();
+    double points = font.pointSizeF();
+    const auto pixels = [dotsPerInch](double pointSize) { return pointSize * dotsPerInch / 72; };
+    while (!FitsInto(TemplateSize(font, dialogTemplate), room) &&
+           pixels(points - kStepPoints) >= kSmallestPixels) {
+        points -= kStepPoints;
+        font.setPointSizeF(points);
+    }
+    return font;
+}
+
+// A page of the given size that scrolls inside the dialog, for screens too
+// small for the dialog even at its smallest font.
+QWidget* AddScrollingPage(QDialog& dialog, QSize pageSize, QSize room) {
+    auto* scroll = new QScrollArea(&dialog);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* page = new QWidget;
+    page->setFixedSize(pageSize);
+    scroll->setWidget(page);
+    const QSize shown = pageSize.boundedTo(room);
+    dialog.setFixedSize(shown);
+    scroll->setGeometry(QRect(QPoint(0, 0), shown));
+    return page;
 }
 
 } // namespace
@@ -106,20 +172,25 @@ QWidget* DialogControls::operator[](int id) const {
 
 DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
                            const std::map<int, QWidget*>& supplied) {
-    const QFont font = DialogFont();
+    const QSize room = RoomForDialog(dialog);
+    const QFont font = FittingFont(dialogTemplate, room, dialog.logicalDpiY());
+    const QSize size = TemplateSize(font, dialogTemplate);
     dialog.setFont(font);
     dialog.setWindowTitle(QString::fromUtf8(dialogTemplate.title));
-    dialog.setFixedSize(
-        DialogUnitsToPixels(font, 0, 0, dialogTemplate.width, dialogTemplate.height).size());
+    QWidget* host = &dialog;
+    if (FitsInto(size, room))
+        dialog.setFixedSize(size);
+    else
+        host = AddScrollingPage(dialog, size, room);
 
     DialogControls controls;
     for (const ControlSpec& spec : dialogTemplate.controls) {
         QWidget* widget = nullptr;
         if (spec.kind == ControlKind::Placeholder) {
             widget = supplied.at(spec.id);
-            widget->setParent(&dialog);
+            widget->setParent(host);
         } else {
-            widget = MakeControl(dialog, spec);
+            widget = MakeControl(dialog, *host, spec);
         }
         widget->setGeometry(DialogUnitsToPixels(font, spec.x, spec.y, spec.width, spec.height));
         widget->setObjectName(ControlName(spec.id));

@@ -22,11 +22,12 @@ constexpr int kNoId = -1;
 
 enum class ControlKind {
     PushButton,
-    DefaultButton, // pressed by Enter anywhere in the dialog
-    Label,         // left-aligned static text, wrapped
-    CentredLabel,  // centred static text, wrapped
-    VCentredLabel, // left-aligned, vertically centred, one line
-    ProgramIcon,   // the application icon
+    DefaultButton,     // pressed by Enter anywhere in the dialog
+    DefaultLookButton, // drawn as a default button, pressed by Enter only when focused
+    Label,             // left-aligned static text, wrapped
+    CentredLabel,      // centred static text, wrapped
+    VCentredLabel,     // left-aligned, vertically centred, one line
+    ProgramIcon,       // the application icon
     GroupBox,
     ListBox,  // sorted the Polish way
     ComboBox, // drop-down list, sorted the Polish way
@@ -66,7 +67,9 @@ private:
 };
 
 // Gives the dialog its title, font and fixed size and creates its controls in
-// table order (which is the tab order). Placeholder controls are taken from
+// table order (which is the tab order). A dialog that would not fit its
+// screen takes a smaller font, down to 9 pixels; below that its controls
+// scroll inside it. Placeholder controls are taken from
 // supplied (by id) and only placed. Buttons with the ids kIdOk and kIdCancel
 // accept and reject the dialog.
 DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,

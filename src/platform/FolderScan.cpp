@@ -33,13 +33,17 @@ std::string CFolderScan::GetFileName() const {
 }
 
 std::string CFolderScan::GetFileTitle() const {
-    const std::string name = GetFileName();
-    return name.substr(0, name.rfind('.'));
+    return GetFileTitleOfPath(GetFilePath());
 }
 
 bool CFolderScan::IsDirectory() const {
     std::error_code error;
     return m_current.is_directory(error);
+}
+
+std::string GetFileTitleOfPath(const std::string& path) {
+    const std::string name = path.substr(path.rfind('/') + 1);
+    return name.substr(0, name.rfind('.'));
 }
 
 bool FileExists(const std::string& path) {

@@ -25,5 +25,9 @@ private:
     std::filesystem::directory_entry m_current;
 };
 
+// The title of the file at path as a scan lists it: the name after the last
+// "/" without the part from its last dot. A backslash is part of a name here.
+std::string GetFileTitleOfPath(const std::string& path);
+
 // True when the path names something on disk, a file or a folder.
 bool FileExists(const std::string& path);

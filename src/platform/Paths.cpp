@@ -73,10 +73,6 @@ std::string GetDirectoryOfPath(const std::string& path) {
     return SplitPath(path).directory;
 }
 
-std::string GetFileNameOfPath(const std::string& path) {
-    return SplitPath(path).name;
-}
-
 std::string GetExtensionOfPath(const std::string& path) {
     std::string extension = SplitPath(path).extension;
     if (!extension.empty())

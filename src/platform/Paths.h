@@ -15,7 +15,6 @@ std::string GetLessonsFolder(); // data folder + "/Lessons"
 std::string GetFolderOfPath(std::string path);
 std::string GetDriveOfPath(const std::string& path);
 std::string GetDirectoryOfPath(const std::string& path);
-std::string GetFileNameOfPath(const std::string& path);
 std::string GetExtensionOfPath(const std::string& path);
 void RemoveTrailingSeparator(std::string& path);
 

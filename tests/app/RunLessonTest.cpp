@@ -184,3 +184,26 @@ TEST_F(RunLessonTest, UnreadableLessonIsReportedAndStoresNothing) {
         << message.toStdString();
     EXPECT_FALSE(std::filesystem::exists(StatFile()));
 }
+
+TEST_F(RunLessonTest, LessonWithABackslashInItsFileNameIsStoredUnderItsListedName) {
+    WriteFile(m_program / "Data/Lessons/a\\b.ini", "[LESSON]\r\nline=ab\r\n");
+    OpenChooser();
+    ASSERT_EQ(m_chooser.LessonList().item(0)->text(), QStringLiteral("a\\b"));
+    QString title;
+    OnNextModal<CResultDlg>([&](CResultDlg& introduction) {
+        title = introduction.windowTitle();
+        TypeIntoExercise("ab\n", [](CExerciseDlg& exercise) {
+            OnNextModal<CResultDlg>([](CResultDlg& result) { result.accept(); });
+            exercise.Tick();
+        });
+        introduction.accept();
+    });
+    PressEnterOnList();
+
+    EXPECT_EQ(title, QStringLiteral("a\\b"));
+    CPupilStats stats;
+    stats.Load(StatFile());
+    ASSERT_EQ(stats.size(), 1u);
+    EXPECT_EQ(stats[0].lesson, "a\\b");
+    EXPECT_TRUE(PaintedSuffix().starts_with("  (zaliczone na "));
+}

@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 namespace {
@@ -52,6 +53,20 @@ void ChooseFirstEntryOfNextMenu() {
         menu->actions().front()->trigger();
         menu->close();
     });
+}
+
+// The WCAG contrast ratio of two colours.
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double lighter = std::max(luminance(a), luminance(b));
+    const double darker = std::min(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
 }
 
 } // namespace
@@ -160,4 +175,47 @@ TEST_F(LessonDlgTest, StatisticsButtonOpensTheStatisticsWindow) {
     QTest::mouseClick(chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdStatisticsButton)),
                       Qt::LeftButton);
     EXPECT_TRUE(opened);
+}
+
+TEST_F(LessonDlgTest, NoButtonLooksDefaultYetEnterPressesTheFocusedOne) {
+    CLessonDlg chooser;
+    Initialise(chooser);
+    chooser.show();
+    for (QPushButton* button : chooser.findChildren<QPushButton*>()) {
+        button->setFocus();
+        for (const QPushButton* any : chooser.findChildren<QPushButton*>())
+            EXPECT_FALSE(any->isDefault()) << any->text().toStdString();
+    }
+
+    bool opened = false;
+    OnNextModal<CStatsDlg>([&](CStatsDlg& statistics) {
+        opened = true;
+        statistics.reject();
+    });
+    auto* statistics =
+        chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdStatisticsButton));
+    statistics->setFocus();
+    QTest::keyClick(statistics, Qt::Key_Return);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(chooser.isVisible());
+}
+
+TEST_F(LessonDlgTest, SelectedLessonKeepsItsTextReadableAndItsFrameVisible) {
+    AddFile("a.ini");
+    AddFile("b.ini");
+    CLessonDlg chooser;
+    Initialise(chooser);
+    chooser.show();
+    CLessonListBox& list = chooser.LessonList();
+    list.setCurrentRow(0);
+    const QImage painted = list.viewport()->grab().toImage();
+    const QRect selected = list.visualItemRect(list.item(0));
+    const QRect other = list.visualItemRect(list.item(1));
+    const QColor background = painted.pixelColor(selected.right() - 3, selected.center().y());
+    const QColor frame = painted.pixelColor(selected.right() - 3, selected.top());
+
+    for (const QColor text : {QColor(200, 50, 50), QColor(0, 0, 130), QColor(0, 0, 250)})
+        EXPECT_GE(ContrastRatio(text, background), 4.5) << text.name().toStdString();
+    EXPECT_EQ(frame, list.palette().color(QPalette::Highlight));
+    EXPECT_NE(background, painted.pixelColor(other.right() - 3, other.center().y()));
 }

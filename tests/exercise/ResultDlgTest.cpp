@@ -19,6 +19,15 @@ QPushButton& ButtonOf(CResultDlg& dialog, int id) {
     return *dialog.findChild<QPushButton*>(ControlName(id));
 }
 
+// Whether the button is drawn like a default button of its own size and text.
+bool LooksLikeDefaultButton(QPushButton& button) {
+    const QImage drawn = button.grab().toImage();
+    QPushButton reference(button.text(), button.window());
+    reference.setGeometry(button.geometry());
+    reference.setDefault(true);
+    return drawn == reference.grab().toImage();
+}
+
 } // namespace
 
 TEST(ResultDlg, ShowsTheHeadlineAboveTheDetails) {
@@ -36,6 +45,14 @@ TEST(ResultDlg, ShowsTheHeadlineAboveTheDetails) {
     EXPECT_EQ(headline.palette().color(QPalette::WindowText), QColor(20, 20, 100));
     EXPECT_EQ(details.palette().color(QPalette::WindowText), QColor(20, 20, 190));
     EXPECT_EQ(dialog.focusWidget(), &ButtonOf(dialog, kIdOk));
+}
+
+TEST(ResultDlg, OkIsTheDefaultButtonAndHelpWearsTheDefaultLookToo) {
+    CResultDlg dialog;
+    dialog.show();
+    EXPECT_TRUE(ButtonOf(dialog, kIdOk).isDefault());
+    EXPECT_TRUE(LooksLikeDefaultButton(ButtonOf(dialog, kIdHelp)));
+    EXPECT_FALSE(LooksLikeDefaultButton(ButtonOf(dialog, kIdCancel)));
 }
 
 TEST(ResultDlg, OkAcceptsAndAnulujRejects) {

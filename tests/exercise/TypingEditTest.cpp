@@ -72,6 +72,14 @@ TEST_F(TypingEditTest, MouseAndNavigationChangeNothing) {
     EXPECT_EQ(m_edit.toPlainText(), "abc\nab");
 }
 
+TEST_F(TypingEditTest, ChordsWithTheLeftAltKeyTypeNothing) {
+    QTest::keyClick(&m_edit, Qt::Key_B, Qt::AltModifier);
+    QTest::keyClick(&m_edit, Qt::Key_B, Qt::AltModifier | Qt::ShiftModifier);
+    QKeyEvent altWithText(QEvent::KeyPress, Qt::Key_B, Qt::AltModifier, "b");
+    QApplication::sendEvent(&m_edit, &altWithText);
+    ExpectUnchanged();
+}
+
 TEST_F(TypingEditTest, BackspaceAndEnterStayWithinTheTypingLine) {
     QTest::keyClick(&m_edit, Qt::Key_Backspace);
     QTest::keyClick(&m_edit, Qt::Key_Backspace);

@@ -39,6 +39,13 @@ TEST(FolderScan, ListsEveryEntryOnceWithTitlesAndPaths) {
     EXPECT_FALSE(scan.Next());
 }
 
+TEST(FolderScan, TitleOfAPathKeepsBackslashesAndEarlierDots) {
+    EXPECT_EQ(GetFileTitleOfPath("/data/Lessons/Lekcja 1.ini"), "Lekcja 1");
+    EXPECT_EQ(GetFileTitleOfPath("/data.d/a.b.ini"), "a.b");
+    EXPECT_EQ(GetFileTitleOfPath("/data/a\\b.ini"), "a\\b");
+    EXPECT_EQ(GetFileTitleOfPath("noext"), "noext");
+}
+
 TEST(FolderScan, MissingOrEmptyFolderListsNothing) {
     TempFolder folder;
     EXPECT_TRUE(ScanTitles(folder.Path()).empty());

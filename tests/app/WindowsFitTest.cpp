@@ -1,0 +1,72 @@
+#include "chooser/AboutDlg.h"
+#include "chooser/LessonDlg.h"
+#include "exercise/ExerciseDlg.h"
+#include "exercise/ExerciseSession.h"
+#include "exercise/ResultDlg.h"
+#include "pupils/PupilDlg.h"
+#include "pupils/QuestionDlg.h"
+#include "stats/StatsDlg.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+
+#include <gtest/gtest.h>
+
+// Every window of the program on the screen the tests run on. Besides the
+// usual offscreen screen, these tests run on a 1024x600 netbook screen and on
+// a tiny screen, both at 144 DPI (tests/screens).
+namespace {
+
+QString ScreenName() {
+    return QGuiApplication::primaryScreen()->name();
+}
+
+double FontPixels(const QWidget& window) {
+    return window.font().pointSizeF() * window.logicalDpiY() / 72;
+}
+
+void ExpectFitsTheScreen(QDialog& window) {
+    window.show();
+    const QSize room = window.screen()->availableGeometry().size();
+    const QRect frame = window.frameGeometry();
+    EXPECT_LE(frame.width(), room.width()) << window.windowTitle().toStdString();
+    EXPECT_LE(frame.height(), room.height()) << window.windowTitle().toStdString();
+    EXPECT_GE(FontPixels(window), 9.0);
+    if (window.findChild<QScrollArea*>())
+        return;
+    for (const QWidget* control :
+         window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(window.rect().contains(control->geometry()))
+            << control->objectName().toStdString() << " of " << window.windowTitle().toStdString();
+}
+
+} // namespace
+
+TEST(WindowsFit, EveryDialogFitsTheScreenWithAReadableFont) {
+    CLessonDlg chooser;
+    ExpectFitsTheScreen(chooser);
+    CAboutDlg about;
+    ExpectFitsTheScreen(about);
+    CPupilDlg pupils({"Ala"});
+    ExpectFitsTheScreen(pupils);
+    CQuestionDlg question(QStringLiteral("Imię:"));
+    ExpectFitsTheScreen(question);
+    CResultDlg result;
+    ExpectFitsTheScreen(result);
+    CStatsDlg statistics;
+    ExpectFitsTheScreen(statistics);
+}
+
+TEST(WindowsFit, ExerciseShrinksItsFontOnANetbookAndScrollsOnlyOnATinyScreen) {
+    CExerciseSession session;
+    CExerciseDlg exercise(session);
+    ExpectFitsTheScreen(exercise);
+    const bool scrolls = exercise.findChild<QScrollArea*>() != nullptr;
+    EXPECT_EQ(scrolls, ScreenName() == QStringLiteral("tiny"));
+    if (ScreenName() == QStringLiteral("netbook")) {
+        EXPECT_LT(exercise.font().pointSizeF(), 8.0);
+    } else if (!scrolls) {
+        EXPECT_EQ(exercise.font().pointSizeF(), 8.0);
+    }
+}
