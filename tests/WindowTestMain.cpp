@@ -1,6 +1,8 @@
 #include "platform/ProgramContext.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The user's own settings stay untouched.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     // Tests that lay out files build their own context over this one.
     CProgramContext context(ExecutableFolder());
     testing::InitGoogleTest(&argc, argv);

@@ -2,6 +2,7 @@
 
 #include "exercise/ExerciseStatus.h"
 #include "exercise/Grading.h"
+#include "exercise/KeyboardPanel.h"
 #include "exercise/ProgressBar.h"
 #include "exercise/ResultDlg.h"
 #include "exercise/TypingEdit.h"
@@ -12,8 +13,10 @@
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 
 namespace {
@@ -21,6 +24,15 @@ namespace {
 constexpr int kTickMs = 100;
 // The speed changes too fast to read when shown on every tick.
 constexpr int kTicksPerSpeedUpdate = 10;
+
+// The on-screen keyboard sits below the window's own controls, in dialog
+// units; on a low screen it takes what room is left, if it stays usable.
+constexpr int kKeyboardLeft = 10;
+constexpr int kKeyboardWidth = 385;
+constexpr int kKeyboardHeight = 95;
+constexpr int kSmallestKeyboardPixels = 80;
+constexpr int kKeyboardMarginPixels = 10;
+const QString kKeyboardShownSetting = QStringLiteral("exercise/keyboardShown");
 
 const DialogTemplate kExerciseTemplate{
     "Lekcja",
@@ -38,6 +50,7 @@ const DialogTemplate kExerciseTemplate{
         {CExerciseDlg::kIdProgress, ControlKind::Placeholder, 335, 214, 55, 5, ""},
         {CExerciseDlg::kIdHelpButton, ControlKind::PushButton, 175, 235, 105, 14, "Pomoc"},
         {kIdOk, ControlKind::PushButton, 290, 235, 105, 14, "Koniec testu"},
+        {CExerciseDlg::kIdKeyboardToggle, ControlKind::CheckBox, 10, 236, 100, 12, "Klawiatura"},
     },
 };
 
@@ -45,10 +58,11 @@ const DialogTemplate kExerciseTemplate{
 
 CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent)
     : QDialog(parent), m_session(session), m_typing(new CTypingEdit(session)),
-      m_progress(new CProgressBar) {
+      m_progress(new CProgressBar), m_keyboard(new CKeyboardPanel(this)) {
     const DialogControls controls =
         BuildDialog(*this, kExerciseTemplate,
-                    {{CExerciseDlg::kIdTyping, m_typing}, {CExerciseDlg::kIdProgress, m_progress}});
+                    {{CExerciseDlg::kIdTyping, m_typing}, {CExerciseDlg::kIdProgress, m_progress}},
+                    kSmallestKeyboardPixels + kKeyboardMarginPixels);
     ApplyDialogColours(*this);
     m_time = controls.Get<QLabel>(CExerciseDlg::kIdTime);
     m_speed = controls.Get<QLabel>(CExerciseDlg::kIdSpeed);
@@ -60,6 +74,19 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent)
             &CExerciseDlg::OnHelp);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &CExerciseDlg::OnHelp);
+
+    m_keyboardToggle = controls.Get<QCheckBox>(CExerciseDlg::kIdKeyboardToggle);
+    m_keyboardToggle->setFocusPolicy(Qt::NoFocus);
+    connect(m_keyboardToggle, &QCheckBox::clicked, this, &CExerciseDlg::ShowKeyboard);
+    auto* toggle = new QShortcut(Qt::Key_F2, this);
+    connect(toggle, &QShortcut::activated, this, [this] { ShowKeyboard(!IsKeyboardShown()); });
+    m_typing->SetKeyObserver([this](std::optional<char> expected, char typed) {
+        if (IsKeyboardShown())
+            m_keyboard->Follow(m_session.Typing(), expected, typed);
+    });
+    PlaceKeyboard();
+    ShowKeyboard(QSettings().value(kKeyboardShownSetting, true).toBool());
+
     m_timer.setInterval(kTickMs);
     connect(&m_timer, &QTimer::timeout, this, &CExerciseDlg::Tick);
 }
@@ -67,6 +94,37 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent)
 void CExerciseDlg::SetLines(const StringList& lines) {
     m_session.SetLines(lines);
     m_typing->ShowSession();
+    m_keyboard->Follow(m_session.Typing());
+}
+
+bool CExerciseDlg::IsKeyboardShown() const {
+    return !m_keyboard->isHidden();
+}
+
+void CExerciseDlg::PlaceKeyboard() {
+    m_sizeWithoutKeyboard = size();
+    const QRect wanted =
+        DialogUnitsToPixels(font(), kKeyboardLeft, 0, kKeyboardWidth, kKeyboardHeight);
+    const int margin = kKeyboardMarginPixels;
+    const int room = RoomForDialog(*this).height() - m_sizeWithoutKeyboard.height() - margin;
+    const int height = std::min(wanted.height(), room);
+    m_keyboardFits = height >= kSmallestKeyboardPixels;
+    m_keyboard->setGeometry(wanted.x(), m_sizeWithoutKeyboard.height(), wanted.width(),
+                            std::max(0, height));
+    m_sizeWithKeyboard = m_sizeWithoutKeyboard + QSize(0, std::max(0, height) + margin);
+    m_keyboardToggle->setEnabled(m_keyboardFits);
+}
+
+// Hidden, the window is the exercise window alone, at its own size.
+void CExerciseDlg::ShowKeyboard(bool shown) {
+    const bool wanted = shown;
+    shown = shown && m_keyboardFits;
+    m_keyboard->setVisible(shown);
+    setFixedSize(shown ? m_sizeWithKeyboard : m_sizeWithoutKeyboard);
+    m_keyboardToggle->setChecked(shown);
+    if (shown)
+        m_keyboard->Follow(m_session.Typing());
+    QSettings().setValue(kKeyboardShownSetting, wanted);
 }
 
 int CExerciseDlg::exec() {

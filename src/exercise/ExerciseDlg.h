@@ -6,7 +6,9 @@
 #include <QDialog>
 #include <QTimer>
 
+class CKeyboardPanel;
 class CProgressBar;
+class QCheckBox;
 class CTypingEdit;
 class QLabel;
 
@@ -26,6 +28,7 @@ public:
     static constexpr int kIdTime = 1023;
     static constexpr int kIdProgress = 1024;
     static constexpr int kIdHelpButton = 1025;
+    static constexpr int kIdKeyboardToggle = 1100;
 
     explicit CExerciseDlg(CExerciseSession& session, QWidget* parent = nullptr);
 
@@ -36,10 +39,17 @@ public:
     // tick that sees the last line done.
     void Tick();
 
+    // Shows or hides the on-screen keyboard, as "Klawiatura" and F2 do, and
+    // keeps the choice for the next exercise.
+    void ShowKeyboard(bool shown);
+    bool IsKeyboardShown() const;
+    const CKeyboardPanel& Keyboard() const { return *m_keyboard; }
+
 private:
     void OnHelp();
     void ShowStatus(double ms, double charsPerMinute);
     void Finish();
+    void PlaceKeyboard();
 
     CExerciseSession& m_session;
     CTypingEdit* m_typing;
@@ -47,5 +57,10 @@ private:
     QLabel* m_time;
     QLabel* m_speed;
     QLabel* m_errors;
+    CKeyboardPanel* m_keyboard;
+    QCheckBox* m_keyboardToggle = nullptr;
+    QSize m_sizeWithoutKeyboard;
+    QSize m_sizeWithKeyboard;
+    bool m_keyboardFits = false;
     QTimer m_timer;
 };

@@ -1,5 +1,7 @@
 #include "exercise/TypingEdit.h"
 
+#include "exercise/TypingHighlighter.h"
+
 #include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
 #include "platform/ProgramContext.h"
@@ -42,6 +44,7 @@ CTypingEdit::CTypingEdit(CExerciseSession& session, QWidget* parent)
     setUndoRedoEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
+    new CTypingHighlighter(document());
     LoadErrorSound();
 }
 
@@ -118,7 +121,10 @@ void CTypingEdit::TypeText(const QString& text) {
 }
 
 void CTypingEdit::Type(char ch) {
+    const std::optional<char> expected = m_session.Typing().ExpectedChar();
     Apply(m_session.OnChar(ch, verticalScrollBar()->value()), ch);
+    if (m_keyObserver)
+        m_keyObserver(expected, ch);
 }
 
 void CTypingEdit::Apply(const TypingStep& step, char ch) {

@@ -4,6 +4,9 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+#include <optional>
+
 // The field in which the pupil copies the lesson. It shows the exercise
 // session's text in a larger fixed-pitch font and feeds it typed characters;
 // the session decides, the field only carries out the step it is given. Nothing else
@@ -15,6 +18,11 @@ public:
 
     // Shows the session's text from the start, after its lines were set.
     void ShowSession();
+
+    // Called after each judged key with the character that was expected
+    // (nothing once the exercise was finished) and the one typed.
+    using KeyObserver = std::function<void(std::optional<char> expected, char typed)>;
+    void SetKeyObserver(KeyObserver observer) { m_keyObserver = std::move(observer); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -35,4 +43,5 @@ private:
     void KeepTypingLinesInView();
 
     CExerciseSession& m_session;
+    KeyObserver m_keyObserver;
 };

@@ -40,6 +40,14 @@ std::string CTypingModel::Text() const {
     return text;
 }
 
+std::optional<char> CTypingModel::ExpectedChar() const {
+    if (m_finished)
+        return std::nullopt;
+    const std::string& model = m_lines[std::max(0, m_caretLine - 1)];
+    const auto column = static_cast<size_t>(CaretColumn());
+    return column < model.size() ? model[column] : kEnter;
+}
+
 int CTypingModel::LineLength(int line) const {
     return line < 0 ? 0 : static_cast<int>(m_lines[line].size());
 }

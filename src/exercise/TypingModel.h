@@ -4,6 +4,7 @@
 #include "platform/StringList.h"
 #include "pupils/CharErrorCount.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,9 @@ public:
     std::string Text() const;
     int CaretLine() const { return m_caretLine; }
     int CaretColumn() const { return LineLength(m_caretLine); }
+    // The character the pupil should type next: the model line's next one,
+    // or kEnter at its end; nothing once the exercise is finished.
+    std::optional<char> ExpectedChar() const;
 
     int ModelKeystrokes() const { return m_modelKeystrokes; }
     double Correct() const { return m_correct; }

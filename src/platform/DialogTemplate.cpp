@@ -3,6 +3,7 @@
 #include "platform/SortedList.h"
 
 #include "platform/Icons.h"
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
@@ -92,6 +93,8 @@ QWidget* MakeControl(QDialog& dialog, QWidget& host, const ControlSpec& spec) {
         return new SortedComboBox(&host);
     case ControlKind::LineEdit:
         return new QLineEdit(&host);
+    case ControlKind::CheckBox:
+        return new QCheckBox(QString::fromUtf8(spec.text), &host);
     case ControlKind::Separator: {
         auto* line = new QFrame(&host);
         line->setFrameShape(QFrame::VLine);
@@ -105,15 +108,6 @@ QWidget* MakeControl(QDialog& dialog, QWidget& host, const ControlSpec& spec) {
     return nullptr;
 }
 
-// The room a dialog's client area may take: its screen's available area less
-// a window frame.
-QSize RoomForDialog(const QDialog& dialog) {
-    const QStyle* style = dialog.style();
-    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    const int titleBar = style->pixelMetric(QStyle::PM_TitleBarHeight);
-    return dialog.screen()->availableGeometry().size() - QSize(2 * border, titleBar + 2 * border);
-}
-
 QSize TemplateSize(const QFont& font, const DialogTemplate& dialogTemplate) {
     return DialogUnitsToPixels(font, 0, 0, dialogTemplate.width, dialogTemplate.height).size();
 }
@@ -124,12 +118,13 @@ bool FitsInto(QSize size, QSize room) {
 
 // The dialog font, made smaller step by step while the dialog would not fit
 // the room, but never under the smallest readable height.
-QFont FittingFont(const DialogTemplate& dialogTemplate, QSize room, int dotsPerInch) {
+QFont FittingFont(const DialogTemplate& dialogTemplate, QSize room, const QDialog& dialog) {
     constexpr double kStepPoints = 0.5;
-    constexpr double kSmallestPixels = 9;
+    constexpr double kSmallestPixels = 9; // in the screen's own pixels
     QFont font = DialogFont();
     double points = font.pointSizeF();
-    const auto pixels = [dotsPerInch](double pointSize) { return pointSize * dotsPerInch / 72; };
+    const double pixelsPerPoint = dialog.logicalDpiY() / 72.0 * dialog.devicePixelRatioF();
+    const auto pixels = [pixelsPerPoint](double pointSize) { return pointSize * pixelsPerPoint; };
     while (!FitsInto(TemplateSize(font, dialogTemplate), room) &&
            pixels(points - kStepPoints) >= kSmallestPixels) {
         points -= kStepPoints;
@@ -154,6 +149,13 @@ QWidget* AddScrollingPage(QDialog& dialog, QSize pageSize, QSize room) {
 
 } // namespace
 
+QSize RoomForDialog(const QDialog& dialog) {
+    const QStyle* style = dialog.style();
+    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const int titleBar = style->pixelMetric(QStyle::PM_TitleBarHeight);
+    return dialog.screen()->availableGeometry().size() - QSize(2 * border, titleBar + 2 * border);
+}
+
 QFont DialogFont() {
     QFont font(QStringLiteral("Sans Serif"), 8);
     font.setStyleHint(QFont::SansSerif);
@@ -171,9 +173,9 @@ QWidget* DialogControls::operator[](int id) const {
 }
 
 DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
-                           const std::map<int, QWidget*>& supplied) {
-    const QSize room = RoomForDialog(dialog);
-    const QFont font = FittingFont(dialogTemplate, room, dialog.logicalDpiY());
+                           const std::map<int, QWidget*>& supplied, int reservedBelow) {
+    const QSize room = RoomForDialog(dialog) - QSize(0, reservedBelow);
+    const QFont font = FittingFont(dialogTemplate, room, dialog);
     const QSize size = TemplateSize(font, dialogTemplate);
     dialog.setFont(font);
     dialog.setWindowTitle(QString::fromUtf8(dialogTemplate.title));

@@ -32,6 +32,7 @@ enum class ControlKind {
     ListBox,  // sorted the Polish way
     ComboBox, // drop-down list, sorted the Polish way
     LineEdit,
+    CheckBox,
     Separator,   // a disabled, thin vertical bar
     Placeholder, // a widget the dialog supplies itself
 };
@@ -69,11 +70,16 @@ private:
 // Gives the dialog its title, font and fixed size and creates its controls in
 // table order (which is the tab order). A dialog that would not fit its
 // screen takes a smaller font, down to 9 pixels; below that its controls
-// scroll inside it. Placeholder controls are taken from
+// scroll inside it. reservedBelow keeps that many pixels of the screen free
+// below the controls for what the dialog adds there. Placeholder controls are taken from
 // supplied (by id) and only placed. Buttons with the ids kIdOk and kIdCancel
 // accept and reject the dialog.
 DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
-                           const std::map<int, QWidget*>& supplied = {});
+                           const std::map<int, QWidget*>& supplied = {}, int reservedBelow = 0);
+
+// The room a dialog's client area may take: its screen's available area less
+// a window frame.
+QSize RoomForDialog(const QDialog& dialog);
 
 // The object name of the control with the given id, by which tests and
 // accessibility tools find it.

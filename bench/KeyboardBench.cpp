@@ -1,0 +1,43 @@
+#include "exercise/ExerciseDlg.h"
+#include "exercise/TypingEdit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <benchmark/benchmark.h>
+
+// One keystroke in the exercise window with the on-screen keyboard shown
+// must cost at most a little more than with it hidden, on any lesson length.
+
+namespace {
+
+void Press(QWidget& field, Qt::Key key, const QString& text) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&field, &event);
+    QApplication::processEvents(); // the repaint
+}
+
+// A correct character then Backspace, over and over, on 45-character lines
+// of a lesson of state.range(0) bytes; each key lights another key.
+void KeystrokeInExercise(benchmark::State& state, bool keyboardShown) {
+    std::string line;
+    while (line.size() < 45)
+        line += "ab";
+    CExerciseSession session;
+    CExerciseDlg exercise(session);
+    exercise.SetLines(StringList(static_cast<size_t>(state.range(0)) / 47, line));
+    exercise.ShowKeyboard(keyboardShown);
+    exercise.show();
+    QApplication::processEvents();
+    QWidget& field = *exercise.findChild<CTypingEdit*>();
+    for (auto _ : state) {
+        Press(field, Qt::Key_A, QStringLiteral("a"));
+        Press(field, Qt::Key_Backspace, QStringLiteral("\b"));
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(KeystrokeInExercise, KeyboardHidden, false)->Arg(1 << 10)->Arg(1 << 20);
+BENCHMARK_CAPTURE(KeystrokeInExercise, KeyboardShown, true)->Arg(1 << 10)->Arg(1 << 20);

@@ -1,0 +1,130 @@
+#include "exercise/KeyboardView.h"
+
+#include "keyboard/PolishKeyboard.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int kGap = 2;
+constexpr double kLabelShare = 0.4; // of a row's height
+const QColor kLitKey{255, 140, 0};
+const QColor kLabel{20, 20, 100};
+const QColor kPolishLabel{160, 0, 0};
+
+QColor TintOf(Finger finger) {
+    switch (finger) {
+    case Finger::LeftLittle:
+    case Finger::RightLittle:
+        return {255, 214, 220};
+    case Finger::LeftRing:
+    case Finger::RightRing:
+        return {225, 214, 245};
+    case Finger::LeftMiddle:
+    case Finger::RightMiddle:
+        return {200, 228, 252};
+    case Finger::LeftIndex:
+    case Finger::RightIndex:
+        return {206, 238, 206};
+    case Finger::LeftThumb:
+    case Finger::Thumb:
+    case Finger::RightThumb:
+        return {255, 246, 196};
+    case Finger::None:
+        break;
+    }
+    return {240, 240, 240};
+}
+
+QString Sign(char32_t codePoint) {
+    return codePoint ? QString::fromUcs4(&codePoint, 1) : QString();
+}
+
+} // namespace
+
+CKeyboardView::CKeyboardView(QWidget* parent)
+    : QWidget(parent), m_lit(PolishKeyboard().size(), false) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CKeyboardView::Light(const std::optional<Chord>& chord) {
+    std::vector<bool> lit(m_lit.size(), false);
+    if (chord) {
+        lit[chord->key] = true;
+        if (chord->shift >= 0)
+            lit[chord->shift] = true;
+        if (chord->rightAlt)
+            lit[RightAltKey()] = true;
+    }
+    for (size_t key = 0; key < lit.size(); ++key)
+        if (lit[key] != m_lit[key])
+            update(KeyRect(static_cast<int>(key)));
+    m_lit = std::move(lit);
+}
+
+QRect CKeyboardView::KeyRect(int index) const {
+    const KeyCap& key = PolishKeyboard()[index];
+    const double unit = width() / kKeyboardWidthInKeys;
+    const double rowHeight = static_cast<double>(height()) / kKeyboardRows;
+    const QRectF area(key.x * unit, key.row * rowHeight, key.width * unit, key.rows * rowHeight);
+    return area.toAlignedRect().adjusted(kGap / 2, kGap / 2, -kGap / 2, -kGap / 2);
+}
+
+// Each key is copied from one of two pictures of the whole keyboard, drawn
+// once for the widget's size: every key plain, and every key lit.
+void CKeyboardView::paintEvent(QPaintEvent* event) {
+    if (m_plainPicture.size() != size()) {
+        m_plainPicture = DrawKeyboard(false);
+        m_litPicture = DrawKeyboard(true);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(event->rect(), m_plainPicture, event->rect());
+    for (int key = 0; key < static_cast<int>(m_lit.size()); ++key) {
+        const QRect rect = KeyRect(key);
+        if (m_lit[key] && event->rect().intersects(rect))
+            painter.drawPixmap(rect, m_litPicture, rect);
+    }
+}
+
+QPixmap CKeyboardView::DrawKeyboard(bool lit) const {
+    QPixmap picture(size());
+    picture.fill(palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = this->font();
+    font.setPixelSize(std::max(6, static_cast<int>(height() / kKeyboardRows * kLabelShare)));
+    painter.setFont(font);
+    for (int key = 0; key < static_cast<int>(m_lit.size()); ++key)
+        PaintKey(painter, key, lit);
+    return picture;
+}
+
+void CKeyboardView::PaintKey(QPainter& painter, int index, bool lit) const {
+    const KeyCap& key = PolishKeyboard()[index];
+    const QRect rect = KeyRect(index);
+    painter.setPen(QPen(lit ? kLabel : QColor(150, 150, 170), lit ? 2 : 1));
+    painter.setBrush(lit ? kLitKey : TintOf(key.finger));
+    painter.drawRoundedRect(rect, 3, 3);
+
+    const QRect inner = rect.adjusted(3, 1, -3, -1);
+    painter.setPen(kLabel);
+    if (*key.name) {
+        painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(key.name));
+    } else if (IsLetterKey(key)) {
+        painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, Sign(key.levels[1]));
+    } else {
+        painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, Sign(key.levels[1]));
+        painter.drawText(inner, Qt::AlignLeft | Qt::AlignBottom, Sign(key.levels[0]));
+    }
+    if (key.levels[2]) {
+        painter.setPen(kPolishLabel);
+        painter.drawText(inner, Qt::AlignRight | Qt::AlignBottom, Sign(key.levels[2]));
+    }
+    if (key.homeBump) {
+        painter.setPen(QPen(kLabel, 2));
+        const int y = rect.bottom() - rect.height() / 5;
+        painter.drawLine(rect.center().x() - rect.width() / 6, y,
+                         rect.center().x() + rect.width() / 6, y);
+    }
+}

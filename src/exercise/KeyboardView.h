@@ -1,0 +1,33 @@
+#pragma once
+
+#include "keyboard/Chord.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+// The Polish keyboard drawn to fit the widget: keys tinted by the finger
+// that presses them, bumps on F and J, and the keys of one chord lit.
+class CKeyboardView : public QWidget {
+public:
+    explicit CKeyboardView(QWidget* parent = nullptr);
+
+    // Lights the keys of the chord, or none; only keys that change are
+    // drawn again.
+    void Light(const std::optional<Chord>& chord);
+    bool IsLit(int key) const { return m_lit[key]; }
+    QRect KeyRect(int key) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap DrawKeyboard(bool lit) const;
+    void PaintKey(QPainter& painter, int key, bool lit) const;
+
+    std::vector<bool> m_lit;
+    QPixmap m_plainPicture;
+    QPixmap m_litPicture;
+};

@@ -1,0 +1,147 @@
+#include "exercise/KeyboardPanel.h"
+#include "exercise/ExerciseDlg.h"
+#include "exercise/KeyboardView.h"
+#include "exercise/TypingEdit.h"
+
+#include "keyboard/PolishKeyboard.h"
+#include "platform/Cp1250.h"
+#include "platform/DialogTemplate.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+// An exercise window on screen with the given lines (UTF-8).
+class KeyboardPanelTest : public testing::Test {
+protected:
+    void Open(std::initializer_list<const char*> lines) {
+        StringList cp1250;
+        for (const char* line : lines)
+            cp1250.push_back(Utf8ToCp1250(line));
+        m_exercise.SetLines(cp1250);
+        m_exercise.show();
+    }
+
+    CTypingEdit& Typing() { return *m_exercise.findChild<CTypingEdit*>(); }
+
+    // Types one character as the keyboard sends it, AltGr letters included.
+    void Type(const QString& text) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(&Typing(), &key);
+    }
+
+    std::set<int> LitKeys() const {
+        std::set<int> lit;
+        for (int key = 0; key < static_cast<int>(PolishKeyboard().size()); ++key)
+            if (m_exercise.Keyboard().View().IsLit(key))
+                lit.insert(key);
+        return lit;
+    }
+
+    QString ChordLine() const { return m_exercise.Keyboard().ChordLine(); }
+
+    // The colours the field draws the characters of one line in, by column.
+    std::map<int, QColor> ColoursOfLine(int line) {
+        std::map<int, QColor> colours;
+        const QTextBlock block = Typing().document()->findBlockByNumber(line);
+        for (const QTextLayout::FormatRange& range : block.layout()->formats())
+            for (int column = range.start; column < range.start + range.length; ++column)
+                colours[column] = range.format.foreground().color();
+        return colours;
+    }
+
+    CExerciseSession m_session;
+    CExerciseDlg m_exercise{m_session};
+};
+
+std::set<int> KeysOf(const char* utf8Character) {
+    const Chord chord = *ChordOf(Utf8ToCp1250(utf8Character)[0]);
+    std::set<int> keys{chord.key};
+    if (chord.shift >= 0)
+        keys.insert(chord.shift);
+    if (chord.rightAlt)
+        keys.insert(RightAltKey());
+    return keys;
+}
+
+const QColor kWrong{200, 0, 0};
+
+} // namespace
+
+TEST_F(KeyboardPanelTest, TheKeyExpectedNextIsLitAndNamedAfterEveryKey) {
+    Open({"Ża ą"});
+    EXPECT_EQ(LitKeys(), (std::set{ChordOf('z')->key, RightShiftKey(), RightAltKey()}));
+    EXPECT_EQ(ChordLine(), QStringLiteral("Ż: prawy Shift (prawy mały palec) + prawy Alt "
+                                          "(prawy kciuk) + Z (lewy mały palec)"));
+    Type(QStringLiteral("Ż"));
+    EXPECT_EQ(LitKeys(), KeysOf("a"));
+    EXPECT_EQ(ChordLine(), QStringLiteral("a: A (lewy mały palec)"));
+    Type(QStringLiteral("a"));
+    EXPECT_EQ(LitKeys(), KeysOf(" "));
+    EXPECT_EQ(ChordLine(), QStringLiteral("spacja: Spacja (kciuk)"));
+    Type(QStringLiteral(" "));
+    EXPECT_EQ(LitKeys(), KeysOf("ą"));
+    EXPECT_EQ(ChordLine(), QStringLiteral("ą: prawy Alt (prawy kciuk) + A (lewy mały palec)"));
+    Type(QStringLiteral("ą"));
+    EXPECT_EQ(LitKeys(), KeysOf("\r"));
+    EXPECT_EQ(ChordLine(), QStringLiteral("Enter (prawy mały palec)"));
+    QTest::keyClick(&Typing(), Qt::Key_Return);
+    EXPECT_TRUE(LitKeys().empty());
+    EXPECT_EQ(ChordLine(), QString());
+}
+
+TEST_F(KeyboardPanelTest, PlainLetterForAPolishOneBringsAHintForTheRestOfTheLine) {
+    Open({"ąb", "c"});
+    Type(QStringLiteral("a"));
+    const QString hint =
+        QStringLiteral("Pamiętaj: ą to prawy Alt (prawy kciuk) + A (lewy mały palec), nie samo a");
+    EXPECT_EQ(ChordLine(), hint);
+    EXPECT_EQ(LitKeys(), KeysOf("b"));
+    Type(QStringLiteral("b"));
+    EXPECT_EQ(ChordLine(), hint);
+    QTest::keyClick(&Typing(), Qt::Key_Return);
+    EXPECT_EQ(ChordLine(), QStringLiteral("c: C (lewy palec środkowy)"));
+}
+
+TEST_F(KeyboardPanelTest, WrongCharactersAreMarkedUntilCorrected) {
+    Open({"abc"});
+    Type(QStringLiteral("a"));
+    Type(QStringLiteral("x"));
+    EXPECT_EQ(ColoursOfLine(1), (std::map<int, QColor>{{1, kWrong}}));
+    EXPECT_EQ(ColoursOfLine(0).size(), 3u);
+    EXPECT_NE(ColoursOfLine(0)[0], kWrong);
+
+    QTest::keyClick(&Typing(), Qt::Key_Backspace);
+    Type(QStringLiteral("b"));
+    EXPECT_TRUE(ColoursOfLine(1).empty());
+    EXPECT_EQ(Typing().toPlainText(), QStringLiteral("abc\nab"));
+    EXPECT_EQ(m_session.Typing().Errors(), 1);
+}
+
+TEST_F(KeyboardPanelTest, HiddenKeyboardLeavesTheExerciseWindowAloneAndStaysHidden) {
+    Open({"abc"});
+    const QSize alone = DialogUnitsToPixels(m_exercise.font(), 0, 0, 402, 255).size();
+    ASSERT_TRUE(m_exercise.IsKeyboardShown());
+    EXPECT_GT(m_exercise.height(), alone.height());
+
+    m_exercise.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_exercise));
+    QTest::keyClick(&Typing(), Qt::Key_F2);
+    EXPECT_FALSE(m_exercise.IsKeyboardShown());
+    EXPECT_EQ(m_exercise.size(), alone);
+    Type(QStringLiteral("a"));
+    EXPECT_EQ(m_session.Typing().Typed(), 1);
+
+    CExerciseSession next;
+    CExerciseDlg nextExercise(next);
+    EXPECT_FALSE(nextExercise.IsKeyboardShown());
+    nextExercise.ShowKeyboard(true);
+    EXPECT_TRUE(nextExercise.IsKeyboardShown());
+}
