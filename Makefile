@@ -1,11 +1,12 @@
-# make run   builds Tastrum, lays out its program folder and starts it
-# make test  builds everything and runs every test, headless
+# make run      builds Tastrum, lays out its program folder and starts it
+# make test     builds everything and runs every test, headless
+# make package  builds as make build does, then makes the Debian package there
 BUILD       ?= build
 ASAN_BUILD  ?= build-asan
 PROGRAM_DIR ?= $(HOME)/Tastrum
 JOBS        ?= 2
 
-.PHONY: run test build install deps clean
+.PHONY: run test build install package deps clean
 
 deps:
 	tools/install-deps.sh build
@@ -21,6 +22,11 @@ install: build
 run: install
 	tools/install-deps.sh run
 	cd $(PROGRAM_DIR) && ./tastrum
+
+package: build
+	rm -f $(BUILD)/tastrum_*.deb
+	cd $(BUILD) && cpack
+	@echo "Debian package: $$(ls $(BUILD)/tastrum_*.deb)"
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

@@ -13,7 +13,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The user's own settings stay untouched.
     const QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path() + "/user");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope,
+                       settings.path() + "/system");
     // Tests that lay out files build their own context over this one.
     CProgramContext context(ExecutableFolder());
     testing::InitGoogleTest(&argc, argv);

@@ -5,6 +5,7 @@
 #include "exercise/ResultDlg.h"
 #include "lessons/LessonFile.h"
 #include "lessons/LessonLines.h"
+#include "lessons/LessonPaths.h"
 #include "lessons/WrapLines.h"
 #include "platform/Cp1250.h"
 #include "platform/DesktopOpener.h"
@@ -28,8 +29,7 @@ bool Introduce(const LessonFile& lesson, const std::string& lessonName) {
 // The lesson's companion document opens beside the exercise; one that is
 // missing, or would lie outside the program folder, opens nothing.
 void OpenCompanionDocument(const LessonFile& lesson) {
-    const std::string target =
-        JoinLessonPath(GetProgramFolder(), lesson.ReadString("Special", "run", ""));
+    const std::string target = CompanionDocumentPath(lesson);
     if (FileExists(target))
         OpenWithDesktop(target, GetFolderOfPath(target));
 }

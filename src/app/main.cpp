@@ -1,20 +1,28 @@
+#include "app/CommandLine.h"
 #include "app/TypingApp.h"
 
 #include "platform/DesktopLauncher.h"
 #include "platform/ErrorSound.h"
 #include "platform/Icons.h"
 #include "platform/ProgramContext.h"
+#include "platform/Settings.h"
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char** argv) {
+    CProgramContext context(FindProgramFolders(ExecutableFolder(), SchoolPupilsFolder()));
+    if (const std::optional<int> status =
+            RunCommandLine({argv + 1, argv + argc}, std::cout, std::cerr))
+        return *status;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tastrum"));
     QApplication::setApplicationVersion(QStringLiteral(TASTRUM_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tastrum.Tastrum"));
     QApplication::setWindowIcon(ProgramIcon());
 
-    CProgramContext context(ExecutableFolder());
     CErrorSound errorSound;
     context.openWithDesktop = &LaunchWithDesktop;
     context.loadErrorSound = [&errorSound] { errorSound.Load(); };

@@ -2,12 +2,10 @@
 
 #include "chooser/AboutDlg.h"
 #include "chooser/LessonListBox.h"
-#include "platform/Cp1250.h"
+#include "lessons/LessonListing.h"
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
-#include "platform/FolderScan.h"
 #include "platform/HelpFile.h"
-#include "platform/Paths.h"
 #include "platform/QtText.h"
 #include "pupils/ChoosePupil.h"
 #include "pupils/PupilRegistry.h"
@@ -80,12 +78,8 @@ int CLessonDlg::Start() {
 }
 
 void CLessonDlg::FillLessonList() {
-    CFolderScan scan;
-    scan.Open(GetLessonsFolder());
-    while (scan.Next()) {
-        if (EqualsIgnoringCase(GetExtensionOfPath(scan.GetFilePath()), "ini"))
-            m_lessonList->AddLesson(Utf8ToCp1250(scan.GetFileTitle()), scan.GetFilePath());
-    }
+    for (const ListedLesson& lesson : ListLessonFiles(LessonFolders()))
+        m_lessonList->AddLesson(lesson.title, lesson.path);
 }
 
 std::string CLessonDlg::GetSelectedLessonPath() const {

@@ -12,11 +12,11 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
+#include "platform/Settings.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QShortcut>
 
 namespace {
@@ -85,7 +85,7 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent)
             m_keyboard->Follow(m_session.Typing(), expected, typed);
     });
     PlaceKeyboard();
-    ShowKeyboard(QSettings().value(kKeyboardShownSetting, true).toBool());
+    ShowKeyboard(ProgramSettings()->value(kKeyboardShownSetting, true).toBool());
 
     m_timer.setInterval(kTickMs);
     connect(&m_timer, &QTimer::timeout, this, &CExerciseDlg::Tick);
@@ -124,7 +124,7 @@ void CExerciseDlg::ShowKeyboard(bool shown) {
     m_keyboardToggle->setChecked(shown);
     if (shown)
         m_keyboard->Follow(m_session.Typing());
-    QSettings().setValue(kKeyboardShownSetting, wanted);
+    ProgramSettings()->setValue(kKeyboardShownSetting, wanted);
 }
 
 int CExerciseDlg::exec() {

@@ -1,6 +1,7 @@
 #include "lessons/LessonLines.h"
 
 #include "lessons/ImportText.h"
+#include "lessons/LessonPaths.h"
 #include "lessons/RandomLessonSpec.h"
 #include "platform/FolderScan.h"
 #include "platform/Paths.h"
@@ -8,8 +9,7 @@
 namespace {
 
 void AppendImportedLines(const LessonFile& lesson, StringList& lines) {
-    const std::string path =
-        JoinLessonPath(GetLessonsFolder(), lesson.ReadString("Special", "ImportText", ""));
+    const std::string path = ImportTextPath(lesson);
     if (FileExists(path))
         LoadImportText(path, lines);
 }

@@ -16,7 +16,7 @@ constexpr long long kMaxDrillTextOfLesson = 2'000'000;
 // value. A drill value that is not a usable drill, or that would take the
 // drills past kMaxDrillTextOfLesson, gives the line
 // "error in ini (lesson) file : " + lessonName instead. An import path that
-// leads outside the Lessons folder imports nothing, like a missing file.
+// leads outside the lesson's folder imports nothing, like a missing file.
 // lessonName is Windows-1250. Throws FileError when the lesson file or its
 // import text exists but cannot be read.
 StringList BuildLessonLines(const LessonFile& lesson, const std::string& lessonName,

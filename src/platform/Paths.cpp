@@ -47,12 +47,12 @@ std::string GetProgramFolder() {
     return CProgramContext::Current().ProgramFolder();
 }
 
-std::string GetDataFolder() {
-    return GetProgramFolder() + "/Data";
+std::string GetLessonsFolder() {
+    return CProgramContext::Current().Folders().lessons;
 }
 
-std::string GetLessonsFolder() {
-    return GetDataFolder() + "/Lessons";
+std::string GetOwnLessonsFolder() {
+    return CProgramContext::Current().Folders().ownLessons;
 }
 
 std::string GetFolderOfPath(std::string path) {

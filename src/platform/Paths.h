@@ -7,10 +7,10 @@
 // "/" and "\" as separators, and return folders without a trailing separator.
 // Paths are in the system's encoding (UTF-8).
 
-// The program context's folder: the executable's folder in the program.
+// The program context's folders (see ProgramFolders).
 std::string GetProgramFolder();
-std::string GetDataFolder();    // program folder + "/Data"
-std::string GetLessonsFolder(); // data folder + "/Lessons"
+std::string GetLessonsFolder();    // the lessons that ship
+std::string GetOwnLessonsFolder(); // the user's own lessons; empty when portable
 
 std::string GetFolderOfPath(std::string path);
 std::string GetDriveOfPath(const std::string& path);

@@ -19,10 +19,11 @@ TickSource TickSource::SteadyClock() {
             Clock::period::den / Clock::period::num};
 }
 
-CProgramContext::CProgramContext(std::string programFolder)
-    : random(std::random_device{}()), m_programFolder(std::move(programFolder)),
-      m_previous(g_current) {
-    RemoveTrailingSeparator(m_programFolder);
+CProgramContext::CProgramContext(const std::string& programFolder)
+    : CProgramContext(PortableFolders(programFolder)) {}
+
+CProgramContext::CProgramContext(ProgramFolders folders)
+    : random(std::random_device{}()), m_folders(std::move(folders)), m_previous(g_current) {
     g_current = this;
 }
 

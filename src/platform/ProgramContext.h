@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProgramFolders.h"
+
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -16,7 +18,7 @@ struct TickSource {
     static TickSource SteadyClock();
 };
 
-// What the program keeps for the whole of its run: its folder, the pupil
+// What the program keeps for the whole of its run: its folders, the pupil
 // chosen at start, the engine that draws drills, the clock, and the ways a
 // document is opened and the error sound played. main builds one and hands
 // it down; each test builds its own. While one lives, the program's own
@@ -24,7 +26,9 @@ struct TickSource {
 // from it; when it goes, the one built before it answers again.
 class CProgramContext {
 public:
-    explicit CProgramContext(std::string programFolder);
+    // A portable program folder.
+    explicit CProgramContext(const std::string& programFolder);
+    explicit CProgramContext(ProgramFolders folders);
     ~CProgramContext();
     CProgramContext(const CProgramContext&) = delete;
     CProgramContext& operator=(const CProgramContext&) = delete;
@@ -33,7 +37,8 @@ public:
     // anything else runs.
     static CProgramContext& Current();
 
-    const std::string& ProgramFolder() const { return m_programFolder; }
+    const std::string& ProgramFolder() const { return m_folders.program; }
+    const ProgramFolders& Folders() const { return m_folders; }
 
     // The pupil whose runs are stored and shown (Windows-1250); empty when
     // no pupil was chosen.
@@ -54,7 +59,7 @@ public:
     bool exerciseResultOpen = false;
 
 private:
-    std::string m_programFolder;
+    ProgramFolders m_folders;
     CProgramContext* m_previous;
 };
 

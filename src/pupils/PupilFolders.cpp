@@ -3,12 +3,13 @@
 #include "platform/Cp1250.h"
 #include "platform/FileError.h"
 #include "platform/Paths.h"
+#include "platform/ProgramContext.h"
 #include "platform/SystemErrorText.h"
 
 #include <filesystem>
 
 std::string GetPupilsFolder() {
-    return GetDataFolder() + "/Pupils";
+    return CProgramContext::Current().Folders().pupils;
 }
 
 std::string GetPupilFolder(const std::string& pupil) {
@@ -24,7 +25,13 @@ std::string GetStatFilePath(const std::string& pupil) {
 void MakePupilFolder(const std::string& pupil) {
     const std::string folder = GetPupilFolder(pupil);
     std::error_code error;
-    std::filesystem::create_directories(folder, error);
+    if (CProgramContext::Current().Folders().pupilsFolderSet) {
+        if (!std::filesystem::is_directory(GetPupilsFolder(), error))
+            throw FileError(GetPupilsFolder(), "folder uczniów jest niedostępny");
+        std::filesystem::create_directory(folder, error);
+    } else {
+        std::filesystem::create_directories(folder, error);
+    }
     if (error)
         throw FileError(folder, "nie można utworzyć folderu ucznia (" +
                                     SystemErrorText(error.value()) + ")");

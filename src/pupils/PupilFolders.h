@@ -6,11 +6,11 @@
 // named after the pupil; pupil names are Windows-1250, the paths returned
 // are in the system's encoding. Only MakePupilFolder touches the disk.
 
-std::string GetPupilsFolder(); // data folder + "/Pupils"
+std::string GetPupilsFolder(); // from the program context
 // The empty name (no pupil chosen) is the pupils folder itself.
 std::string GetPupilFolder(const std::string& pupil);
 std::string GetStatFilePath(const std::string& pupil); // pupil folder + "/stat.dat"
 
-// Creates the pupil's folder, and the pupils folder, when missing. Throws
-// FileError when it cannot.
+// Creates the pupil's folder when missing, and the pupils folder too unless
+// the school set it. Throws FileError when it cannot.
 void MakePupilFolder(const std::string& pupil);

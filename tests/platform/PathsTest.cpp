@@ -37,7 +37,7 @@ TEST(Paths, ProgramFoldersHangFromTheExecutable) {
     const CProgramContext program(ExecutableFolder());
     {
         const CProgramContext installed("/opt/tastrum/");
-        EXPECT_EQ(GetDataFolder(), "/opt/tastrum/Data");
+        EXPECT_EQ(GetProgramFolder(), "/opt/tastrum");
         EXPECT_EQ(GetLessonsFolder(), "/opt/tastrum/Data/Lessons");
     }
     EXPECT_EQ(GetProgramFolder(), ExecutableFolder());

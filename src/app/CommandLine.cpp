@@ -1,0 +1,73 @@
+#include "app/CommandLine.h"
+
+#include "lessons/LessonCheck.h"
+#include "lessons/LessonListing.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kFaultsFound = 1;
+constexpr int kWrongArguments = 2;
+
+const char* const kUsage =
+    "Użycie: tastrum [--help | --version | --check-lessons [FOLDER]]\n"
+    "Tastrum uczy pisania bezwzrokowego na klawiaturze, lekcja po lekcji.\n"
+    "Bez opcji otwiera okno wyboru ucznia i lekcji.\n"
+    "\n"
+    "  --help                    pokazuje ten opis\n"
+    "  --version                 pokazuje wersję programu\n"
+    "  --check-lessons [FOLDER]  sprawdza pliki lekcji z folderu (bez niego: lekcje\n"
+    "                            programu i własne lekcje użytkownika) i wypisuje,\n"
+    "                            co trzeba w nich poprawić; kończy się kodem 1, gdy\n"
+    "                            coś jest nie tak\n"
+    "\n"
+    "Zmienne środowiska:\n"
+    "  TASTRUM_PUPILS  folder uczniów, np. udział serwera szkoły (ma pierwszeństwo\n"
+    "                  przed ustawieniem PupilsFolder= w tastrum.conf)\n"
+    "  XDG_DATA_HOME   gdzie zainstalowany program trzyma uczniów i własne lekcje\n";
+
+int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
+    int status = 0;
+    std::vector<ListedLesson> lessons = ListLessonFiles(folders);
+    std::sort(lessons.begin(), lessons.end(),
+              [](const ListedLesson& a, const ListedLesson& b) { return a.path < b.path; });
+    for (const ListedLesson& lesson : lessons) {
+        const std::vector<std::string> problems = LessonProblems(lesson.path);
+        if (problems.empty()) {
+            out << lesson.path << ": OK\n";
+            continue;
+        }
+        status = kFaultsFound;
+        out << lesson.path << ":\n";
+        for (const std::string& problem : problems)
+            out << "  - " << problem << "\n";
+    }
+    if (lessons.empty()) {
+        out << "Nie znaleziono żadnej lekcji (plików .ini).\n";
+        status = kFaultsFound;
+    }
+    return status;
+}
+
+} // namespace
+
+std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+                                  std::ostream& errors) {
+    if (arguments.empty())
+        return std::nullopt;
+    const std::string& option = arguments.front();
+    if (option == "--help" && arguments.size() == 1) {
+        out << kUsage;
+        return 0;
+    }
+    if (option == "--version" && arguments.size() == 1) {
+        out << "Tastrum " << TASTRUM_VERSION << "\n";
+        return 0;
+    }
+    if (option == "--check-lessons" && arguments.size() <= 2)
+        return CheckLessons(arguments.size() == 2 ? std::vector{arguments[1]} : LessonFolders(),
+                            out);
+    errors << "tastrum: nieznane wywołanie: " << option << "\n" << kUsage;
+    return kWrongArguments;
+}

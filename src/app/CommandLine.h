@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// The program's options, which answer on the terminal without opening a
+// window (so they also work without a display): --help, --version and
+// --check-lessons [FOLDER]. The exit status when the arguments asked for one
+// of them or were wrong; nothing when the program should start its windows.
+std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+                                  std::ostream& errors);

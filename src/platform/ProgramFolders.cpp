@@ -1,0 +1,53 @@
+#include "platform/ProgramFolders.h"
+
+#include "platform/Paths.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+bool IsFolder(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
+}
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+} // namespace
+
+ProgramFolders PortableFolders(const std::string& programFolder) {
+    std::string program = programFolder;
+    RemoveTrailingSeparator(program);
+    return {program, program + "/Data/Lessons", {}, program + "/Data/Pupils"};
+}
+
+ProgramFolders FindProgramFolders(const std::string& executableFolder,
+                                  const std::string& pupilsFolder) {
+    const std::filesystem::path executable(executableFolder);
+    const std::filesystem::path shipped = executable.parent_path() / "share/tastrum";
+    ProgramFolders folders = PortableFolders(executableFolder);
+    if (!IsFolder(executable / "Data") && IsFolder(shipped)) {
+        const std::string user = UserDataFolder();
+        folders = {shipped.lexically_normal().string(),
+                   (shipped / "Lessons").lexically_normal().string(), user + "/Lessons",
+                   user + "/Pupils"};
+    }
+    if (!pupilsFolder.empty()) {
+        folders.pupils = pupilsFolder;
+        RemoveTrailingSeparator(folders.pupils);
+        folders.pupilsFolderSet = true;
+    }
+    return folders;
+}
+
+std::string UserDataFolder() {
+    std::string data = Environment("XDG_DATA_HOME");
+    // The base directory specification ignores relative paths.
+    if (data.empty() || data.front() != '/')
+        data = Environment("HOME") + "/.local/share";
+    return data + "/tastrum";
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+// Where the program finds its files, in one of two layouts:
+// - portable: everything in the program folder, as `make run` lays it out
+//   (lessons in Data/Lessons, pupils in Data/Pupils);
+// - installed: the program in bin/, what ships with it in share/tastrum/
+//   beside bin/, and each user's own lessons and pupils in
+//   $XDG_DATA_HOME/tastrum/.
+// A school may put the pupils folder anywhere, such as a server's share.
+struct ProgramFolders {
+    std::string program;    // help, error.wav and the documents lessons open
+    std::string lessons;    // the lessons that ship with the program
+    std::string ownLessons; // the user's own lessons; empty when portable
+    std::string pupils;
+    // A pupils folder the school set is never created by the program: a
+    // share that is not mounted must not be replaced by a local folder.
+    bool pupilsFolderSet = false;
+};
+
+ProgramFolders PortableFolders(const std::string& programFolder);
+
+// The layout of the program whose executable lies in executableFolder:
+// portable when that folder holds Data/, installed when ../share/tastrum
+// lies beside it, portable otherwise. pupilsFolder, when not empty, is the
+// pupils folder the school set.
+ProgramFolders FindProgramFolders(const std::string& executableFolder,
+                                  const std::string& pupilsFolder = {});
+
+// $XDG_DATA_HOME/tastrum, or ~/.local/share/tastrum when it is not set.
+std::string UserDataFolder();

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QSettings>
+
+#include <memory>
+#include <string>
+
+// The program's settings in tastrum.conf: the user's file in
+// ~/.config/tastrum/, over the system's in /etc/xdg/tastrum/.
+std::unique_ptr<QSettings> ProgramSettings();
+
+// The pupils folder the school set: $TASTRUM_PUPILS, else PupilsFolder= in
+// tastrum.conf; empty when neither is set.
+std::string SchoolPupilsFolder();

@@ -1,0 +1,125 @@
+#include "app/CommandLine.h"
+#include "app/TypingApp.h"
+
+#include "ModalWindow.h"
+#include "TempFolder.h"
+#include "chooser/LessonDlg.h"
+#include "platform/FileError.h"
+#include "platform/ProgramContext.h"
+#include "platform/Settings.h"
+#include "pupils/PupilDlg.h"
+#include "pupils/PupilStats.h"
+#include "pupils/StoreRun.h"
+
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+StatRecord RunOf(const std::string& lesson) {
+    StatRecord run;
+    run.lesson = lesson;
+    run.charsPerMinute = 120;
+    run.date = COleDateTime::FromDateTime(2026, 12, 7, 9, 0);
+    return run;
+}
+
+// Stores runs for Ala from a process of its own, which exits with 0 when all
+// were stored.
+pid_t StoreRunsInAnotherProcess(int first, int count) {
+    const pid_t child = fork();
+    if (child == 0) {
+        int status = 0;
+        try {
+            for (int i = first; i < first + count; ++i)
+                StoreRun("Ala", RunOf("Lekcja " + std::to_string(i)), {{'a', 1}});
+        } catch (...) {
+            status = 1;
+        }
+        _exit(status);
+    }
+    return child;
+}
+
+} // namespace
+
+TEST(SchoolPupilsFolder, TwoComputersStoringIntoTheSharedFolderLoseNothing) {
+    TempFolder program, share;
+    setenv("TASTRUM_PUPILS", share.Path().c_str(), 1);
+    const CProgramContext context(FindProgramFolders(program.Path(), SchoolPupilsFolder()));
+    unsetenv("TASTRUM_PUPILS");
+
+    constexpr int kRunsEach = 30;
+    const pid_t children[] = {StoreRunsInAnotherProcess(0, kRunsEach),
+                              StoreRunsInAnotherProcess(kRunsEach, kRunsEach)};
+    for (const pid_t child : children) {
+        int status = -1;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    CPupilStats stats;
+    stats.Load(share / "Ala/stat.dat");
+    EXPECT_EQ(stats.size(), 2u * kRunsEach);
+    EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'a', 2 * kRunsEach}}));
+    EXPECT_FALSE(std::filesystem::exists(program / "Data"));
+}
+
+TEST(SchoolPupilsFolder, TheConfigurationFileNamesTheFolderUnlessTheEnvironmentDoes) {
+    const std::string file = ProgramSettings()->fileName().toStdString();
+    WriteFile(file, "PupilsFolder=/srv/klasa 4b\n");
+    EXPECT_EQ(SchoolPupilsFolder(), "/srv/klasa 4b");
+    setenv("TASTRUM_PUPILS", "/mnt/uczniowie", 1);
+    EXPECT_EQ(SchoolPupilsFolder(), "/mnt/uczniowie");
+    unsetenv("TASTRUM_PUPILS");
+    std::filesystem::remove(file);
+    EXPECT_EQ(SchoolPupilsFolder(), "");
+}
+
+TEST(SchoolPupilsFolder, AShareThatIsNotThereIsToldAndNothingIsWrittenElsewhere) {
+    TempFolder program, server;
+    const std::string share = server / "klasa";
+    const CProgramContext context(FindProgramFolders(program.Path(), share));
+    QString told;
+    OnNextModal<QMessageBox>([&told](QMessageBox& box) {
+        told = box.text();
+        box.accept();
+        OnNextModal<CPupilDlg>([](CPupilDlg& pupils) {
+            pupils.reject();
+            OnNextModal<CLessonDlg>([](CLessonDlg& chooser) { chooser.reject(); });
+        });
+    });
+    CTypingApp().Run();
+    EXPECT_TRUE(told.contains(QString::fromStdString(share))) << told.toStdString();
+
+    EXPECT_THROW(StoreRun("Ala", RunOf("Lekcja 1"), {}), FileError);
+    EXPECT_FALSE(std::filesystem::exists(share));
+    EXPECT_FALSE(std::filesystem::exists(program / "Data"));
+}
+
+TEST(CommandLine, AnswersOnTheTerminalAndChecksLessons) {
+    std::ostringstream out, errors;
+    EXPECT_EQ(RunCommandLine({}, out, errors), std::nullopt);
+    EXPECT_EQ(RunCommandLine({"--version"}, out, errors), 0);
+    EXPECT_EQ(out.str(), "Tastrum 1.0\n");
+    EXPECT_EQ(RunCommandLine({"--help"}, out, errors), 0);
+    EXPECT_NE(out.str().find("--check-lessons [FOLDER]"), std::string::npos);
+    EXPECT_EQ(RunCommandLine({"--lekcje"}, out, errors), 2);
+    EXPECT_NE(errors.str().find("--lekcje"), std::string::npos);
+
+    TempFolder lessons;
+    WriteFile(lessons / "a.ini", "[LESSON]\r\nline=asdf\r\n");
+    out.str("");
+    EXPECT_EQ(RunCommandLine({"--check-lessons", lessons.Path()}, out, errors), 0);
+    EXPECT_EQ(out.str(), lessons / "a.ini: OK\n");
+    WriteFile(lessons / "b.ini", "[General]\r\n");
+    out.str("");
+    EXPECT_EQ(RunCommandLine({"--check-lessons", lessons.Path()}, out, errors), 1);
+    EXPECT_NE(out.str().find(lessons / "b.ini:\n  - lekcja nie ma"), std::string::npos);
+}

@@ -1,0 +1,91 @@
+#include "lessons/LessonCheck.h"
+#include "lessons/LessonListing.h"
+
+#include "ProgramFolderTest.h"
+#include "platform/Cp1250.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+// A program folder whose Data/Lessons holds lessons with one fault each.
+class LessonCheckTest : public ProgramFolderTest {
+protected:
+    void AddLesson(const std::string& name, const std::string& text) {
+        WriteFile(m_program / ("Data/Lessons/" + name + ".ini"), text);
+    }
+
+    std::string ProblemsOf(const std::string& name) {
+        std::string all;
+        for (const std::string& problem :
+             LessonProblems(m_program / ("Data/Lessons/" + name + ".ini")))
+            all += problem + "\n";
+        return all;
+    }
+};
+
+} // namespace
+
+TEST_F(LessonCheckTest, EachFaultATeacherMustMendIsNamed) {
+    WriteFile(m_program / "help/palce.htm", "");
+    WriteFile(m_program / "Data/Lessons/teksty/ala.txt", "Ala ma kota.\n");
+    AddLesson("dobra", "[Special]\r\nImportText=teksty/ala.txt\r\nrun=help/palce.htm\r\n"
+                       "[LESSON]\r\nline=asdf\r\n[RANDOM_LESSON]\r\ndrill=asdf|3|2| \r\n");
+    AddLesson("losowa", "[RANDOM_LESSON]\r\ndrill=asdf|3|2| \r\ndrill=asdf|3|2\r\n");
+    AddLesson("import", "[Special]\r\nImportText=teksty/brak.txt\r\n[LESSON]\r\nline=a\r\n");
+    AddLesson("poza", "[Special]\r\nImportText=../../ala.txt\r\n[LESSON]\r\nline=a\r\n");
+    AddLesson("dokument", "[Special]\r\nrun=help/brak.htm\r\n[LESSON]\r\nline=a\r\n");
+    AddLesson("dluga", "[LESSON]\r\nline=" + std::string(3000, 'a') + "\r\n");
+    AddLesson("binarna", std::string("[LESSON]\r\nline=a\0b\x81\r\n", 20));
+    AddLesson("pusta", "[General]\r\ndescription=Nic tu nie ma\r\n");
+    AddLesson("utf8", "[LESSON]\r\nline=zażółć gęślą jaźń\r\n");
+
+    EXPECT_EQ(ProblemsOf("dobra"), "");
+    EXPECT_EQ(ProblemsOf("utf8"), "");
+    EXPECT_EQ(ProblemsOf("losowa"), "[RANDOM_LESSON] asdf|3|2: błędny opis ćwiczenia losowego "
+                                    "(znaki|długość grupy|liczba grup|odstęp) albo zbyt długie "
+                                    "ćwiczenie\n");
+    EXPECT_EQ(ProblemsOf("import"), "ImportText=teksty/brak.txt: nie ma pliku " +
+                                        m_program / "Data/Lessons/teksty/brak.txt\n");
+    EXPECT_EQ(ProblemsOf("poza"),
+              "ImportText=../../ala.txt: ścieżka wychodzi poza folder lekcji\n");
+    EXPECT_EQ(ProblemsOf("dokument"),
+              "run=help/brak.htm: nie ma pliku " + m_program / "help/brak.htm\n");
+    EXPECT_EQ(ProblemsOf("dluga"), "[LESSON] line: wartość ma 3000 znaków, program czyta 2046\n");
+    EXPECT_EQ(ProblemsOf("binarna"), "plik nie jest tekstem w kodowaniu Windows-1250 ani UTF-8\n");
+    EXPECT_EQ(ProblemsOf("pusta"), "lekcja nie ma żadnej linii do przepisania\n");
+
+    std::filesystem::create_directories(m_program / "Data/Lessons/folder.ini");
+    EXPECT_NE(ProblemsOf("folder"), "");
+}
+
+TEST(LessonCheck, TheShippedCourseIsSound) {
+    const CProgramContext shipped(std::string(TASTRUM_SOURCE_DIR) + "/../data");
+    const std::vector<ListedLesson> lessons = ListLessonFiles(LessonFolders());
+    EXPECT_GT(lessons.size(), 10u);
+    for (const ListedLesson& lesson : lessons)
+        EXPECT_EQ(LessonProblems(lesson.path), std::vector<std::string>{}) << lesson.path;
+}
+
+TEST_F(LessonCheckTest, OwnLessonsReplaceShippedOnesOfTheSameName) {
+    AddLesson("01 Start", "");
+    AddLesson("02 Dalej", "");
+    AddLesson("a", "");
+    AddLesson("A", "");
+    WriteFile(m_program / "own/01 START.ini", "");
+    WriteFile(m_program / "own/03 Moja.ini", "");
+    std::map<std::string, std::string> listed;
+    for (const ListedLesson& lesson :
+         ListLessonFiles({m_program / "Data/Lessons", m_program / "own"}))
+        listed[Cp1250ToUtf8(lesson.title)] = lesson.path;
+    EXPECT_EQ(listed, (std::map<std::string, std::string>{
+                          {"01 START", m_program / "own/01 START.ini"},
+                          {"02 Dalej", m_program / "Data/Lessons/02 Dalej.ini"},
+                          {"03 Moja", m_program / "own/03 Moja.ini"},
+                          {"A", m_program / "Data/Lessons/A.ini"},
+                          {"a", m_program / "Data/Lessons/a.ini"},
+                      }));
+}

@@ -1,0 +1,69 @@
+#include "platform/ProgramFolders.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+// Sets an environment variable for the test's length.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const std::string& value) : m_name(name) {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnvironment() {
+        if (m_old)
+            setenv(m_name, m_old->c_str(), 1);
+        else
+            unsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+} // namespace
+
+TEST(ProgramFolders, AFolderWithDataIsPortableWhereverItLies) {
+    TempFolder root;
+    std::filesystem::create_directories(root / "bin/Data");
+    std::filesystem::create_directories(root / "share/tastrum");
+    const ProgramFolders folders = FindProgramFolders(root / "bin");
+    EXPECT_EQ(folders.program, root / "bin");
+    EXPECT_EQ(folders.lessons, root / "bin/Data/Lessons");
+    EXPECT_EQ(folders.ownLessons, "");
+    EXPECT_EQ(folders.pupils, root / "bin/Data/Pupils");
+    EXPECT_FALSE(folders.pupilsFolderSet);
+    EXPECT_EQ(FindProgramFolders(root / "opt/x").program, root / "opt/x");
+}
+
+TEST(ProgramFolders, AnInstalledProgramKeepsEachUsersFilesInTheirDataFolder) {
+    TempFolder root;
+    std::filesystem::create_directories(root / "usr/bin");
+    std::filesystem::create_directories(root / "usr/share/tastrum");
+    const ScopedEnvironment data("XDG_DATA_HOME", root / "home/.data");
+    const ProgramFolders folders = FindProgramFolders(root / "usr/bin");
+    EXPECT_EQ(folders.program, root / "usr/share/tastrum");
+    EXPECT_EQ(folders.lessons, root / "usr/share/tastrum/Lessons");
+    EXPECT_EQ(folders.ownLessons, root / "home/.data/tastrum/Lessons");
+    EXPECT_EQ(folders.pupils, root / "home/.data/tastrum/Pupils");
+
+    const ScopedEnvironment relative("XDG_DATA_HOME", "relative/data");
+    const ScopedEnvironment home("HOME", root / "home");
+    EXPECT_EQ(UserDataFolder(), root / "home/.local/share/tastrum");
+}
+
+TEST(ProgramFolders, ASchoolsPupilsFolderReplacesEitherLayouts) {
+    TempFolder root;
+    const ProgramFolders folders = FindProgramFolders(root.Path(), "/mnt/klasa/uczniowie/");
+    EXPECT_EQ(folders.pupils, "/mnt/klasa/uczniowie");
+    EXPECT_TRUE(folders.pupilsFolderSet);
+    EXPECT_EQ(folders.lessons, root / "Data/Lessons");
+}
