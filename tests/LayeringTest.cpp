@@ -12,7 +12,7 @@ namespace {
 // lower layer, or its own.
 const std::map<std::string, int> kLayers{
     {"platform", 1}, {"lessons", 2}, {"pupils", 2},  {"keyboard", 2}, {"exercise", 3},
-    {"stats", 3},    {"teacher", 3}, {"chooser", 4}, {"app", 5},
+    {"stats", 3},    {"teacher", 4}, {"chooser", 5}, {"app", 6},
 };
 
 } // namespace

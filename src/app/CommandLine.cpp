@@ -2,6 +2,9 @@
 
 #include "lessons/LessonCheck.h"
 #include "lessons/LessonListing.h"
+#include "platform/BinaryFile.h"
+#include "platform/FileError.h"
+#include "teacher/CsvExport.h"
 
 #include <algorithm>
 
@@ -11,7 +14,7 @@ constexpr int kFaultsFound = 1;
 constexpr int kWrongArguments = 2;
 
 const char* const kUsage =
-    "Użycie: tastrum [--help | --version | --check-lessons [FOLDER]]\n"
+    "Użycie: tastrum [--help | --version | --check-lessons [FOLDER] | --export-csv PLIK]\n"
     "Tastrum uczy pisania bezwzrokowego na klawiaturze, lekcja po lekcji.\n"
     "Bez opcji otwiera okno wyboru ucznia i lekcji.\n"
     "\n"
@@ -21,6 +24,9 @@ const char* const kUsage =
     "                            programu i własne lekcje użytkownika) i wypisuje,\n"
     "                            co trzeba w nich poprawić; kończy się kodem 1, gdy\n"
     "                            coś jest nie tak\n"
+    "  --export-csv PLIK         zapisuje wszystkie wyniki wszystkich uczniów do pliku\n"
+    "                            CSV (UTF-8, średniki, przecinki dziesiętne); kończy\n"
+    "                            się kodem 1, gdy czyjegoś pliku nie da się odczytać\n"
     "\n"
     "Zmienne środowiska:\n"
     "  TASTRUM_PUPILS  folder uczniów, np. udział serwera szkoły (ma pierwszeństwo\n"
@@ -50,6 +56,21 @@ int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
     return status;
 }
 
+int ExportCsv(const std::string& path, std::ostream& out, std::ostream& errors) {
+    std::vector<std::string> unreadable;
+    const std::string csv = ClassRunsCsv(unreadable);
+    try {
+        WriteFileAtomically(path, csv);
+    } catch (const FileError& error) {
+        errors << "tastrum: " << error.what() << "\n";
+        return kFaultsFound;
+    }
+    for (const std::string& pupil : unreadable)
+        errors << "tastrum: pominięto " << pupil << "\n";
+    out << "Zapisano " << path << "\n";
+    return unreadable.empty() ? 0 : kFaultsFound;
+}
+
 } // namespace
 
 std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
@@ -68,6 +89,8 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std
     if (option == "--check-lessons" && arguments.size() <= 2)
         return CheckLessons(arguments.size() == 2 ? std::vector{arguments[1]} : LessonFolders(),
                             out);
+    if (option == "--export-csv" && arguments.size() == 2)
+        return ExportCsv(arguments[1], out, errors);
     errors << "tastrum: nieznane wywołanie: " << option << "\n" << kUsage;
     return kWrongArguments;
 }

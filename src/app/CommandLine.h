@@ -6,8 +6,8 @@
 #include <vector>
 
 // The program's options, which answer on the terminal without opening a
-// window (so they also work without a display): --help, --version and
-// --check-lessons [FOLDER]. The exit status when the arguments asked for one
+// window (so they also work without a display): --help, --version,
+// --check-lessons [FOLDER] and --export-csv FILE. The exit status when the arguments asked for one
 // of them or were wrong; nothing when the program should start its windows.
 std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                   std::ostream& errors);

@@ -5,30 +5,10 @@
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilStats.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 
-namespace {
-
-std::string Folded(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), FoldCase);
-    return text;
-}
-
-} // namespace
-
-CBestGrades::FileStamp CBestGrades::StampOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return {};
-    return {true, static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino),
-            static_cast<uint64_t>(info.st_size),
-            static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
-}
-
 void CBestGrades::Refresh(const std::string& pupil) {
-    const FileStamp stamp = StampOf(GetStatFilePath(pupil));
+    const FileStamp stamp = FileStamp::Of(GetStatFilePath(pupil));
     if (m_loaded && pupil == m_pupil && stamp == m_stamp)
         return;
     m_loaded = true;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstdint>
+#include "platform/FileStamp.h"
+
 #include <map>
 #include <string>
 
@@ -18,13 +19,6 @@ public:
     int BestGrade(const std::string& lesson) const;
 
 private:
-    struct FileStamp {
-        bool exists = false;
-        uint64_t device = 0, inode = 0, size = 0;
-        int64_t modifiedNs = 0;
-        bool operator==(const FileStamp&) const = default;
-    };
-    static FileStamp StampOf(const std::string& path);
     void Regrade(const std::string& pupil);
 
     bool m_loaded = false;

@@ -10,6 +10,7 @@
 #include "pupils/ChoosePupil.h"
 #include "pupils/PupilRegistry.h"
 #include "stats/StatsDlg.h"
+#include "teacher/ClassOverviewDlg.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -39,6 +40,12 @@ bool IsEnterKey(const QEvent* event) {
         return false;
     const int key = static_cast<const QKeyEvent*>(event)->key();
     return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// The teacher's view of the whole class, over the lessons of the list.
+void ShowClassOverview() {
+    CClassOverviewDlg overview(LessonsInListOrder());
+    overview.exec();
 }
 
 } // namespace
@@ -114,6 +121,8 @@ void CLessonDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     connect(menu.addAction(QStringLiteral("&About Tastrum...")), &QAction::triggered, this,
             &CLessonDlg::ShowAbout);
+    connect(menu.addAction(QStringLiteral("Przegląd &klasy...")), &QAction::triggered, this,
+            &ShowClassOverview);
     menu.exec(event->globalPos());
 }
 
@@ -124,5 +133,6 @@ void CLessonDlg::ShowAbout() {
 
 void CLessonDlg::ShowStatistics() {
     CStatsDlg statistics;
+    statistics.SetClassOverviewOpener(&ShowClassOverview);
     statistics.exec();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chooser/LessonMark.h"
+#include "exercise/LessonMark.h"
 
 #include <QStyledItemDelegate>
 

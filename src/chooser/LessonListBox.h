@@ -2,7 +2,7 @@
 
 #include "chooser/BestGrades.h"
 #include "chooser/LessonEntry.h"
-#include "chooser/LessonMark.h"
+#include "exercise/LessonMark.h"
 #include "platform/SortedList.h"
 
 #include <vector>

@@ -5,6 +5,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kGap = 2;
@@ -63,6 +65,26 @@ void CKeyboardView::Light(const std::optional<Chord>& chord) {
     m_lit = std::move(lit);
 }
 
+void CKeyboardView::ShowHeat(const CharErrorArray& errors) {
+    std::vector<double> heat(m_lit.size(), 0.0);
+    for (const CharErrorCount& error : errors)
+        if (const std::optional<Chord> chord = ChordOf(error.ch); chord && error.count > 0)
+            heat[chord->key] += error.count;
+    const double most = *std::max_element(heat.begin(), heat.end());
+    for (double& share : heat)
+        share = most > 0 ? share / most : 0.0;
+    m_heat = std::move(heat);
+    m_plainPicture = QPixmap();
+    update();
+}
+
+QColor CKeyboardView::FillOf(int key) const {
+    if (m_heat.empty())
+        return TintOf(PolishKeyboard()[key].finger);
+    const double heat = m_heat[key];
+    return QColor::fromRgbF(1.0, 1.0 - 0.75 * heat, 1.0 - 0.75 * heat);
+}
+
 QRect CKeyboardView::KeyRect(int index) const {
     const KeyCap& key = PolishKeyboard()[index];
     const double unit = width() / kKeyboardWidthInKeys;
@@ -104,13 +126,16 @@ void CKeyboardView::PaintKey(QPainter& painter, int index, bool lit) const {
     const KeyCap& key = PolishKeyboard()[index];
     const QRect rect = KeyRect(index);
     painter.setPen(QPen(lit ? kLabel : QColor(150, 150, 170), lit ? 2 : 1));
-    painter.setBrush(lit ? kLitKey : TintOf(key.finger));
+    painter.setBrush(lit ? kLitKey : FillOf(index));
     painter.drawRoundedRect(rect, 3, 3);
 
     const QRect inner = rect.adjusted(3, 1, -3, -1);
     painter.setPen(kLabel);
     if (*key.name) {
-        painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(key.name));
+        // Right Alt wears the short name printed on keyboards.
+        const QString name =
+            index == RightAltKey() ? QStringLiteral("AltGr") : QString::fromUtf8(key.name);
+        painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter, name);
     } else if (IsLetterKey(key)) {
         painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, Sign(key.levels[1]));
     } else {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keyboard/Chord.h"
+#include "pupils/CharErrorCount.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -18,6 +19,10 @@ public:
     // drawn again.
     void Light(const std::optional<Chord>& chord);
     bool IsLit(int key) const { return m_lit[key]; }
+
+    // Tints every key by how often the characters it types were mistyped,
+    // from white (never) to red (most): a heat map in place of the fingers.
+    void ShowHeat(const CharErrorArray& errors);
     QRect KeyRect(int key) const;
 
 protected:
@@ -27,7 +32,10 @@ private:
     QPixmap DrawKeyboard(bool lit) const;
     void PaintKey(QPainter& painter, int key, bool lit) const;
 
+    QColor FillOf(int key) const;
+
     std::vector<bool> m_lit;
+    std::vector<double> m_heat; // 0 to 1 per key; empty for the fingers' tints
     QPixmap m_plainPicture;
     QPixmap m_litPicture;
 };

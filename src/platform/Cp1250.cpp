@@ -1,5 +1,7 @@
 #include "platform/Cp1250.h"
 
+#include <algorithm>
+
 #include <array>
 #include <optional>
 
@@ -158,6 +160,11 @@ bool LooksLikeUtf8(std::string_view bytes) {
         nonAscii = nonAscii || *cp >= 0x80;
     }
     return nonAscii;
+}
+
+std::string Folded(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), FoldCase);
+    return text;
 }
 
 char FoldCase(char c) {

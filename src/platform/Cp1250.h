@@ -28,5 +28,8 @@ bool IsControlCharacter(char32_t codePoint);
 // The lower-case form of a Windows-1250 character (Polish letters included).
 char FoldCase(char c);
 
+// The lower-case form of a Windows-1250 text.
+std::string Folded(std::string text);
+
 // Case-insensitive equality of two Windows-1250 texts.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);

@@ -1,5 +1,6 @@
 #include "pupils/OleDateTime.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -41,14 +42,32 @@ bool COleDateTime::IsDisplayable() const {
     return m_status == valid && m_value >= kFirstDay && m_value < kLastDay + 1.0;
 }
 
+year_month_day COleDateTime::Date() const {
+    // Before the epoch the fraction still counts forward from the day's start.
+    return year_month_day{kEpoch + days{static_cast<long>(std::trunc(m_value))}};
+}
+
 std::string COleDateTime::FormatDayMonthYear() const {
     if (!IsDisplayable())
         return "Invalid DateTime";
-    // Before the epoch the fraction still counts forward from the day's start.
-    const auto dayNumber = static_cast<long>(std::trunc(m_value));
-    const year_month_day date{kEpoch + days{dayNumber}};
+    const year_month_day date = Date();
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%02u-%02u-%04d", static_cast<unsigned>(date.day()),
                   static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
+    return buffer;
+}
+
+std::string COleDateTime::FormatIso8601() const {
+    if (!IsDisplayable())
+        return {};
+    const year_month_day date = Date();
+    const double timeOfDay = std::fabs(m_value - std::trunc(m_value));
+    const auto seconds = std::min(static_cast<long>(std::lround(timeOfDay * kSecondsPerDay)),
+                                  static_cast<long>(kSecondsPerDay) - 1);
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02uT%02ld:%02ld:%02ld",
+                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()), seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
     return buffer;
 }

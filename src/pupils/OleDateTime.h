@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -31,9 +32,15 @@ public:
     // not displayable reads "Invalid DateTime".
     std::string FormatDayMonthYear() const;
 
+    // "2026-12-07T10:30:00" (ISO 8601, local time, to the second); empty for
+    // a date that is not displayable.
+    std::string FormatIso8601() const;
+
     bool operator==(const COleDateTime&) const = default;
 
 private:
+    std::chrono::year_month_day Date() const;
+
     double m_value = 0.0;
     Status m_status = valid;
 };

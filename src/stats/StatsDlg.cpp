@@ -16,6 +16,7 @@
 #include "stats/ProgressChart.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -24,10 +25,11 @@ namespace {
 
 // A drop-down's height in a template counts its open list; the closed box
 // is one line high.
+// The last row, below the window's own controls, opens the class overview.
 const DialogTemplate kStatsTemplate{
     "Statystyki",
     377,
-    250,
+    268,
     {
         {CStatsDlg::kIdHeading, ControlKind::Label, 5, 7, 75, 8, "Statystyka dla ucznia:"},
         {CStatsDlg::kIdPupilCombo, ControlKind::ComboBox, 85, 5, 70, 12, ""},
@@ -42,6 +44,7 @@ const DialogTemplate kStatsTemplate{
          "Zielony to ilość znaków na minutę, czerwony to ilość błędów w %"},
         {kIdCancel, ControlKind::PushButton, 270, 231, 50, 14, "Cancel"},
         {kIdOk, ControlKind::DefaultButton, 325, 231, 50, 14, "OK"},
+        {CStatsDlg::kIdClassButton, ControlKind::PushButton, 5, 250, 90, 14, "Przegląd &klasy..."},
     },
 };
 
@@ -70,7 +73,15 @@ CStatsDlg::CStatsDlg(QWidget* parent) : QDialog(parent), m_chart(new CProgressCh
     connect(m_exerciseList, &QListWidget::itemSelectionChanged, this,
             &CStatsDlg::OnExerciseSelChange);
     connect(m_chart, &CProgressChart::barHovered, this, &CStatsDlg::OnBarHovered);
+    m_classButton = controls.Get<QPushButton>(CStatsDlg::kIdClassButton);
+    m_classButton->hide();
+    connect(m_classButton, &QPushButton::clicked, this, [this] { m_openClassOverview(); });
     OnInitDialog();
+}
+
+void CStatsDlg::SetClassOverviewOpener(std::function<void()> opener) {
+    m_openClassOverview = std::move(opener);
+    m_classButton->setVisible(static_cast<bool>(m_openClassOverview));
 }
 
 void CStatsDlg::OnInitDialog() {

@@ -4,11 +4,14 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include <string>
 
 class CPupilStats;
 class CProgressChart;
 class QLabel;
+class QPushButton;
 class SortedComboBox;
 class SortedListWidget;
 
@@ -28,8 +31,12 @@ public:
     static constexpr int kIdChart = 1028;
     static constexpr int kIdLegend = 1029;
     static constexpr int kIdHeading = 1020;
+    static constexpr int kIdClassButton = 1101;
 
     explicit CStatsDlg(QWidget* parent = nullptr);
+
+    // What "Przegląd klasy" opens; the button is hidden while there is none.
+    void SetClassOverviewOpener(std::function<void()> opener);
 
 private:
     void OnInitDialog();
@@ -57,4 +64,6 @@ private:
     QLabel* m_progressSummary;
     QLabel* m_legend;
     CProgressChart* m_chart;
+    QPushButton* m_classButton;
+    std::function<void()> m_openClassOverview;
 };

@@ -1,4 +1,4 @@
-#include "chooser/LessonMark.h"
+#include "exercise/LessonMark.h"
 
 #include "exercise/Grading.h"
 #include "platform/Format.h"

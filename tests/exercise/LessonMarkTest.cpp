@@ -1,4 +1,4 @@
-#include "chooser/LessonMark.h"
+#include "exercise/LessonMark.h"
 
 #include <gtest/gtest.h>
 

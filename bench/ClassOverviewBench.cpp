@@ -1,0 +1,75 @@
+#include "platform/ProgramContext.h"
+#include "pupils/PupilFolders.h"
+#include "pupils/PupilStats.h"
+#include "teacher/ClassOverviewDlg.h"
+
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+// A teacher opens the class overview: every pupil's file is read once and the
+// table is filled. A class of 40 pupils with 20,000 runs each must open in
+// well under a second.
+
+namespace {
+
+constexpr int kLessons = 20;
+
+std::string LessonName(int lesson) {
+    return "Lekcja " + std::to_string(lesson + 1);
+}
+
+// A pupil who has typed every lesson many times over a school year.
+CPupilStats ManyRuns(long count) {
+    CPupilStats stats;
+    for (long i = 0; i < count; ++i) {
+        StatRecord run;
+        run.lesson = LessonName(static_cast<int>(i % kLessons));
+        run.date = COleDateTime(46000.0 + static_cast<double>(i) * 365.0 / count);
+        run.charsPerMinute = 80.0 + static_cast<double>(i % 200);
+        run.errorPercent = static_cast<double>(i % 37);
+        stats.push_back(run);
+    }
+    for (int c = 0; c < 60; ++c)
+        stats.AddCharErrors(static_cast<char>('!' + c), c % 13);
+    return stats;
+}
+
+// A program folder of its own with a class of pupils, removed afterwards.
+class BenchClass {
+public:
+    BenchClass(int pupils, long runs) : m_context(m_folder.path().toStdString()) {
+        const CPupilStats stats = ManyRuns(runs);
+        for (int pupil = 0; pupil < pupils; ++pupil) {
+            const std::string name = "Uczeń " + std::to_string(pupil + 1);
+            std::filesystem::create_directories(GetPupilFolder(name));
+            stats.Save(GetStatFilePath(name));
+        }
+        for (int lesson = 0; lesson < kLessons; ++lesson)
+            m_lessons.push_back(LessonName(lesson));
+    }
+    const std::vector<std::string>& Lessons() const { return m_lessons; }
+
+private:
+    QTemporaryDir m_folder;
+    CProgramContext m_context;
+    std::vector<std::string> m_lessons;
+};
+
+void BM_ClassOverviewOpens(benchmark::State& state) {
+    const BenchClass pupils(static_cast<int>(state.range(0)), state.range(1));
+    for (auto _ : state) {
+        CClassOverviewDlg overview(pupils.Lessons());
+        benchmark::DoNotOptimize(overview.Table().rowCount());
+    }
+}
+BENCHMARK(BM_ClassOverviewOpens)
+    ->Args({40, 2000})
+    ->Args({40, 20000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+} // namespace

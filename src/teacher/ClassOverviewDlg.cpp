@@ -1,0 +1,223 @@
+#include "teacher/ClassOverviewDlg.h"
+
+#include "lessons/LessonListing.h"
+#include "platform/BinaryFile.h"
+#include "platform/FileError.h"
+#include "platform/MessageBox.h"
+#include "platform/QtText.h"
+#include "platform/SortedList.h"
+#include "exercise/LessonMark.h"
+#include "teacher/CsvExport.h"
+#include "teacher/PupilReportDlg.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kUnreadableRow{255, 225, 225};
+constexpr int kSortRole = Qt::UserRole;
+constexpr int kPupilRole = Qt::UserRole + 1;
+constexpr int kLessonColumnWidth = 90;
+
+// A cell that sorts by its sort key: numbers as numbers, texts the Polish way.
+class SortedItem : public QTableWidgetItem {
+public:
+    SortedItem(const QString& text, const QVariant& key) : QTableWidgetItem(text) {
+        setData(kSortRole, key);
+        setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    }
+
+    bool operator<(const QTableWidgetItem& other) const override {
+        const QVariant mine = data(kSortRole), theirs = other.data(kSortRole);
+        if (mine.typeId() == QMetaType::QString)
+            return PolishLess(mine.toString(), theirs.toString());
+        return mine.toDouble() < theirs.toDouble();
+    }
+};
+
+QString DateText(const COleDateTime& date) {
+    return date.IsDisplayable() ? ToQString(date.FormatDayMonthYear()) : QStringLiteral("–");
+}
+
+double DateKey(const COleDateTime& date) {
+    return date.IsDisplayable() ? date.LinearDays() : -1e9;
+}
+
+SortedItem* GradeItem(const LessonCell& cell) {
+    auto* item = new SortedItem(cell.runs ? QString::number(cell.bestGrade) : QStringLiteral("–"),
+                                cell.runs ? cell.bestGrade : -1);
+    const LessonMark mark = MarkForBestGrade(cell.bestGrade);
+    item->setForeground(QColor(mark.red, mark.green, mark.blue));
+    item->setTextAlignment(Qt::AlignCenter);
+    if (cell.runs)
+        item->setToolTip(QStringLiteral("Podejścia: %1\nNajlepsza prędkość: %2 znaków na minutę\n"
+                                        "Ostatnio: %3")
+                             .arg(cell.runs)
+                             .arg(QString::number(cell.bestSpeed, 'f', 1).replace(u'.', u','))
+                             .arg(DateText(cell.lastRun)));
+    else
+        item->setToolTip(QStringLiteral("Jeszcze nie ćwiczona"));
+    return item;
+}
+
+} // namespace
+
+std::vector<std::string> LessonsInListOrder() {
+    std::vector<std::string> titles;
+    for (const ListedLesson& lesson : ListLessonFiles(LessonFolders()))
+        titles.push_back(lesson.title);
+    std::stable_sort(titles.begin(), titles.end(), [](const std::string& a, const std::string& b) {
+        return PolishLess(ToQString(a), ToQString(b));
+    });
+    return titles;
+}
+
+CClassOverviewDlg::CClassOverviewDlg(std::vector<std::string> lessons, QWidget* parent)
+    : QDialog(parent), m_lessons(std::move(lessons)), m_table(new QTableWidget(this)) {
+    setWindowTitle(QStringLiteral("Tastrum: przegląd klasy"));
+    auto* hint = new QLabel(QStringLiteral("Ocena najlepszego podejścia do każdej lekcji. Enter "
+                                           "albo dwukrotne kliknięcie otwiera raport ucznia; "
+                                           "kliknięcie nagłówka sortuje."),
+                            this);
+    hint->setWordWrap(true);
+
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    m_table->horizontalHeader()->setMinimumHeight(m_table->fontMetrics().height() * 3 + 8);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { OpenReport(row); });
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* report = buttons->addButton(QStringLiteral("&Raport ucznia..."), QDialogButtonBox::ActionRole);
+    auto* exportCsv = buttons->addButton(QStringLiteral("&Eksport CSV..."), QDialogButtonBox::ActionRole);
+    buttons->addButton(QStringLiteral("&Zamknij"), QDialogButtonBox::RejectRole);
+    connect(report, &QPushButton::clicked, this, [this] { OpenReport(m_table->currentRow()); });
+    connect(exportCsv, &QPushButton::clicked, this, &CClassOverviewDlg::ChooseExport);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(hint);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(buttons);
+    resize(900, 500);
+    Fill();
+    m_table->setFocus();
+}
+
+void CClassOverviewDlg::Fill() {
+    const std::vector<PupilRow>& rows = m_class.Refresh(m_lessons);
+    QStringList headings{QStringLiteral("Uczeń"), QStringLiteral("Podejścia"),
+                         QStringLiteral("Zaliczone"), QStringLiteral("Ostatni wynik")};
+    for (const std::string& lesson : m_lessons)
+        headings << ToQString(lesson);
+    headings << QStringLiteral("Uwagi");
+    const int remarks = static_cast<int>(headings.size()) - 1;
+    m_table->setSortingEnabled(false);
+    m_table->clear();
+    m_table->setColumnCount(static_cast<int>(headings.size()));
+    m_table->setHorizontalHeaderLabels(headings);
+    m_table->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const PupilRow& row = rows[r];
+        auto* pupil = new SortedItem(ToQString(row.pupil), ToQString(row.pupil));
+        pupil->setData(kPupilRole, QByteArray::fromStdString(row.pupil));
+        m_table->setItem(r, 0, pupil);
+        m_table->setItem(r, 1, new SortedItem(QString::number(row.runs), row.runs));
+        m_table->setItem(r, 2, new SortedItem(QString::number(row.lessonsPassed), row.lessonsPassed));
+        m_table->setItem(r, 3, new SortedItem(DateText(row.lastRun), DateKey(row.lastRun)));
+        m_table->setItem(r, remarks, new SortedItem(QString::fromStdString(row.problem),
+                                                    QString::fromStdString(row.problem)));
+        for (int l = 0; l < static_cast<int>(row.lessons.size()); ++l)
+            m_table->setItem(r, kFirstLessonColumn + l, GradeItem(row.lessons[l]));
+        if (!row.problem.empty())
+            for (int c = 0; c < m_table->columnCount(); ++c)
+                m_table->item(r, c)->setBackground(kUnreadableRow);
+    }
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(0, Qt::AscendingOrder);
+    m_table->resizeColumnsToContents();
+    // Lesson titles wrap in their headings, so a column stays as narrow as a grade.
+    for (int column = kFirstLessonColumn; column < remarks; ++column) {
+        m_table->setColumnWidth(column, kLessonColumnWidth);
+        m_table->horizontalHeaderItem(column)->setToolTip(headings[column]);
+    }
+    if (m_table->rowCount() > 0)
+        m_table->setCurrentCell(0, 0);
+}
+
+void CClassOverviewDlg::OpenReport(int row) {
+    const QTableWidgetItem* pupil = m_table->item(row, 0);
+    if (!pupil)
+        return;
+    CPupilReportDlg report(pupil->data(kPupilRole).toByteArray().toStdString(), m_lessons, this);
+    report.exec();
+}
+
+void CClassOverviewDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        OpenReport(m_table->currentRow());
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CClassOverviewDlg::ChooseExport() {
+    QMenu menu(this);
+    QAction* runs = menu.addAction(QStringLiteral("Wszystkie wyniki wszystkich uczniów..."));
+    QAction* table = menu.addAction(QStringLiteral("Tabela klasy..."));
+    const QAction* chosen = menu.exec(QCursor::pos());
+    if (!chosen)
+        return;
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Eksport CSV"),
+        chosen == runs ? QStringLiteral("wyniki.csv") : QStringLiteral("klasa.csv"),
+        QStringLiteral("Pliki CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (chosen == runs)
+        ExportRuns(path);
+    else if (chosen == table)
+        ExportTable(path);
+}
+
+bool CClassOverviewDlg::ExportRuns(const QString& path) {
+    std::vector<std::string> unreadable;
+    const std::string csv = ClassRunsCsv(unreadable);
+    if (!WriteExport(path, csv))
+        return false;
+    if (!unreadable.empty()) {
+        QString list;
+        for (const std::string& pupil : unreadable)
+            list += QStringLiteral("\n") + QString::fromStdString(pupil);
+        ShowMessage(this, QStringLiteral("Wyniki zapisano bez uczniów, których plików nie można "
+                                         "odczytać:") + list);
+    }
+    return true;
+}
+
+bool CClassOverviewDlg::ExportTable(const QString& path) {
+    return WriteExport(path, ClassTableCsv(m_lessons, m_class.Refresh(m_lessons)));
+}
+
+bool CClassOverviewDlg::WriteExport(const QString& path, const std::string& bytes) {
+    try {
+        WriteFileAtomically(QStringToPath(path), bytes);
+        return true;
+    } catch (const FileError& error) {
+        ShowMessage(this, QStringLiteral("Nie zapisano pliku: ") + QString::fromStdString(error.what()));
+        return false;
+    }
+}

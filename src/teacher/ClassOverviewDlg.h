@@ -1,0 +1,48 @@
+#pragma once
+
+#include "teacher/ClassStore.h"
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class QTableWidget;
+
+// The whole class at a glance: a row per pupil, a column per lesson in the
+// lesson list's order with the pupil's best grade in the list's colours.
+// Sortable by any column; a row opens the pupil's report; the runs or the
+// table go to a CSV file. It only reads the pupils' files.
+class CClassOverviewDlg : public QDialog {
+public:
+    // The table's column of the first lesson; the ones before it are the
+    // pupil, runs, lessons passed and last run, the one after the last
+    // lesson the remarks.
+    static constexpr int kFirstLessonColumn = 4;
+
+    // The lessons of the lesson list (Windows-1250), in its order.
+    explicit CClassOverviewDlg(std::vector<std::string> lessons, QWidget* parent = nullptr);
+
+    const QTableWidget& Table() const { return *m_table; }
+
+    // Opens the report of the pupil in a row of the table as now sorted.
+    void OpenReport(int row);
+    // Write the CSV files; false, after telling the teacher, when writing failed.
+    bool ExportRuns(const QString& path);
+    bool ExportTable(const QString& path);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Fill();
+    void ChooseExport();
+    bool WriteExport(const QString& path, const std::string& bytes);
+
+    std::vector<std::string> m_lessons;
+    CClassStore m_class;
+    QTableWidget* m_table;
+};
+
+// The lessons the lesson list shows (Windows-1250), in its order.
+std::vector<std::string> LessonsInListOrder();

@@ -1,0 +1,38 @@
+#include "teacher/ClassStore.h"
+
+#include "platform/FileError.h"
+#include "pupils/PupilFolders.h"
+#include "pupils/PupilRegistry.h"
+#include "pupils/PupilStats.h"
+
+PupilRow ReadPupilRow(const std::string& pupil, const std::vector<std::string>& lessons) {
+    try {
+        CPupilStats stats;
+        LoadPupilStats(pupil, stats);
+        return MakePupilRow(pupil, stats, lessons);
+    } catch (const FileError& error) {
+        return MakeUnreadableRow(pupil, error.Problem(), lessons);
+    }
+}
+
+const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>& lessons) {
+    if (lessons != m_lessons) {
+        m_pupils.clear();
+        m_lessons = lessons;
+    }
+    StringList names;
+    ListPupils(names);
+    std::map<std::string, Pupil> pupils;
+    m_rows.clear();
+    for (const std::string& name : names) {
+        const FileStamp stamp = FileStamp::Of(GetStatFilePath(name));
+        auto known = m_pupils.find(name);
+        Pupil pupil = known != m_pupils.end() && known->second.stamp == stamp
+                          ? std::move(known->second)
+                          : Pupil{stamp, ReadPupilRow(name, lessons)};
+        m_rows.push_back(pupil.row);
+        pupils.emplace(name, std::move(pupil));
+    }
+    m_pupils = std::move(pupils);
+    return m_rows;
+}

@@ -1,0 +1,59 @@
+#include "teacher/ClassTable.h"
+
+#include "exercise/Grading.h"
+#include "platform/Cp1250.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace {
+
+// The later of two dates; an invalid one never wins.
+COleDateTime Later(const COleDateTime& a, const COleDateTime& b) {
+    if (!b.IsDisplayable())
+        return a;
+    if (!a.IsDisplayable() || b.LinearDays() > a.LinearDays())
+        return b;
+    return a;
+}
+
+void AddRun(LessonCell& cell, const StatRecord& run) {
+    cell.runs += 1;
+    cell.bestGrade = std::max(cell.bestGrade, GradeOfRun(run));
+    if (std::isfinite(run.charsPerMinute))
+        cell.bestSpeed = std::max(cell.bestSpeed, run.charsPerMinute);
+    cell.lastRun = Later(cell.lastRun, run.date);
+}
+
+} // namespace
+
+PupilRow MakePupilRow(const std::string& pupil, const CStatRecordArray& runs,
+                      const std::vector<std::string>& lessons) {
+    PupilRow row;
+    row.pupil = pupil;
+    row.runs = static_cast<int>(runs.size());
+    row.lessons.resize(lessons.size());
+    std::map<std::string, size_t> columnOfLesson;
+    for (size_t column = 0; column < lessons.size(); ++column)
+        columnOfLesson.emplace(Folded(lessons[column]), column);
+    for (const StatRecord& run : runs) {
+        row.lastRun = Later(row.lastRun, run.date);
+        const auto column = columnOfLesson.find(Folded(run.lesson));
+        if (column != columnOfLesson.end())
+            AddRun(row.lessons[column->second], run);
+    }
+    row.lessonsPassed = static_cast<int>(
+        std::count_if(row.lessons.begin(), row.lessons.end(),
+                      [](const LessonCell& cell) { return cell.bestGrade >= kPassGrade; }));
+    return row;
+}
+
+PupilRow MakeUnreadableRow(const std::string& pupil, const std::string& problem,
+                           const std::vector<std::string>& lessons) {
+    PupilRow row;
+    row.pupil = pupil;
+    row.problem = problem;
+    row.lessons.resize(lessons.size());
+    return row;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "pupils/OleDateTime.h"
+#include "pupils/StatRecord.h"
+
+#include <string>
+#include <vector>
+
+// One lesson of one pupil in the class table.
+struct LessonCell {
+    int bestGrade = 0; // 0 when the pupil has not tried the lesson
+    int runs = 0;
+    double bestSpeed = 0.0;
+    COleDateTime lastRun{0.0, COleDateTime::invalid}; // the latest run's date
+};
+
+// One pupil's row of the class table.
+struct PupilRow {
+    std::string pupil;   // Windows-1250
+    std::string problem; // why the pupil's file cannot be shown (UTF-8); empty when it can
+    int runs = 0;
+    int lessonsPassed = 0; // lessons of the table with a best grade of 2 or more
+    COleDateTime lastRun{0.0, COleDateTime::invalid};
+    std::vector<LessonCell> lessons; // one per lesson of the table, in its order
+};
+
+// The row of a pupil from the runs stored for them; lessons are the table's
+// lesson names (Windows-1250), matched as the lesson list matches them,
+// without regard to letter case.
+PupilRow MakePupilRow(const std::string& pupil, const CStatRecordArray& runs,
+                      const std::vector<std::string>& lessons);
+
+// The row of a pupil whose file cannot be read, with the reason.
+PupilRow MakeUnreadableRow(const std::string& pupil, const std::string& problem,
+                           const std::vector<std::string>& lessons);

@@ -1,0 +1,155 @@
+#include "teacher/ClassOverviewDlg.h"
+#include "teacher/PupilReportDlg.h"
+
+#include "ModalWindow.h"
+#include "ProgramFolderTest.h"
+#include "exercise/Grading.h"
+#include "platform/Cp1250.h"
+#include "platform/DialogTemplate.h"
+#include "pupils/PupilFolders.h"
+#include "pupils/PupilStats.h"
+#include "stats/StatsDlg.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "MadeRun.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+// A class of four: Ala with three runs, Żaneta with one, Bartek whose file
+// is damaged, and Celina who has not typed yet.
+class ClassOverviewDlgTest : public ProgramFolderTest {
+protected:
+    void SetUp() override {
+        Store("Ala", {RunOf("01 abc", 300, 0.5, COleDateTime::FromDateTime(2026, 11, 2, 10)),
+                      RunOf("01 ABC", 100, 20, COleDateTime::FromDateTime(2026, 11, 3, 10)),
+                      RunOf("02 żaba", 20, 60, COleDateTime::FromDateTime(2026, 11, 4, 10))});
+        Store("Żaneta", {RunOf("01 abc", 60, 8, COleDateTime::FromDateTime(2026, 11, 5, 10))});
+        WriteFile(GetStatFilePath("Bartek"), "to nie są wyniki");
+        std::filesystem::create_directories(GetPupilFolder("Celina"));
+        m_overview = std::make_unique<CClassOverviewDlg>(
+            std::vector<std::string>{"01 abc", Utf8ToCp1250("02 żaba")});
+    }
+
+    void Store(const std::string& pupil, const std::vector<StatRecord>& runs) {
+        CPupilStats stats;
+        stats.insert(stats.end(), runs.begin(), runs.end());
+        stats.m_charErrors = {{Utf8ToCp1250("ż")[0], 5}, {'a', 2}};
+        std::filesystem::create_directories(GetPupilFolder(Utf8ToCp1250(pupil)));
+        stats.Save(GetStatFilePath(Utf8ToCp1250(pupil)));
+    }
+
+    QString Cell(const QTableWidget& table, int row, int column) {
+        return table.item(row, column)->text();
+    }
+
+    QStringList Column(const QTableWidget& table, int column) {
+        QStringList texts;
+        for (int row = 0; row < table.rowCount(); ++row)
+            texts << Cell(table, row, column);
+        return texts;
+    }
+
+    std::unique_ptr<CClassOverviewDlg> m_overview;
+};
+
+constexpr int kPupil = 0, kRuns = 1, kPassed = 2, kRemarks = 6;
+constexpr int kFirst = CClassOverviewDlg::kFirstLessonColumn;
+
+} // namespace
+
+TEST_F(ClassOverviewDlgTest, ARowPerPupilWithTheBestGradeOfEachLessonInTheListsColours) {
+    const QTableWidget& table = m_overview->Table();
+    ASSERT_EQ(table.rowCount(), 4);
+    EXPECT_EQ(table.horizontalHeaderItem(kFirst + 1)->text(), QStringLiteral("02 żaba"));
+    EXPECT_EQ(Column(table, kPupil), (QStringList{"Ala", "Bartek", "Celina", "Żaneta"}));
+
+    const int ala = 0;
+    const int best = ComputeGrade(300, 0.5);
+    EXPECT_EQ(Cell(table, ala, kRuns), "3");
+    EXPECT_EQ(Cell(table, ala, kFirst), QString::number(best));
+    EXPECT_EQ(table.item(ala, kFirst)->foreground().color(), QColor(0, 0, best * 40 + 50));
+    EXPECT_TRUE(table.item(ala, kFirst)->toolTip().contains(QStringLiteral("Podejścia: 2")));
+    EXPECT_TRUE(table.item(ala, kFirst)->toolTip().contains(QStringLiteral("300,0 znaków")));
+    EXPECT_EQ(Cell(table, ala, kFirst + 1), QString::number(ComputeGrade(20, 60)));
+
+    const int celina = 2;
+    EXPECT_EQ(Cell(table, celina, kFirst), QStringLiteral("–"));
+    EXPECT_EQ(table.item(celina, kFirst)->foreground().color(), QColor(200, 50, 50));
+
+    const int bartek = 1;
+    EXPECT_FALSE(Cell(table, bartek, kRemarks).isEmpty());
+    EXPECT_NE(table.item(bartek, kPupil)->background(), table.item(ala, kPupil)->background());
+}
+
+TEST_F(ClassOverviewDlgTest, EveryColumnSorts) {
+    QTableWidget& table = const_cast<QTableWidget&>(m_overview->Table());
+    table.sortByColumn(kRuns, Qt::DescendingOrder);
+    EXPECT_EQ(Column(table, kPupil).front(), "Ala");
+    EXPECT_EQ(Column(table, kRuns), (QStringList{"3", "1", "0", "0"}));
+    table.sortByColumn(kPupil, Qt::DescendingOrder);
+    EXPECT_EQ(Column(table, kPupil), (QStringList{"Żaneta", "Celina", "Bartek", "Ala"}));
+    table.sortByColumn(kFirst, Qt::DescendingOrder);
+    EXPECT_EQ(Column(table, kPupil).mid(0, 2), (QStringList{"Ala", "Żaneta"}));
+    table.sortByColumn(kPassed, Qt::AscendingOrder);
+    EXPECT_EQ(Column(table, kPassed).back(),
+              Cell(table, Column(table, kPupil).indexOf("Ala"), kPassed));
+}
+
+TEST_F(ClassOverviewDlgTest, EnterOnAPupilOpensTheReportWhichSavesAsPdf) {
+    m_overview->show();
+    QTableWidget& table = const_cast<QTableWidget&>(m_overview->Table());
+    table.setCurrentCell(3, 0);
+    const QString pdf = QString::fromStdString(m_program / "Żaneta.pdf");
+    QString title;
+    bool saved = false;
+    OnNextModal<CPupilReportDlg>([&](CPupilReportDlg& report) {
+        title = report.windowTitle();
+        saved = report.SavePdf(pdf);
+        report.reject();
+    });
+    QTest::keyClick(&table, Qt::Key_Return);
+    EXPECT_EQ(title, QStringLiteral("Tastrum: raport ucznia Żaneta"));
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(ReadFile(pdf.toStdString()).substr(0, 5), "%PDF-");
+}
+
+TEST_F(ClassOverviewDlgTest, ExportsWriteTheRunsAndTheTable) {
+    const std::string runs = m_program / "wyniki.csv";
+    QString told;
+    OnNextModal<QMessageBox>([&told](QMessageBox& box) {
+        told = box.text();
+        box.accept();
+    });
+    ASSERT_TRUE(m_overview->ExportRuns(QString::fromStdString(runs)));
+    EXPECT_TRUE(told.contains(QStringLiteral("Bartek"))) << told.toStdString();
+    const std::string csv = ReadFile(runs);
+    EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 3 + 1);
+    EXPECT_NE(csv.find("Żaneta;01 abc;2026-11-05T10:00:00;60,00;8,00;"), std::string::npos);
+
+    const std::string table = m_program / "klasa.csv";
+    ASSERT_TRUE(m_overview->ExportTable(QString::fromStdString(table)));
+    EXPECT_NE(ReadFile(table).find("Celina;0;0;;;;\r\n"), std::string::npos);
+}
+
+TEST_F(ClassOverviewDlgTest, TheStatisticsWindowOpensTheOverview) {
+    CStatsDlg statistics;
+    auto* button = statistics.findChild<QPushButton*>(ControlName(CStatsDlg::kIdClassButton));
+    EXPECT_TRUE(button->isHidden());
+    int opened = 0;
+    statistics.SetClassOverviewOpener([&opened] { ++opened; });
+    statistics.show();
+    EXPECT_TRUE(button->isVisible());
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(opened, 1);
+}

@@ -1,0 +1,142 @@
+#include "teacher/ClassStore.h"
+#include "teacher/PupilReport.h"
+
+#include "ProgramFolderTest.h"
+#include "exercise/Grading.h"
+#include "platform/Cp1250.h"
+#include "pupils/PupilFolders.h"
+#include "pupils/PupilStats.h"
+
+#include "MadeRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string bytes;
+    for (const int value : values)
+        bytes += static_cast<char>(value);
+    return bytes;
+}
+
+// One run of "abc" at 120 characters a minute with 2.5 % errors on
+// 1 January 1900 at 6:00, and three errors on 'a', as the program stores it.
+const std::string kSixtyThreeBytes =
+    Bytes({1,    0, 0, 0, 3, 'a', 'b', 'c',  0,    0, 0, 0, 0, 0, 0, 0, 0,    0, 2,
+           0x40, 0, 0, 0, 0, 0,   0,   0x5E, 0x40, 0, 0, 0, 0, 0, 0, 4, 0x40, 0, 0}) +
+    std::string(16, '\0') + Bytes({1, 0, 0, 0, 'a', 3, 0, 0, 0});
+
+// A class in a program folder of its own: pupils' files made to measure.
+class ClassTableTest : public ProgramFolderTest {
+protected:
+    void Store(const std::string& pupil, const std::vector<StatRecord>& runs,
+               CharErrorArray errors = {}) {
+        CPupilStats stats;
+        for (const StatRecord& run : runs)
+            stats.push_back(run);
+        stats.m_charErrors = std::move(errors);
+        std::filesystem::create_directories(GetPupilFolder(Utf8ToCp1250(pupil)));
+        stats.Save(GetStatFilePath(Utf8ToCp1250(pupil)));
+    }
+
+    const PupilRow& RowOf(const std::vector<PupilRow>& rows, const std::string& pupil) {
+        for (const PupilRow& row : rows)
+            if (row.pupil == Utf8ToCp1250(pupil))
+                return row;
+        throw std::runtime_error("no row for " + pupil);
+    }
+
+    const std::vector<std::string> m_lessons{"abc", Utf8ToCp1250("Żaba")};
+    CClassStore m_class;
+};
+
+} // namespace
+
+TEST_F(ClassTableTest, TheKnownFileGivesItsRunInTheTableAndTheReport) {
+    WriteFile(GetStatFilePath("Ala"), kSixtyThreeBytes);
+    const PupilRow& row = RowOf(m_class.Refresh(m_lessons), "Ala");
+    EXPECT_EQ(row.problem, "");
+    EXPECT_EQ(row.runs, 1);
+    EXPECT_EQ(row.lastRun.FormatIso8601(), "1900-01-01T06:00:00");
+    ASSERT_EQ(row.lessons.size(), 2u);
+    EXPECT_EQ(row.lessons[0].runs, 1);
+    EXPECT_EQ(row.lessons[0].bestSpeed, 120.0);
+    EXPECT_EQ(row.lessons[0].bestGrade, ComputeGrade(120.0, 2.5));
+    EXPECT_EQ(row.lessons[1].runs, 0);
+    EXPECT_EQ(row.lessons[1].bestGrade, 0);
+
+    CPupilStats stats;
+    LoadPupilStats("Ala", stats);
+    const PupilReport report = MakePupilReport("Ala", stats, m_lessons);
+    ASSERT_EQ(report.lessons.size(), 2u);
+    EXPECT_EQ(report.lessons[0].averageSpeed, 120.0);
+    EXPECT_EQ(report.lessons[0].averageErrorPercent, 2.5);
+    EXPECT_EQ(report.mistyped, (CharErrorArray{{'a', 3}}));
+    ASSERT_EQ(report.speeds.size(), 1u);
+    EXPECT_EQ(report.speeds[0].charsPerMinute, 120.0);
+}
+
+TEST_F(ClassTableTest, BestGradesCountRunsOfAnyLetterCaseAndOtherLessonsCloseTheReport) {
+    Store("Zosia",
+          {RunOf("ABC", 100, 10, COleDateTime::FromDateTime(2026, 9, 1, 8)),
+           RunOf("abc", 200, 1, COleDateTime::FromDateTime(2026, 10, 1, 8)),
+           RunOf("żaba", 50, 40, COleDateTime::FromDateTime(2026, 11, 5, 9, 15)),
+           RunOf("stara lekcja", 80, 5, COleDateTime::FromDateTime(2026, 8, 1))},
+          {{'a', 1}, {'z', 7}});
+    const PupilRow& row = RowOf(m_class.Refresh(m_lessons), "Zosia");
+    EXPECT_EQ(row.runs, 4);
+    EXPECT_EQ(row.lessons[0].runs, 2);
+    EXPECT_EQ(row.lessons[0].bestSpeed, 200.0);
+    EXPECT_EQ(row.lessons[0].bestGrade, std::max(ComputeGrade(100, 10), ComputeGrade(200, 1)));
+    EXPECT_EQ(row.lessons[0].lastRun, COleDateTime::FromDateTime(2026, 10, 1, 8));
+    EXPECT_EQ(row.lessons[1].bestGrade, ComputeGrade(50, 40));
+    EXPECT_EQ(row.lessonsPassed, (row.lessons[0].bestGrade >= 2) + (row.lessons[1].bestGrade >= 2));
+    EXPECT_EQ(row.lastRun, COleDateTime::FromDateTime(2026, 11, 5, 9, 15));
+
+    CPupilStats stats;
+    LoadPupilStats(Utf8ToCp1250("Zosia"), stats);
+    const PupilReport report = MakePupilReport(Utf8ToCp1250("Zosia"), stats, m_lessons);
+    ASSERT_EQ(report.lessons.size(), 3u);
+    EXPECT_EQ(report.lessons[0].averageSpeed, 150.0);
+    EXPECT_EQ(report.lessons[0].averageErrorPercent, 5.5);
+    EXPECT_EQ(report.lessons[2].lesson, "stara lekcja");
+    EXPECT_EQ(report.speeds.front().charsPerMinute, 80.0);
+    EXPECT_EQ(report.speeds.back().charsPerMinute, 50.0);
+    EXPECT_EQ(report.mistyped, (CharErrorArray{{'z', 7}, {'a', 1}}));
+}
+
+TEST_F(ClassTableTest, ADamagedFileIsAMarkedRowAndTheOthersStillShow) {
+    Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))});
+    WriteFile(GetStatFilePath("Bartek"), kSixtyThreeBytes.substr(0, 40));
+    WriteFile(GetStatFilePath("Celina"), "to nie jest plik z wynikami");
+    std::filesystem::create_directories(GetPupilFolder("Dawid"));
+    const std::vector<PupilRow> rows = m_class.Refresh(m_lessons);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(RowOf(rows, "Ala").runs, 1);
+    EXPECT_NE(RowOf(rows, "Bartek").problem, "");
+    EXPECT_NE(RowOf(rows, "Celina").problem, "");
+    EXPECT_EQ(RowOf(rows, "Dawid").problem, "");
+    EXPECT_EQ(RowOf(rows, "Dawid").runs, 0);
+    EXPECT_EQ(RowOf(rows, "Bartek").lessons.size(), 2u);
+    EXPECT_EQ(ReadFile(GetStatFilePath("Bartek")), kSixtyThreeBytes.substr(0, 40));
+}
+
+TEST_F(ClassTableTest, AFileIsReadAgainOnlyWhenItChanged) {
+    Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))});
+    EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").runs, 1);
+    // A file that no longer parses but looks unchanged is not read again...
+    const std::string path = GetStatFilePath("Ala");
+    const auto modified = std::filesystem::last_write_time(path);
+    std::string bytes = ReadFile(path);
+    bytes[0] = '\x7F';
+    WriteFile(path, bytes);
+    std::filesystem::last_write_time(path, modified);
+    EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").runs, 1);
+    // ...while a run stored since is seen.
+    Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1)),
+                  RunOf("abc", 160, 2, COleDateTime::FromDateTime(2026, 12, 2))});
+    EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").runs, 2);
+}
