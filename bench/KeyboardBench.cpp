@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTextDocument>
 
 #include <benchmark/benchmark.h>
 
@@ -28,8 +29,10 @@ void KeystrokeInExercise(benchmark::State& state, bool keyboardShown) {
     exercise.SetLines(StringList(static_cast<size_t>(state.range(0)) / 47, line));
     exercise.ShowKeyboard(keyboardShown);
     exercise.show();
-    QApplication::processEvents();
-    QWidget& field = *exercise.findChild<CTypingEdit*>();
+    auto& field = *exercise.findChild<CTypingEdit*>();
+    // A long lesson's later lines arrive after the window opens.
+    while (field.document()->blockCount() < session.Typing().LineCount())
+        QApplication::processEvents();
     for (auto _ : state) {
         Press(field, Qt::Key_A, QStringLiteral("a"));
         Press(field, Qt::Key_Backspace, QStringLiteral("\b"));

@@ -13,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -37,6 +38,14 @@ CPupilStats ManyRuns(long count) {
     for (int c = 0; c < 100; ++c)
         stats.AddCharErrors(static_cast<char>(33 + c), (c * 7) % 23);
     return stats;
+}
+
+double ResidentMegabytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0;
 }
 
 // A program folder of its own with one pupil, Ania, who has the given runs;
@@ -90,6 +99,7 @@ void BM_StatsWindowChooseLesson(benchmark::State& state) {
 BENCHMARK(BM_StatsWindowChooseLesson)
     ->Arg(2000)
     ->Arg(20000)
+    ->Arg(100000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
@@ -103,6 +113,23 @@ void BM_StatsChartRepaint(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(chart->grab());
 }
-BENCHMARK(BM_StatsChartRepaint)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StatsChartRepaint)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The memory a long history takes while the window shows it, and what is
+// left of it once the window is closed.
+void BM_StatsWindowMemory(benchmark::State& state) {
+    const BenchProgramFolder folder(state.range(0));
+    const double before = ResidentMegabytes();
+    double open = 0;
+    for (auto _ : state) {
+        CStatsDlg dialog;
+        dialog.show();
+        dialog.findChild<QListWidget*>(QStringLiteral("control1026"))->setCurrentRow(0);
+        open = ResidentMegabytes();
+    }
+    state.counters["MB_open"] = open - before;
+    state.counters["MB_after_close"] = ResidentMegabytes() - before;
+}
+BENCHMARK(BM_StatsWindowMemory)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "platform/InstantButtons.h"
 #include "platform/ProgramContext.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path() + "/user");
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope,
                        settings.path() + "/system");
+    const CInstantButtons instantButtons;
     // Tests that lay out files build their own context over this one.
     CProgramContext context(ExecutableFolder());
     testing::InitGoogleTest(&argc, argv);

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core dpkg-dev file)
+          libbenchmark-dev fonts-dejavu-core dpkg-dev file libx11-dev)
 if [ "${1:-build}" = run ]; then
   packages+=(xdg-utils)
 fi

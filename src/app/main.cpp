@@ -4,6 +4,7 @@
 #include "platform/DesktopLauncher.h"
 #include "platform/ErrorSound.h"
 #include "platform/Icons.h"
+#include "platform/InstantButtons.h"
 #include "platform/ProgramContext.h"
 #include "platform/Settings.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("org.tastrum.Tastrum"));
     QApplication::setWindowIcon(ProgramIcon());
 
+    const CInstantButtons instantButtons;
     CErrorSound errorSound;
     context.openWithDesktop = &LaunchWithDesktop;
     context.loadErrorSound = [&errorSound] { errorSound.Load(); };

@@ -2,6 +2,7 @@
 
 #include "exercise/TypingHighlighter.h"
 
+#include "platform/ComposePreload.h"
 #include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
 #include "platform/ProgramContext.h"
@@ -29,6 +30,10 @@ const QFont& TypingFont() {
     return font;
 }
 
+// The lines a window shows at once, and then with each part that follows.
+constexpr int kLinesAtOnce = 200;
+constexpr int kLinesPerPart = 1000;
+
 bool IsTypeable(char32_t codePoint) {
     return QChar::isPrint(codePoint) || codePoint == U'\t';
 }
@@ -45,18 +50,37 @@ CTypingEdit::CTypingEdit(CExerciseSession& session, QWidget* parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     new CTypingHighlighter(document());
+    m_loader.setInterval(0);
+    connect(&m_loader, &QTimer::timeout, this, [this] { ShowMoreLines(kLinesPerPart); });
     LoadErrorSound();
 }
 
 void CTypingEdit::ShowSession() {
-    const CTypingModel& typing = m_session.Typing();
-    QStringList text;
-    text.reserve(typing.LineCount());
-    for (int line = 0; line < typing.LineCount(); ++line)
-        text << ToQString(typing.Line(line));
-    setPlainText(text.join(u'\n'));
-    MoveCaretToLine(typing.CaretLine());
+    m_loader.stop();
+    m_linesShown = 0;
+    setPlainText(QString());
+    ShowMoreLines(kLinesAtOnce);
+    MoveCaretToLine(m_session.Typing().CaretLine());
     KeepTypingLinesInView();
+}
+
+// A long lesson opens with its first lines; the rest follow while the
+// pupil reads them, a part at a time, so the window opens at once.
+void CTypingEdit::ShowMoreLines(int count) {
+    const CTypingModel& typing = m_session.Typing();
+    const int end = std::min(typing.LineCount(), m_linesShown + count);
+    QStringList text;
+    text.reserve(end - m_linesShown);
+    for (int line = m_linesShown; line < end; ++line)
+        text << ToQString(typing.Line(line));
+    QTextCursor atEnd(document());
+    atEnd.movePosition(QTextCursor::End);
+    atEnd.insertText((m_linesShown > 0 ? QStringLiteral("\n") : QString()) + text.join(u'\n'));
+    m_linesShown = end;
+    if (m_linesShown < typing.LineCount())
+        m_loader.start();
+    else
+        m_loader.stop();
 }
 
 void CTypingEdit::keyPressEvent(QKeyEvent* event) {
@@ -89,6 +113,11 @@ void CTypingEdit::keyPressEvent(QKeyEvent* event) {
 void CTypingEdit::inputMethodEvent(QInputMethodEvent* event) {
     TypeText(event->commitString());
     event->accept();
+}
+
+void CTypingEdit::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    QTimer::singleShot(0, this, [this] { PreloadComposeTable(*this); });
 }
 
 void CTypingEdit::mousePressEvent(QMouseEvent* event) {
@@ -159,5 +188,7 @@ void CTypingEdit::KeepTypingLinesInView() {
 }
 
 void CTypingEdit::MoveCaretToLine(int line) {
+    if (line >= m_linesShown)
+        ShowMoreLines(line + 1 - m_linesShown);
     setTextCursor(QTextCursor(document()->findBlockByNumber(line)));
 }

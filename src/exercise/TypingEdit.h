@@ -3,6 +3,7 @@
 #include "exercise/ExerciseSession.h"
 
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -16,7 +17,8 @@ class CTypingEdit : public QPlainTextEdit {
 public:
     explicit CTypingEdit(CExerciseSession& session, QWidget* parent = nullptr);
 
-    // Shows the session's text from the start, after its lines were set.
+    // Shows the session's text from the start, after its lines were set;
+    // a long lesson's later lines follow while the pupil starts.
     void ShowSession();
 
     // Called after each judged key with the character that was expected
@@ -27,6 +29,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -39,9 +42,12 @@ private:
     void Type(char ch);
     void Apply(const TypingStep& step, char ch);
     void MoveCaretToLine(int line);
+    void ShowMoreLines(int count);
     // The line being typed and its model line above it.
     void KeepTypingLinesInView();
 
     CExerciseSession& m_session;
     KeyObserver m_keyObserver;
+    int m_linesShown = 0; // the session's lines already in the text
+    QTimer m_loader;
 };

@@ -51,10 +51,14 @@ public:
           m_position(m_samples.size()), m_output(sink->start()) {
         m_feedTimer.setInterval(kFeedIntervalMs);
         connect(&m_feedTimer, &QTimer::timeout, this, &SoundPlayer::Feed);
+        connect(sink, &QAudioSink::stateChanged, this, &SoundPlayer::SleepWhenPlayed);
+        m_sink->suspend();
     }
 
     bool IsOpen() const { return m_output && m_sink->error() == QAudio::NoError; }
     void Play() {
+        if (m_sink->state() == QAudio::SuspendedState)
+            m_sink->resume();
         m_position = 0;
         m_silenceLeft = static_cast<size_t>(kTrailingBuffers * m_sink->bufferSize());
         m_feedTimer.start();
@@ -63,8 +67,7 @@ public:
 
 private:
     // Writes what the stream has room for: the rest of the sound, then
-    // silence that carries its end out of the buffers. Between beeps the
-    // stream waits idle and nothing wakes the program.
+    // silence that carries its end out of the buffers.
     void Feed() {
         const qint64 room = m_sink->bytesFree();
         if (room <= 0)
@@ -79,6 +82,14 @@ private:
         m_output->write(chunk.data(), static_cast<qint64>(chunk.size()));
         if (m_position == m_samples.size() && m_silenceLeft == 0)
             m_feedTimer.stop();
+    }
+
+    // A stream that is open and idle still wakes the program and the sound
+    // server many times a second; suspended between beeps, it costs nothing
+    // and starts the next beep as fast.
+    void SleepWhenPlayed(QAudio::State state) {
+        if (state == QAudio::IdleState && !m_feedTimer.isActive())
+            m_sink->suspend();
     }
 
     QAudioSink* m_sink;

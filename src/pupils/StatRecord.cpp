@@ -2,7 +2,13 @@
 
 #include "platform/Cp1250.h"
 
+#include <algorithm>
+
 void CStatRecordArray::SelectRunsOfLesson(const std::string& lesson, CStatRecordArray& dest) const {
+    const auto matching = std::count_if(begin(), end(), [&lesson](const StatRecord& run) {
+        return EqualsIgnoringCase(run.lesson, lesson);
+    });
+    dest.reserve(dest.size() + static_cast<size_t>(matching));
     for (const StatRecord& run : *this)
         if (EqualsIgnoringCase(run.lesson, lesson))
             dest.push_back(run);

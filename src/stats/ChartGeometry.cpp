@@ -85,3 +85,57 @@ std::vector<ChartBar> ComputeChartBars(int width, int height, const CStatRecordA
     }
     return bars;
 }
+
+namespace {
+
+std::vector<ChartFill> EveryFill(const std::vector<ChartBar>& bars) {
+    std::vector<ChartFill> fills;
+    fills.reserve(2 * bars.size());
+    for (const ChartBar& bar : bars) {
+        fills.push_back({bar.speed, false});
+        fills.push_back({bar.errors, true});
+    }
+    return fills;
+}
+
+bool ShareOneBase(const std::vector<ChartBar>& bars) {
+    return std::all_of(bars.begin(), bars.end(), [&bars](const ChartBar& bar) {
+        return bar.speed.bottom == bars.front().speed.bottom &&
+               bar.errors.bottom == bars.front().speed.bottom;
+    });
+}
+
+} // namespace
+
+// Every bar stands on the same base line, so in one pixel column a fill
+// shows only above the tops of the fills painted after it: walking the
+// fills from the last one back, each column keeps the part of a fill that
+// rises above what is already covered there.
+std::vector<ChartFill> ChartFills(const std::vector<ChartBar>& bars, int width) {
+    if (static_cast<int>(bars.size()) <= width || !ShareOneBase(bars))
+        return EveryFill(bars);
+    const int base = bars.front().speed.bottom;
+    std::vector<int> coveredFrom(static_cast<size_t>(std::max(width, 0)), base);
+    std::vector<int> lastFill(coveredFrom.size(), -1);
+    std::vector<ChartFill> fills;
+    const auto keepVisible = [&](const PixelRect& rect, bool errors) {
+        for (int x = std::max(rect.left, 0); x < std::min(rect.right, width); ++x) {
+            int& covered = coveredFrom[static_cast<size_t>(x)];
+            if (rect.top >= covered)
+                continue;
+            int& last = lastFill[static_cast<size_t>(x)];
+            if (last >= 0 && fills[static_cast<size_t>(last)].errors == errors)
+                fills[static_cast<size_t>(last)].rect.top = rect.top;
+            else {
+                fills.push_back({{x, rect.top, x + 1, covered}, errors});
+                last = static_cast<int>(fills.size()) - 1;
+            }
+            covered = rect.top;
+        }
+    };
+    for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar) {
+        keepVisible(bar->errors, true);
+        keepVisible(bar->speed, false);
+    }
+    return fills;
+}

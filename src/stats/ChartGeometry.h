@@ -29,3 +29,17 @@ struct ChartBar {
 // share the width, 0.7 bar to 0.3 gap.
 std::vector<ChartBar> ComputeChartBars(int width, int height, const CStatRecordArray& runs,
                                        double bestSpeed);
+
+// One rectangle to fill when the chart is painted, green or red.
+struct ChartFill {
+    PixelRect rect;
+    bool errors = false; // the red of the error bars, else the green of speed
+
+    bool operator==(const ChartFill&) const = default;
+};
+
+// What painting the bars fills, with the same result as filling every bar's
+// speed rectangle and then its error rectangle, in run order. Where there
+// are more bars than pixel columns, only what stays visible is kept, so the
+// cost follows the chart's width rather than the number of runs.
+std::vector<ChartFill> ChartFills(const std::vector<ChartBar>& bars, int width);

@@ -17,11 +17,13 @@ CProgressChart::CProgressChart(QWidget* parent) : QWidget(parent) {
 
 void CProgressChart::ShowRuns(const CStatRecordArray& runs, double bestSpeed) {
     m_bars = ComputeChartBars(width(), height(), runs, bestSpeed);
+    m_fills = ChartFills(m_bars, width());
     update();
 }
 
 void CProgressChart::Clear() {
     m_bars.clear();
+    m_fills.clear();
     update();
 }
 
@@ -32,10 +34,8 @@ void CProgressChart::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), kChartBackground);
     painter.setPen(kChartFrame);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    for (const ChartBar& bar : m_bars) {
-        painter.fillRect(ToQRect(bar.speed), kSpeedBarColour);
-        painter.fillRect(ToQRect(bar.errors), kErrorBarColour);
-    }
+    for (const ChartFill& fill : m_fills)
+        painter.fillRect(ToQRect(fill.rect), fill.errors ? kErrorBarColour : kSpeedBarColour);
 }
 
 void CProgressChart::mouseMoveEvent(QMouseEvent* event) {

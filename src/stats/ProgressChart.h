@@ -40,4 +40,5 @@ protected:
 
 private:
     std::vector<ChartBar> m_bars;
+    std::vector<ChartFill> m_fills;
 };

@@ -3,10 +3,12 @@
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
+#include "platform/Memory.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 #include "platform/SortedList.h"
 #include "pupils/PlausibleRun.h"
+#include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
 #include "stats/BarDetails.h"
@@ -115,11 +117,12 @@ void CStatsDlg::OnExerciseSelChange() {
     if (selected.isEmpty())
         return;
     m_exercise = selected.front()->data(kNameRole).toByteArray().toStdString();
-    const CPupilStats stats = LoadStats();
+    const CPupilStats& stats = LoadStats();
     m_runs.clear();
     stats.SelectRunsOfLesson(m_exercise, m_runs);
     // A file the program did not write may hold any number.
-    std::transform(m_runs.begin(), m_runs.end(), m_runs.begin(), WithShowableValues);
+    for (StatRecord& run : m_runs)
+        run = WithShowableValues(std::move(run));
     RefreshStatistics(stats);
 }
 
@@ -134,7 +137,7 @@ std::string CStatsDlg::PupilAt(int index) const {
 }
 
 void CStatsDlg::ShowPupil() {
-    const CPupilStats stats = LoadStats();
+    const CPupilStats& stats = LoadStats();
     FillExerciseList(stats);
     RefreshStatistics(stats);
 }
@@ -162,12 +165,26 @@ void CStatsDlg::RefreshStatistics(const CPupilStats& stats) {
     m_chart->ShowRuns(m_runs, BestSpeed(m_runs));
 }
 
-CPupilStats CStatsDlg::LoadStats() {
-    CPupilStats stats;
+const CPupilStats& CStatsDlg::LoadStats() {
+    const FileStamp stamp = FileStamp::Of(GetStatFilePath(m_pupil));
+    if (m_stats && m_statsPupil == m_pupil && m_statsStamp == stamp)
+        return *m_stats;
+    m_stats = std::make_unique<CPupilStats>();
+    m_statsPupil = m_pupil;
+    m_statsStamp = stamp;
     try {
-        LoadPupilStats(m_pupil, stats);
+        LoadPupilStats(m_pupil, *m_stats);
     } catch (const FileError& error) {
+        // Read again next time: the file may be mended by then.
+        m_statsStamp = {};
         ShowFileError(this, error);
     }
-    return stats;
+    return *m_stats;
+}
+
+CStatsDlg::~CStatsDlg() {
+    m_stats.reset();
+    m_runs = {};
+    m_chart->Clear();
+    ReturnFreedMemory();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/FileStamp.h"
 #include "pupils/StatRecord.h"
 
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 #include <string>
 
@@ -34,6 +36,8 @@ public:
     static constexpr int kIdClassButton = 1101;
 
     explicit CStatsDlg(QWidget* parent = nullptr);
+    // Gives the memory of a long history back to the system.
+    ~CStatsDlg() override;
 
     // What "Przegląd klasy" opens; the button is hidden while there is none.
     void SetClassOverviewOpener(std::function<void()> opener);
@@ -49,13 +53,17 @@ private:
     void ShowPupil();
     void FillExerciseList(const CPupilStats& stats);
     void RefreshStatistics(const CPupilStats& stats);
-    // The chosen pupil's store; a file that cannot be read is reported and
+    // The chosen pupil's store as the file holds it now, read again only
+    // when the file has changed; a file that cannot be read is reported and
     // reads as empty, so the window stays usable.
-    CPupilStats LoadStats();
+    const CPupilStats& LoadStats();
 
     std::string m_pupil;    // Windows-1250
     std::string m_exercise; // Windows-1250; kept when another pupil is chosen
     CStatRecordArray m_runs;
+    std::unique_ptr<CPupilStats> m_stats; // as last read, for m_statsStamp
+    std::string m_statsPupil;
+    FileStamp m_statsStamp;
 
     SortedComboBox* m_pupilCombo;
     SortedListWidget* m_exerciseList;

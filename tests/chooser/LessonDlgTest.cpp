@@ -177,6 +177,21 @@ TEST_F(LessonDlgTest, StatisticsButtonOpensTheStatisticsWindow) {
     EXPECT_TRUE(opened);
 }
 
+TEST_F(LessonDlgTest, AltAndAButtonsLetterPressItAtOnce) {
+    CLessonDlg chooser;
+    Initialise(chooser);
+    chooser.show();
+    chooser.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
+    bool opened = false;
+    OnNextModal<CStatsDlg>([&](CStatsDlg& statistics) {
+        opened = true;
+        statistics.reject();
+    });
+    QTest::keyClick(&chooser, Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(opened);
+}
+
 TEST_F(LessonDlgTest, NoButtonLooksDefaultYetEnterPressesTheFocusedOne) {
     CLessonDlg chooser;
     Initialise(chooser);

@@ -124,3 +124,21 @@ TEST(TypingEdit, TypingLineAndItsModelStayInView) {
     }
     EXPECT_EQ(edit.textCursor().blockNumber(), 101);
 }
+
+TEST(TypingEdit, ALongLessonOpensWithItsFirstLinesAndTheRestFollow) {
+    CExerciseSession session;
+    session.SetLines(StringList(20000, "asdf jkl;"));
+    CTypingEdit edit(session);
+    edit.ShowSession();
+    EXPECT_LT(edit.document()->blockCount(), 1000);
+    edit.show();
+    edit.setFocus();
+    QTest::keyClicks(&edit, "asd");
+    while (edit.document()->blockCount() < session.Typing().LineCount())
+        QApplication::processEvents();
+    QString expected = QString::fromStdString(session.Typing().Text());
+    expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EXPECT_EQ(edit.toPlainText(), expected);
+    EXPECT_EQ(session.Typing().Correct(), 3);
+    EXPECT_TRUE(edit.toPlainText().startsWith(QStringLiteral("asdf jkl;\nasd\nasdf jkl;")));
+}

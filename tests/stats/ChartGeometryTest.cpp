@@ -99,3 +99,45 @@ TEST(ChartGeometry, BestSpeedZeroAndDamagedValuesStayInsideTheChart) {
     EXPECT_EQ(bars[3].errors, (PixelRect{37, 0, 42, 80}));
     EXPECT_TRUE(ComputeChartBars(300, 80, {}, 100).empty());
 }
+
+namespace {
+
+// The chart's pixels after filling the rectangles in order: 0 white, 1
+// green, 2 red.
+std::vector<int> Painted(const std::vector<ChartFill>& fills, int width, int height) {
+    std::vector<int> pixels(static_cast<size_t>(width * height), 0);
+    for (const ChartFill& fill : fills)
+        for (int y = std::max(fill.rect.top, 0); y < std::min(fill.rect.bottom, height); ++y)
+            for (int x = std::max(fill.rect.left, 0); x < std::min(fill.rect.right, width); ++x)
+                pixels[static_cast<size_t>(y * width + x)] = fill.errors ? 2 : 1;
+    return pixels;
+}
+
+std::vector<ChartFill> EveryBarInOrder(const std::vector<ChartBar>& bars) {
+    std::vector<ChartFill> fills;
+    for (const ChartBar& bar : bars) {
+        fills.push_back({bar.speed, false});
+        fills.push_back({bar.errors, true});
+    }
+    return fills;
+}
+
+} // namespace
+
+TEST(ChartGeometry, ManyRunsPaintTheSamePixelsWithFillsForTheWidthOnly) {
+    constexpr int kWidth = 120, kHeight = 60;
+    CStatRecordArray rising, falling, mixed;
+    for (int i = 0; i < 5000; ++i) {
+        rising.push_back(MakeRun(10 + i * 0.05, (i * 7) % 100));
+        falling.push_back(MakeRun(260 - i * 0.05, (i * 13) % 40));
+        mixed.push_back(MakeRun((i * 37) % 250, (i * 11) % 100));
+    }
+    for (const CStatRecordArray* runs : {&rising, &falling, &mixed}) {
+        const std::vector<ChartBar> bars = ComputeChartBars(kWidth, kHeight, *runs, 260);
+        const std::vector<ChartFill> fills = ChartFills(bars, kWidth);
+        EXPECT_EQ(Painted(fills, kWidth, kHeight), Painted(EveryBarInOrder(bars), kWidth, kHeight));
+        EXPECT_LT(fills.size(), bars.size() / 4);
+    }
+    const std::vector<ChartBar> few = ComputeChartBars(kWidth, kHeight, Runs(5), 100);
+    EXPECT_EQ(ChartFills(few, kWidth), EveryBarInOrder(few));
+}
