@@ -46,7 +46,7 @@ ProgramFolders FindProgramFolders(const std::string& executableFolder,
 
 std::string UserDataFolder() {
     std::string data = Environment("XDG_DATA_HOME");
-    // The base directory specification ignores relative paths.
+    // A relative XDG_DATA_HOME does not count; the default stands then.
     if (data.empty() || data.front() != '/')
         data = Environment("HOME") + "/.local/share";
     return data + "/tastrum";
