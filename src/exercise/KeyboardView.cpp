@@ -138,6 +138,9 @@ void CKeyboardView::PaintKey(QPainter& painter, int index, bool lit) const {
         painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter, name);
     } else if (IsLetterKey(key)) {
         painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, Sign(key.levels[1]));
+    } else if (inner.height() < 2 * painter.fontMetrics().height()) {
+        // A low key has room for its plain sign only.
+        painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter, Sign(key.levels[0]));
     } else {
         painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, Sign(key.levels[1]));
         painter.drawText(inner, Qt::AlignLeft | Qt::AlignBottom, Sign(key.levels[0]));
