@@ -85,7 +85,7 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent)
             m_keyboard->Follow(m_session.Typing(), expected, typed);
     });
     PlaceKeyboard();
-    ShowKeyboard(ProgramSettings()->value(kKeyboardShownSetting, true).toBool());
+    ApplyKeyboardShown(ProgramSettings()->value(kKeyboardShownSetting, true).toBool());
 
     m_timer.setInterval(kTickMs);
     connect(&m_timer, &QTimer::timeout, this, &CExerciseDlg::Tick);
@@ -115,16 +115,19 @@ void CExerciseDlg::PlaceKeyboard() {
     m_keyboardToggle->setEnabled(m_keyboardFits);
 }
 
-// Hidden, the window is the exercise window alone, at its own size.
 void CExerciseDlg::ShowKeyboard(bool shown) {
-    const bool wanted = shown;
+    ApplyKeyboardShown(shown);
+    ProgramSettings()->setValue(kKeyboardShownSetting, shown);
+}
+
+// Hidden, the window is the exercise window alone, at its own size.
+void CExerciseDlg::ApplyKeyboardShown(bool shown) {
     shown = shown && m_keyboardFits;
     m_keyboard->setVisible(shown);
     setFixedSize(shown ? m_sizeWithKeyboard : m_sizeWithoutKeyboard);
     m_keyboardToggle->setChecked(shown);
     if (shown)
         m_keyboard->Follow(m_session.Typing());
-    ProgramSettings()->setValue(kKeyboardShownSetting, wanted);
 }
 
 int CExerciseDlg::exec() {

@@ -50,6 +50,8 @@ private:
     void ShowStatus(double ms, double charsPerMinute);
     void Finish();
     void PlaceKeyboard();
+    // Shows or hides the keyboard without keeping the choice.
+    void ApplyKeyboardShown(bool shown);
 
     CExerciseSession& m_session;
     CTypingEdit* m_typing;

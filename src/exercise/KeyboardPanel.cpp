@@ -67,11 +67,12 @@ void CKeyboardPanel::Follow(const CTypingModel& typing, std::optional<char> expe
         }
     }
     const std::optional<char> next = typing.ExpectedChar();
-    m_view->Light(next ? ChordOf(*next) : std::nullopt);
+    const std::optional<Chord> chord = next ? ChordOf(*next) : std::nullopt;
+    m_view->Light(chord);
     if (!m_hint.isEmpty())
         m_line->SetText(m_hint);
     else
-        m_line->SetText(next ? QString::fromStdString(NextKeyText(*next)) : QString());
+        m_line->SetText(next ? QString::fromStdString(NextKeyText(*next, chord)) : QString());
 }
 
 QString CKeyboardPanel::ChordLine() const {

@@ -33,8 +33,8 @@ std::string CharacterName(char ch) {
 // The letter a child types when the Polish one is meant: its shape without
 // the mark.
 char PlainLetterOf(char polish) {
-    const std::string plain = Utf8ToCp1250("acelnoszzACELNOSZZ");
-    const std::string marked = Utf8ToCp1250("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
+    static const std::string plain = "acelnoszzACELNOSZZ";
+    static const std::string marked = Utf8ToCp1250("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
     const auto at = marked.find(polish);
     return at == std::string::npos ? '\0' : plain[at];
 }
@@ -67,8 +67,7 @@ std::string ChordKeysText(const Chord& chord) {
     return text + KeyWithFinger(chord.key);
 }
 
-std::string NextKeyText(char ch) {
-    const std::optional<Chord> chord = ChordOf(ch);
+std::string NextKeyText(char ch, const std::optional<Chord>& chord) {
     if (ch == kEnter || ch == '\t')
         return ChordKeysText(*chord);
     if (!chord)

@@ -21,10 +21,11 @@ std::optional<Chord> ChordOf(char ch);
 // "prawy Alt (prawy kciuk) + A (lewy mały palec)".
 std::string ChordKeysText(const Chord& chord);
 
-// What the line under the keyboard says of the character expected next:
-// "ą: prawy Alt (prawy kciuk) + A (lewy mały palec)", "Enter (prawy mały
-// palec)" at the end of a line, and a notice for a character no key gives.
-std::string NextKeyText(char ch);
+// What the line under the keyboard says of the character expected next,
+// given its chord (ChordOf): "ą: prawy Alt (prawy kciuk) + A (lewy mały
+// palec)", "Enter (prawy mały palec)" at the end of a line, and a notice for
+// a character no key gives.
+std::string NextKeyText(char ch, const std::optional<Chord>& chord);
 
 // When the pupil typed the plain letter where a Polish letter was expected
 // (a for ą, z for ż or ź), how to type the Polish letter; nothing otherwise.

@@ -1,12 +1,13 @@
 #include "teacher/ClassOverviewDlg.h"
 
+#include "exercise/LessonMark.h"
 #include "lessons/LessonListing.h"
 #include "platform/BinaryFile.h"
 #include "platform/FileError.h"
+#include "platform/Format.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 #include "platform/SortedList.h"
-#include "exercise/LessonMark.h"
 #include "teacher/CsvExport.h"
 #include "teacher/PupilReportDlg.h"
 
@@ -63,7 +64,7 @@ SortedItem* GradeItem(const LessonCell& cell) {
         item->setToolTip(QStringLiteral("Podejścia: %1\nNajlepsza prędkość: %2 znaków na minutę\n"
                                         "Ostatnio: %3")
                              .arg(cell.runs)
-                             .arg(QString::number(cell.bestSpeed, 'f', 1).replace(u'.', u','))
+                             .arg(QString::fromStdString(FormatDecimalComma(cell.bestSpeed, 1)))
                              .arg(DateText(cell.lastRun)));
     else
         item->setToolTip(QStringLiteral("Jeszcze nie ćwiczona"));
@@ -95,14 +96,17 @@ CClassOverviewDlg::CClassOverviewDlg(std::vector<std::string> lessons, QWidget* 
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    m_table->horizontalHeader()->setDefaultAlignment(
+        Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     m_table->horizontalHeader()->setMinimumHeight(m_table->fontMetrics().height() * 3 + 8);
     connect(m_table, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { OpenReport(row); });
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* report = buttons->addButton(QStringLiteral("&Raport ucznia..."), QDialogButtonBox::ActionRole);
-    auto* exportCsv = buttons->addButton(QStringLiteral("&Eksport CSV..."), QDialogButtonBox::ActionRole);
+    auto* report =
+        buttons->addButton(QStringLiteral("&Raport ucznia..."), QDialogButtonBox::ActionRole);
+    auto* exportCsv =
+        buttons->addButton(QStringLiteral("&Eksport CSV..."), QDialogButtonBox::ActionRole);
     buttons->addButton(QStringLiteral("&Zamknij"), QDialogButtonBox::RejectRole);
     connect(report, &QPushButton::clicked, this, [this] { OpenReport(m_table->currentRow()); });
     connect(exportCsv, &QPushButton::clicked, this, &CClassOverviewDlg::ChooseExport);
@@ -136,10 +140,12 @@ void CClassOverviewDlg::Fill() {
         pupil->setData(kPupilRole, QByteArray::fromStdString(row.pupil));
         m_table->setItem(r, 0, pupil);
         m_table->setItem(r, 1, new SortedItem(QString::number(row.runs), row.runs));
-        m_table->setItem(r, 2, new SortedItem(QString::number(row.lessonsPassed), row.lessonsPassed));
+        m_table->setItem(r, 2,
+                         new SortedItem(QString::number(row.lessonsPassed), row.lessonsPassed));
         m_table->setItem(r, 3, new SortedItem(DateText(row.lastRun), DateKey(row.lastRun)));
-        m_table->setItem(r, remarks, new SortedItem(QString::fromStdString(row.problem),
-                                                    QString::fromStdString(row.problem)));
+        m_table->setItem(r, remarks,
+                         new SortedItem(QString::fromStdString(row.problem),
+                                        QString::fromStdString(row.problem)));
         for (int l = 0; l < static_cast<int>(row.lessons.size()); ++l)
             m_table->setItem(r, kFirstLessonColumn + l, GradeItem(row.lessons[l]));
         if (!row.problem.empty())
@@ -181,10 +187,10 @@ void CClassOverviewDlg::ChooseExport() {
     const QAction* chosen = menu.exec(QCursor::pos());
     if (!chosen)
         return;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Eksport CSV"),
-        chosen == runs ? QStringLiteral("wyniki.csv") : QStringLiteral("klasa.csv"),
-        QStringLiteral("Pliki CSV (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Eksport CSV"),
+                                                      chosen == runs ? QStringLiteral("wyniki.csv")
+                                                                     : QStringLiteral("klasa.csv"),
+                                                      QStringLiteral("Pliki CSV (*.csv)"));
     if (path.isEmpty())
         return;
     if (chosen == runs)
@@ -203,7 +209,8 @@ bool CClassOverviewDlg::ExportRuns(const QString& path) {
         for (const std::string& pupil : unreadable)
             list += QStringLiteral("\n") + QString::fromStdString(pupil);
         ShowMessage(this, QStringLiteral("Wyniki zapisano bez uczniów, których plików nie można "
-                                         "odczytać:") + list);
+                                         "odczytać:") +
+                              list);
     }
     return true;
 }
@@ -217,7 +224,8 @@ bool CClassOverviewDlg::WriteExport(const QString& path, const std::string& byte
         WriteFileAtomically(QStringToPath(path), bytes);
         return true;
     } catch (const FileError& error) {
-        ShowMessage(this, QStringLiteral("Nie zapisano pliku: ") + QString::fromStdString(error.what()));
+        ShowMessage(this,
+                    QStringLiteral("Nie zapisano pliku: ") + QString::fromStdString(error.what()));
         return false;
     }
 }

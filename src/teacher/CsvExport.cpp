@@ -3,6 +3,7 @@
 #include "exercise/Grading.h"
 #include "platform/Cp1250.h"
 #include "platform/FileError.h"
+#include "platform/Format.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
 
@@ -26,16 +27,10 @@ std::string Field(const std::string& utf8) {
     return quoted + "\"";
 }
 
-// Two decimals with a comma; empty for a value that is not a number.
+constexpr int kDecimals = 2;
+
 std::string Decimal(double value) {
-    if (!std::isfinite(value))
-        return {};
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
-    std::string text = buffer;
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text[point] = ',';
-    return text;
+    return FormatDecimalComma(value, kDecimals);
 }
 
 std::string Line(const std::vector<std::string>& fields) {

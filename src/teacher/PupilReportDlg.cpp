@@ -45,8 +45,10 @@ CPupilReportDlg::CPupilReportDlg(const std::string& pupil, const std::vector<std
         auto* scroll = new QScrollArea(this);
         scroll->setWidget(m_page);
         layout->addWidget(scroll, 1);
-        auto* print = buttons->addButton(QStringLiteral("&Drukuj..."), QDialogButtonBox::ActionRole);
-        auto* pdf = buttons->addButton(QStringLiteral("Zapisz &PDF..."), QDialogButtonBox::ActionRole);
+        auto* print =
+            buttons->addButton(QStringLiteral("&Drukuj..."), QDialogButtonBox::ActionRole);
+        auto* pdf =
+            buttons->addButton(QStringLiteral("Zapisz &PDF..."), QDialogButtonBox::ActionRole);
         connect(print, &QPushButton::clicked, this, &CPupilReportDlg::Print);
         connect(pdf, &QPushButton::clicked, this, &CPupilReportDlg::ChoosePdf);
         resize(CPupilReportPage::kWidth + 40, 700);
@@ -71,8 +73,8 @@ void CPupilReportDlg::Print() {
 
 void CPupilReportDlg::ChoosePdf() {
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Zapisz raport jako PDF"),
-        ToQString(m_pupil) + QStringLiteral(".pdf"), QStringLiteral("Pliki PDF (*.pdf)"));
+        this, QStringLiteral("Zapisz raport jako PDF"), ToQString(m_pupil) + QStringLiteral(".pdf"),
+        QStringLiteral("Pliki PDF (*.pdf)"));
     if (!path.isEmpty())
         SavePdf(path);
 }

@@ -1,8 +1,9 @@
 #include "teacher/PupilReportPage.h"
 
 #include "exercise/KeyboardView.h"
-#include "platform/QtText.h"
 #include "exercise/LessonMark.h"
+#include "platform/Format.h"
+#include "platform/QtText.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -26,12 +27,12 @@ struct Column {
     const char* heading;
 };
 const Column kColumns[] = {
-    {0, "Lekcja"},      {290, "Podejścia"}, {370, "Najlepsza"},
-    {450, "Średnia"},   {530, "Błędy (%)"}, {610, "Ocena"},
+    {0, "Lekcja"},    {290, "Podejścia"}, {370, "Najlepsza"},
+    {450, "Średnia"}, {530, "Błędy (%)"}, {610, "Ocena"},
 };
 
 QString Number(double value) {
-    return QString::number(value, 'f', 1).replace(u'.', u',');
+    return QString::fromStdString(FormatDecimalComma(value, 1));
 }
 
 } // namespace
@@ -88,8 +89,9 @@ int CPupilReportPage::PaintLessons(QPainter& painter, int top) const {
         top += kRowHeight;
         painter.setPen(kText);
         const int width = kColumns[1].left - 10;
-        painter.drawText(kMargin, top,
-                         painter.fontMetrics().elidedText(ToQString(lesson.lesson), Qt::ElideRight, width));
+        painter.drawText(
+            kMargin, top,
+            painter.fontMetrics().elidedText(ToQString(lesson.lesson), Qt::ElideRight, width));
         if (lesson.runs == 0) {
             painter.drawText(kMargin + kColumns[1].left, top, QStringLiteral("–"));
             continue;
@@ -100,35 +102,39 @@ int CPupilReportPage::PaintLessons(QPainter& painter, int top) const {
         painter.drawText(kMargin + kColumns[4].left, top, Number(lesson.averageErrorPercent));
         const LessonMark mark = MarkForBestGrade(lesson.bestGrade);
         painter.setPen(QColor(mark.red, mark.green, mark.blue));
-        painter.drawText(kMargin + kColumns[5].left, top,
-                         QString::number(lesson.bestGrade) +
-                             (lesson.passed ? QStringLiteral(" zaliczona")
-                                            : QStringLiteral(" nie zaliczona")));
+        painter.drawText(
+            kMargin + kColumns[5].left, top,
+            QString::number(lesson.bestGrade) +
+                (lesson.passed ? QStringLiteral(" zaliczona") : QStringLiteral(" nie zaliczona")));
     }
     return top;
 }
 
 int CPupilReportPage::PaintSpeeds(QPainter& painter, int top) const {
     painter.setPen(kText);
-    painter.drawText(kMargin, top + 14, QStringLiteral("Prędkość (znaków na minutę) kolejnych podejść"));
+    painter.drawText(kMargin, top + 14,
+                     QStringLiteral("Prędkość (znaków na minutę) kolejnych podejść"));
     const QRect chart(kMargin + 40, top + 24, kWidth - 2 * kMargin - 40, kChartHeight - 40);
     painter.setPen(kGrid);
     painter.drawRect(chart);
     const std::vector<SpeedPoint>& speeds = m_report.speeds;
     if (speeds.empty())
         return top + kChartHeight;
-    const double most = std::max(1.0, std::max_element(speeds.begin(), speeds.end(), [](auto& a, auto& b) {
-                                          return a.charsPerMinute < b.charsPerMinute;
-                                      })->charsPerMinute);
+    const double most =
+        std::max(1.0, std::max_element(speeds.begin(), speeds.end(), [](auto& a, auto& b) {
+                          return a.charsPerMinute < b.charsPerMinute;
+                      })->charsPerMinute);
     painter.setPen(kText);
     painter.drawText(QRect(kMargin, chart.top() - 6, 36, 14), Qt::AlignRight, Number(most));
-    painter.drawText(QRect(kMargin, chart.bottom() - 8, 36, 14), Qt::AlignRight, QStringLiteral("0"));
+    painter.drawText(QRect(kMargin, chart.bottom() - 8, 36, 14), Qt::AlignRight,
+                     QStringLiteral("0"));
     painter.drawText(chart.left(), chart.bottom() + 16,
                      ToQString(speeds.front().date.FormatDayMonthYear()));
     painter.drawText(QRect(chart.right() - 100, chart.bottom() + 4, 100, 16), Qt::AlignRight,
                      ToQString(speeds.back().date.FormatDayMonthYear()));
     QPainterPath line;
-    const double step = speeds.size() > 1 ? static_cast<double>(chart.width()) / (speeds.size() - 1) : 0;
+    const double step =
+        speeds.size() > 1 ? static_cast<double>(chart.width()) / (speeds.size() - 1) : 0;
     for (size_t i = 0; i < speeds.size(); ++i) {
         const QPointF point(chart.left() + step * static_cast<double>(i),
                             chart.bottom() - chart.height() * speeds[i].charsPerMinute / most);
@@ -147,7 +153,8 @@ void CPupilReportPage::PaintMistyped(QPainter& painter, int top) {
     QString most = QStringLiteral("Najczęściej mylone znaki: ");
     const int shown = std::min<int>(kMostMistypedShown, static_cast<int>(m_report.mistyped.size()));
     for (int i = 0; i < shown; ++i)
-        most += (i ? QStringLiteral(", ") : QString()) + ToQString(std::string(1, m_report.mistyped[i].ch)) +
+        most += (i ? QStringLiteral(", ") : QString()) +
+                ToQString(std::string(1, m_report.mistyped[i].ch)) +
                 QStringLiteral(" (%1)").arg(m_report.mistyped[i].count);
     if (shown == 0)
         most += QStringLiteral("brak błędów");

@@ -27,6 +27,11 @@ std::string FingerOfCharacter(char ch) {
     return FingerName(PolishKeyboard()[ChordOf(ch)->key].finger);
 }
 
+// What the line under the keyboard says when ch comes next.
+std::string LineFor(char ch) {
+    return NextKeyText(ch, ChordOf(ch));
+}
+
 } // namespace
 
 TEST(PolishKeyboard, EverySignIsTypedByItsFingerWithShiftOnTheOtherHand) {
@@ -62,15 +67,14 @@ TEST(PolishKeyboard, PolishLettersTakeRightAltOnTheirPlainLettersKey) {
 }
 
 TEST(PolishKeyboard, TheLineUnderTheKeyboardNamesTheChordForAChild) {
-    EXPECT_EQ(NextKeyText(Utf8ToCp1250("ą")[0]),
-              "ą: prawy Alt (prawy kciuk) + A (lewy mały palec)");
-    EXPECT_EQ(NextKeyText(Utf8ToCp1250("Ż")[0]),
+    EXPECT_EQ(LineFor(Utf8ToCp1250("ą")[0]), "ą: prawy Alt (prawy kciuk) + A (lewy mały palec)");
+    EXPECT_EQ(LineFor(Utf8ToCp1250("Ż")[0]),
               "Ż: prawy Shift (prawy mały palec) + prawy Alt (prawy kciuk) + Z (lewy mały palec)");
-    EXPECT_EQ(NextKeyText(':'), ":: lewy Shift (lewy mały palec) + ; (prawy mały palec)");
-    EXPECT_EQ(NextKeyText('j'), "j: J (prawy palec wskazujący)");
-    EXPECT_EQ(NextKeyText(' '), "spacja: Spacja (kciuk)");
-    EXPECT_EQ(NextKeyText(13), "Enter (prawy mały palec)");
-    EXPECT_EQ(NextKeyText(Utf8ToCp1250("„")[0]), "„: tego znaku nie ma na klawiaturze");
+    EXPECT_EQ(LineFor(':'), ":: lewy Shift (lewy mały palec) + ; (prawy mały palec)");
+    EXPECT_EQ(LineFor('j'), "j: J (prawy palec wskazujący)");
+    EXPECT_EQ(LineFor(' '), "spacja: Spacja (kciuk)");
+    EXPECT_EQ(LineFor(13), "Enter (prawy mały palec)");
+    EXPECT_EQ(LineFor(Utf8ToCp1250("„")[0]), "„: tego znaku nie ma na klawiaturze");
 }
 
 TEST(PolishKeyboard, PlainLetterForAPolishOneGetsAHint) {
