@@ -4,6 +4,7 @@
 #include "lessons/LessonListing.h"
 #include "platform/BinaryFile.h"
 #include "platform/FileError.h"
+#include "pupils/PupilsFolderSetup.h"
 #include "teacher/CsvExport.h"
 
 #include <algorithm>
@@ -14,7 +15,8 @@ constexpr int kFaultsFound = 1;
 constexpr int kWrongArguments = 2;
 
 const char* const kUsage =
-    "Użycie: tastrum [--help | --version | --check-lessons [FOLDER] | --export-csv PLIK]\n"
+    "Użycie: tastrum [--help | --version | --check-lessons [FOLDER] | --export-csv PLIK |\n"
+    "                --init-pupils-folder FOLDER [GRUPA]]\n"
     "Tastrum uczy pisania bezwzrokowego na klawiaturze, lekcja po lekcji.\n"
     "Bez opcji otwiera okno wyboru ucznia i lekcji.\n"
     "\n"
@@ -26,11 +28,19 @@ const char* const kUsage =
     "                            coś jest nie tak\n"
     "  --export-csv PLIK         zapisuje wszystkie wyniki wszystkich uczniów do pliku\n"
     "                            CSV (UTF-8, średniki, przecinki dziesiętne); kończy\n"
-    "                            się kodem 1, gdy czyjegoś pliku nie da się odczytać\n"
+    "                            się kodem 1, gdy folderu uczniów albo czyjegoś pliku\n"
+    "                            nie da się odczytać\n"
+    "  --init-pupils-folder FOLDER [GRUPA]\n"
+    "                            przygotowuje folder uczniów klasy na udziale serwera:\n"
+    "                            tworzy go, gdy go nie ma, oznacza plikiem\n"
+    "                            .tastrum-pupils, daje go (z zawartością) grupie GRUPA\n"
+    "                            i ustawia prawo zapisu dla grupy oraz bit setgid\n"
     "\n"
     "Zmienne środowiska:\n"
     "  TASTRUM_PUPILS  folder uczniów, np. udział serwera szkoły (ma pierwszeństwo\n"
     "                  przed ustawieniem PupilsFolder= w tastrum.conf)\n"
+    "  TASTRUM_LESSONS folder lekcji wspólnych dla szkoły (ma pierwszeństwo przed\n"
+    "                  ustawieniem LessonsFolder= w tastrum.conf)\n"
     "  XDG_DATA_HOME   gdzie zainstalowany program trzyma uczniów i własne lekcje\n";
 
 int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
@@ -58,17 +68,29 @@ int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
 
 int ExportCsv(const std::string& path, std::ostream& out, std::ostream& errors) {
     std::vector<std::string> unreadable;
-    const std::string csv = ClassRunsCsv(unreadable);
     try {
-        WriteFileAtomically(path, csv);
+        WriteFileAtomically(path, ClassRunsCsv(unreadable));
     } catch (const FileError& error) {
         errors << "tastrum: " << error.what() << "\n";
         return kFaultsFound;
     }
     for (const std::string& pupil : unreadable)
-        errors << "tastrum: pominięto " << pupil << "\n";
+        errors << "tastrum: nie można pokazać wyników ucznia " << pupil << "\n";
     out << "Zapisano " << path << "\n";
     return unreadable.empty() ? 0 : kFaultsFound;
+}
+
+int InitPupilsFolderCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                            std::ostream& errors) {
+    const std::string& folder = arguments[1];
+    try {
+        InitPupilsFolder(folder, arguments.size() == 3 ? arguments[2] : std::string{});
+    } catch (const FileError& error) {
+        errors << "tastrum: " << error.what() << "\n";
+        return kFaultsFound;
+    }
+    out << "Przygotowano folder uczniów " << folder << "\n";
+    return 0;
 }
 
 } // namespace
@@ -91,6 +113,8 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std
                             out);
     if (option == "--export-csv" && arguments.size() == 2)
         return ExportCsv(arguments[1], out, errors);
+    if (option == "--init-pupils-folder" && (arguments.size() == 2 || arguments.size() == 3))
+        return InitPupilsFolderCommand(arguments, out, errors);
     errors << "tastrum: nieznane wywołanie: " << option << "\n" << kUsage;
     return kWrongArguments;
 }

@@ -15,6 +15,7 @@
 #include "platform/Paths.h"
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
+#include "pupils/Outbox.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/StoreRun.h"
 
@@ -51,11 +52,36 @@ StringList LinesToType(const LessonFile& lesson, const std::string& lessonName) 
     return wrapped;
 }
 
+// A run that cannot reach the pupil's folder waits on this computer; the
+// pupil hears which of the two became of it.
+void KeepUndeliveredRun(const ExerciseOutcome& outcome, const FileError& error) {
+    try {
+        KeepInOutbox(GetCurrentPupil(), outcome.record, outcome.charErrors);
+    } catch (const FileError& outboxError) {
+        ShowMessage(nullptr, QStringLiteral("Wyniku tej lekcji nie zapisano.\n\n%1\n\n%2")
+                                 .arg(QString::fromStdString(error.what()),
+                                      QString::fromStdString(outboxError.what())));
+        return;
+    }
+    ShowMessage(nullptr,
+                QStringLiteral("Wyniku nie udało się teraz zapisać w folderze ucznia:\n%1\n\n"
+                               "Wynik zachowano na tym komputerze. Zostanie dopisany do wyników "
+                               "ucznia, gdy folder znów będzie dostępny.")
+                    .arg(QString::fromStdString(error.what())));
+}
+
 void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& session) {
     const ExerciseOutcome outcome = session.Outcome(lessonName, COleDateTime::Now());
-    const StoreRunResult result = StoreRun(GetCurrentPupil(), outcome.record, outcome.charErrors);
+    StoreRunResult result;
+    try {
+        result = StoreRun(GetCurrentPupil(), outcome.record, outcome.charErrors);
+    } catch (const FileError& error) {
+        KeepUndeliveredRun(outcome, error);
+        return;
+    }
     if (!result.notice.empty())
         ShowMessage(nullptr, QString::fromStdString(result.notice));
+    DeliverOutbox();
 }
 
 void RunExistingLesson(const std::string& path) {

@@ -4,30 +4,52 @@
 #include "chooser/LessonDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramContext.h"
+#include "platform/Paths.h"
 #include "platform/QtText.h"
+#include "pupils/Outbox.h"
+#include "pupils/PupilsFolderCheck.h"
 
 #include <filesystem>
 
 namespace {
 
-// A school's pupils folder that is not there (a share not mounted) is told
-// at once; nothing is then stored until it is back.
-void WarnOfMissingPupilsFolder() {
-    const ProgramFolders& folders = CProgramContext::Current().Folders();
-    std::error_code error;
-    if (!folders.pupilsFolderSet || std::filesystem::is_directory(folders.pupils, error))
+// A pupils folder that cannot be used (a share not mounted) is told at
+// once; runs then wait on this computer until it is back.
+void WarnOfUnavailablePupilsFolder() {
+    const std::optional<FileError> problem = PupilsFolderProblem();
+    if (!problem)
         return;
     ShowMessage(nullptr,
-                QStringLiteral("Folder uczniów %1 jest niedostępny. Wyniki nie zostaną zapisane, "
-                               "dopóki folder nie będzie dostępny (ustawienie PupilsFolder w "
-                               "tastrum.conf albo zmienna TASTRUM_PUPILS).")
-                    .arg(PathToQString(folders.pupils)));
+                QStringLiteral("Folder uczniów jest niedostępny:\n%1\n\nWyniki lekcji zostaną "
+                               "zachowane na tym komputerze i dopisane, gdy folder będzie "
+                               "dostępny (ustawienie PupilsFolder w tastrum.conf albo zmienna "
+                               "TASTRUM_PUPILS).")
+                    .arg(QString::fromStdString(problem->what())));
+}
+
+// Runs kept while the share was away are stored as soon as it is back.
+void DeliverWaitingRuns() {
+    const OutboxDelivery delivery = DeliverOutbox();
+    if (delivery.delivered > 0)
+        ShowMessage(nullptr, QStringLiteral("Zapisano w folderze uczniów wyniki zachowane "
+                                            "wcześniej na tym komputerze: %1.")
+                                 .arg(delivery.delivered));
+}
+
+// The user's own lessons folder is made at the first start, so that a
+// teacher finds where to put lessons.
+void MakeOwnLessonsFolder() {
+    std::error_code ignored;
+    if (!GetOwnLessonsFolder().empty())
+        std::filesystem::create_directories(GetOwnLessonsFolder(), ignored);
 }
 
 } // namespace
 
 int CTypingApp::Run() {
-    WarnOfMissingPupilsFolder();
+    MakeOwnLessonsFolder();
+    WarnOfUnavailablePupilsFolder();
+    DeliverWaitingRuns();
     CLessonDlg chooser;
     chooser.SetLessonRunner(&RunLesson);
     chooser.Start();

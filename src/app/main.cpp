@@ -13,7 +13,8 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    CProgramContext context(FindProgramFolders(ExecutableFolder(), SchoolPupilsFolder()));
+    CProgramContext context(
+        FindProgramFolders(ExecutableFolder(), SchoolPupilsFolder(), SchoolLessonsFolder()));
     if (const std::optional<int> status =
             RunCommandLine({argv + 1, argv + argc}, std::cout, std::cerr))
         return *status;

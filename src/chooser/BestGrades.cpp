@@ -15,7 +15,13 @@ void CBestGrades::Refresh(const std::string& pupil) {
     m_pupil = pupil;
     m_stamp = stamp;
     m_bestByFoldedLesson.clear();
-    Regrade(pupil);
+    try {
+        Regrade(pupil);
+    } catch (...) {
+        // Read again at the next refresh: a share may answer again by then.
+        m_loaded = false;
+        throw;
+    }
 }
 
 void CBestGrades::Regrade(const std::string& pupil) {

@@ -75,7 +75,7 @@ void CheckLines(const LessonFile& lesson, const std::string& lessonName,
 std::vector<std::string> LessonProblems(const std::string& path) {
     std::vector<std::string> problems;
     try {
-        const std::string bytes = ReadBinaryFile(path);
+        const std::string bytes = ReadBinaryFile(path, kMaxTextFileBytes);
         if (!IsLessonText(bytes)) {
             problems.push_back("plik nie jest tekstem w kodowaniu Windows-1250 ani UTF-8");
             return problems;

@@ -36,7 +36,8 @@ std::vector<ListedLesson> ListLessonFiles(const std::vector<std::string>& folder
 
 std::vector<std::string> LessonFolders() {
     std::vector<std::string> folders{GetLessonsFolder()};
-    if (!GetOwnLessonsFolder().empty())
-        folders.push_back(GetOwnLessonsFolder());
+    for (const std::string& folder : {GetSchoolLessonsFolder(), GetOwnLessonsFolder()})
+        if (!folder.empty())
+            folders.push_back(folder);
     return folders;
 }

@@ -15,5 +15,7 @@ struct ListedLesson {
 // folder. Missing folders list nothing.
 std::vector<ListedLesson> ListLessonFiles(const std::vector<std::string>& folders);
 
-// The folders the lesson list shows: the shipped lessons, then the user's own.
+// The folders the lesson list shows: the shipped lessons, then the school's
+// shared ones, then the user's own; each replaces lessons of the same name
+// from the folders before it.
 std::vector<std::string> LessonFolders();

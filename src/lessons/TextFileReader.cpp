@@ -29,5 +29,5 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
         return std::nullopt;
     if (!std::filesystem::is_regular_file(status))
         throw FileError(path, "to nie jest plik tekstowy, tylko folder lub plik specjalny");
-    return ToCp1250(ReadBinaryFile(path));
+    return ToCp1250(ReadBinaryFile(path, kMaxTextFileBytes));
 }

@@ -1,11 +1,16 @@
 #include "platform/BinaryFile.h"
 
 #include "platform/FileError.h"
+#include "platform/FileFaults.h"
+#include "platform/Format.h"
+#include "platform/GroupShare.h"
 #include "platform/SystemErrorText.h"
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <functional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,6 +21,8 @@ namespace {
 constexpr int kTempNameAttempts = 100;
 constexpr std::string_view kTempSuffix = ".tmp-";
 constexpr size_t kReadChunk = 64 * 1024;
+constexpr auto kAbandonedAfter = std::chrono::minutes(1);
+constexpr double kBytesInMegabyte = 1024.0 * 1024.0;
 
 [[noreturn]] void ThrowReadError(const std::string& path, int error) {
     throw FileError(path, "nie można odczytać pliku (" + SystemErrorText(error) + ")");
@@ -50,7 +57,25 @@ private:
     int m_fd;
 };
 
-bool WriteAll(int fd, std::string_view bytes) {
+[[noreturn]] void ThrowTooBig(const std::string& path, size_t size, size_t maxBytes) {
+    throw FileError(path, "plik jest za duży (" +
+                              FormatDecimalComma(static_cast<double>(size) / kBytesInMegabyte, 1) +
+                              " MB; program czyta pliki do " +
+                              FormatDecimalComma(static_cast<double>(maxBytes) / kBytesInMegabyte, 0) +
+                              " MB), więc go nie odczytano");
+}
+
+// Fails as a test asked, setting errno; true when the call may go on.
+bool Allowed(FileCall call, const std::string& path) {
+    const int fault = InjectedFileFault(call, path);
+    if (fault > 0)
+        errno = fault;
+    return fault <= 0;
+}
+
+bool WriteAll(int fd, std::string_view bytes, const std::string& path) {
+    if (!Allowed(FileCall::Write, path))
+        return false;
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
@@ -65,6 +90,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 // Creates a fresh file beside path, named after it, readable as a new file
 // of the user would be.
 int CreateTempBeside(const std::string& path, std::string& tempPath) {
+    if (!Allowed(FileCall::Open, path))
+        return -1;
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
         tempPath = path + std::string(kTempSuffix) + std::to_string(::getpid()) + "-" +
@@ -76,30 +103,38 @@ int CreateTempBeside(const std::string& path, std::string& tempPath) {
     return -1;
 }
 
+std::string FolderOf(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return folder.empty() ? "." : folder;
+}
+
 void KeepPermissionsOf(const std::string& path, int fd) {
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0)
         ::fchmod(fd, existing.st_mode & 07777);
+    else if (IsSharedWithGroup(FolderOf(path)))
+        OpenFileToGroup(fd);
 }
 
 // Makes the rename itself durable. A folder that cannot be synced (some
 // network file systems) still holds the complete new file, so this is not
 // an error.
 void SyncFolderOf(const std::string& path) {
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    if (folder.empty())
-        folder = ".";
-    const Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor dir(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.Get() >= 0)
         ::fsync(dir.Get());
 }
 
 } // namespace
 
-std::string ReadBinaryFile(const std::string& path) {
+std::optional<std::string> ReadBinaryFileIfPresent(const std::string& path, size_t maxBytes) {
     // Not blocking, so that a pipe or a device under the file's name cannot
     // hold the program before it is refused below.
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const Descriptor file(Allowed(FileCall::Open, path)
+                              ? ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)
+                              : -1);
+    if (file.Get() < 0 && (errno == ENOENT || errno == ENOTDIR))
+        return std::nullopt;
     if (file.Get() < 0)
         ThrowReadError(path, errno);
     struct stat info {};
@@ -107,45 +142,81 @@ std::string ReadBinaryFile(const std::string& path) {
         ThrowReadError(path, errno);
     if (!S_ISREG(info.st_mode))
         throw FileError(path, "to nie jest zwykły plik, tylko folder, potok lub urządzenie");
+    if (static_cast<uint64_t>(info.st_size) > maxBytes)
+        ThrowTooBig(path, static_cast<size_t>(info.st_size), maxBytes);
     std::string bytes;
     bytes.reserve(static_cast<size_t>(info.st_size));
     char chunk[kReadChunk];
     for (;;) {
-        const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
+        const ssize_t got = Allowed(FileCall::Read, path)
+                                ? ::read(file.Get(), chunk, sizeof chunk)
+                                : -1;
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             ThrowReadError(path, errno);
         if (got == 0)
             return bytes;
+        // The file may grow while it is read.
+        if (bytes.size() + static_cast<size_t>(got) > maxBytes)
+            ThrowTooBig(path, bytes.size() + static_cast<size_t>(got), maxBytes);
         bytes.append(chunk, static_cast<size_t>(got));
     }
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+std::string ReadBinaryFile(const std::string& path, size_t maxBytes) {
+    std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, maxBytes);
+    if (!bytes)
+        ThrowReadError(path, ENOENT);
+    return std::move(*bytes);
+}
+
+namespace {
+
+// Writes the bytes to a temporary file beside path and renames it over path
+// when mayReplace still agrees; false when it did not.
+bool WriteThenRename(const std::string& path, std::string_view bytes,
+                     const std::function<bool()>& mayReplace) {
     std::string tempPath;
     Descriptor temp(CreateTempBeside(path, tempPath));
     if (temp.Get() < 0)
         ThrowWriteError(path, errno);
     KeepPermissionsOf(path, temp.Get());
-    const bool written = WriteAll(temp.Get(), bytes) && ::fsync(temp.Get()) == 0 && temp.Close();
-    if (!written || ::rename(tempPath.c_str(), path.c_str()) != 0) {
+    const bool written =
+        WriteAll(temp.Get(), bytes, path) && ::fsync(temp.Get()) == 0 && temp.Close();
+    if (written && !mayReplace()) {
+        ::unlink(tempPath.c_str());
+        return false;
+    }
+    if (!written || !Allowed(FileCall::Rename, path) ||
+        ::rename(tempPath.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(tempPath.c_str());
         ThrowWriteError(path, error);
     }
     SyncFolderOf(path);
+    return true;
 }
 
-void RemoveInterruptedWrites(const std::string& path) {
-    const std::filesystem::path file(path);
-    const std::string prefix = file.filename().string() + std::string(kTempSuffix);
+} // namespace
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    WriteThenRename(path, bytes, [] { return true; });
+}
+
+bool ReplaceFileIfUnchanged(const std::string& path, std::string_view bytes,
+                            const FileStamp& readStamp) {
+    return WriteThenRename(path, bytes, [&] { return FileStamp::Of(path) == readStamp; });
+}
+
+void RemoveInterruptedWrites(const std::string& folder) {
+    const auto abandoned = std::filesystem::file_time_type::clock::now() - kAbandonedAfter;
     std::error_code error;
-    std::filesystem::path folder = file.parent_path();
-    if (folder.empty())
-        folder = ".";
     std::filesystem::directory_iterator entries(folder, error);
-    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error))
-        if (entries->path().filename().string().starts_with(prefix))
-            std::filesystem::remove(entries->path(), error);
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        std::error_code ignored;
+        if (entries->path().filename().string().find(kTempSuffix) != std::string::npos &&
+            entries->last_write_time(ignored) < abandoned && !ignored)
+            std::filesystem::remove(entries->path(), ignored);
+    }
 }

@@ -1,21 +1,43 @@
 #pragma once
 
+#include "platform/FileStamp.h"
+
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
-// Whole-file reading and writing for the program's binary files. Both throw
-// FileError naming the file, with the reason in Polish.
+// Whole-file reading and writing for the program's files. Every function
+// throws FileError naming the file, with the reason in Polish.
 
-std::string ReadBinaryFile(const std::string& path);
+// The most the program reads of one file: a stat.dat of 100 000 runs takes
+// about 5 MB, the longest sensible lesson a few hundred KB. A bigger file is
+// refused with a message rather than filling the computer's memory.
+constexpr size_t kMaxStatFileBytes = size_t{64} << 20;
+constexpr size_t kMaxTextFileBytes = size_t{32} << 20;
+
+std::string ReadBinaryFile(const std::string& path, size_t maxBytes);
+
+// Nothing only when there is no such file ("no such file or folder"): any
+// other failure, such as a share that answers EIO or EACCES for a moment,
+// throws, so that it is never taken for a file that is not there yet.
+std::optional<std::string> ReadBinaryFileIfPresent(const std::string& path, size_t maxBytes);
 
 // Replaces the file with the bytes so that a crash or a power cut at any
 // moment leaves either the old file or the new one, never a mixture: the
 // bytes go to a temporary file beside it, reach the disk, and are renamed
 // over it. When writing fails the old file stays as it was. A replaced file
-// keeps its permissions.
+// keeps its permissions; a new file in a folder shared with its group is
+// left writable for the group.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-// Removes what interrupted replacements of the file left beside it (their
-// temporary files). Call it only while no other writer of the file can be
-// at work, such as under the file's lock.
-void RemoveInterruptedWrites(const std::string& path);
+// WriteFileAtomically, done only while the file still has the stamp it had
+// when it was read. False, with nothing written, when another writer
+// replaced it meanwhile.
+bool ReplaceFileIfUnchanged(const std::string& path, std::string_view bytes,
+                            const FileStamp& readStamp);
+
+// Removes the temporary files that interrupted replacements left in the
+// folder. One younger than a minute may still be another computer's save
+// at work, so only older ones go; a save takes milliseconds.
+void RemoveInterruptedWrites(const std::string& folder);

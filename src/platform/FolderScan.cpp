@@ -1,13 +1,25 @@
 #include "platform/FolderScan.h"
 
+#include "platform/FileError.h"
+#include "platform/FileFaults.h"
 #include "platform/Paths.h"
+#include "platform/SystemErrorText.h"
+
+#include <cerrno>
+
+#include <sys/stat.h>
 
 bool CFolderScan::Open(std::string folder) {
     RemoveTrailingSeparator(folder);
     m_folder = folder;
-    std::error_code error;
-    m_iterator = std::filesystem::directory_iterator(folder.empty() ? "/" : folder, error);
-    if (error)
+    m_error.clear();
+    m_iterator = {};
+    if (const int fault = InjectedFileFault(FileCall::Scan, folder)) {
+        m_error = std::error_code(fault, std::generic_category());
+        return false;
+    }
+    m_iterator = std::filesystem::directory_iterator(folder.empty() ? "/" : folder, m_error);
+    if (m_error)
         m_iterator = {};
     return m_iterator != std::filesystem::directory_iterator{};
 }
@@ -17,9 +29,8 @@ bool CFolderScan::Next() {
     if (m_iterator == std::filesystem::directory_iterator{})
         return false;
     m_current = *m_iterator;
-    std::error_code error;
-    m_iterator.increment(error);
-    if (error)
+    m_iterator.increment(m_error);
+    if (m_error)
         m_iterator = {};
     return true;
 }
@@ -49,4 +60,15 @@ std::string GetFileTitleOfPath(const std::string& path) {
 bool FileExists(const std::string& path) {
     std::error_code error;
     return !path.empty() && std::filesystem::exists(path, error);
+}
+
+bool PathIsPresent(const std::string& path) {
+    struct stat info {};
+    const int fault = InjectedFileFault(FileCall::Check, path);
+    if (fault == 0 && ::stat(path.c_str(), &info) == 0)
+        return true;
+    const int error = fault ? fault : errno;
+    if (error == ENOENT || error == ENOTDIR)
+        return false;
+    throw FileError(path, "nie można sprawdzić, czy plik istnieje (" + SystemErrorText(error) + ")");
 }

@@ -51,6 +51,10 @@ std::string GetLessonsFolder() {
     return CProgramContext::Current().Folders().lessons;
 }
 
+std::string GetSchoolLessonsFolder() {
+    return CProgramContext::Current().Folders().schoolLessons;
+}
+
 std::string GetOwnLessonsFolder() {
     return CProgramContext::Current().Folders().ownLessons;
 }

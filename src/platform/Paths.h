@@ -10,7 +10,8 @@
 // The program context's folders (see ProgramFolders).
 std::string GetProgramFolder();
 std::string GetLessonsFolder();    // the lessons that ship
-std::string GetOwnLessonsFolder(); // the user's own lessons; empty when portable
+std::string GetSchoolLessonsFolder(); // the school's shared lessons; empty when not set
+std::string GetOwnLessonsFolder();    // the user's own lessons; empty when portable
 
 std::string GetFolderOfPath(std::string path);
 std::string GetDriveOfPath(const std::string& path);

@@ -22,20 +22,27 @@ std::string Environment(const char* name) {
 ProgramFolders PortableFolders(const std::string& programFolder) {
     std::string program = programFolder;
     RemoveTrailingSeparator(program);
-    return {program, program + "/Data/Lessons", {}, program + "/Data/Pupils"};
+    return {program,   program + "/Data/Lessons", {}, {}, program + "/Data/Pupils",
+            program + "/Data/Outbox"};
 }
 
 ProgramFolders FindProgramFolders(const std::string& executableFolder,
-                                  const std::string& pupilsFolder) {
+                                  const std::string& pupilsFolder,
+                                  const std::string& lessonsFolder) {
     const std::filesystem::path executable(executableFolder);
     const std::filesystem::path shipped = executable.parent_path() / "share/tastrum";
     ProgramFolders folders = PortableFolders(executableFolder);
     if (!IsFolder(executable / "Data") && IsFolder(shipped)) {
         const std::string user = UserDataFolder();
         folders = {shipped.lexically_normal().string(),
-                   (shipped / "Lessons").lexically_normal().string(), user + "/Lessons",
-                   user + "/Pupils"};
+                   (shipped / "Lessons").lexically_normal().string(),
+                   {},
+                   user + "/Lessons",
+                   user + "/Pupils",
+                   user + "/Outbox"};
     }
+    folders.schoolLessons = lessonsFolder;
+    RemoveTrailingSeparator(folders.schoolLessons);
     if (!pupilsFolder.empty()) {
         folders.pupils = pupilsFolder;
         RemoveTrailingSeparator(folders.pupils);

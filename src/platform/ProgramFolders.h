@@ -8,12 +8,17 @@
 // - installed: the program in bin/, what ships with it in share/tastrum/
 //   beside bin/, and each user's own lessons and pupils in
 //   $XDG_DATA_HOME/tastrum/.
-// A school may put the pupils folder anywhere, such as a server's share.
+// A school may put the pupils folder and a folder of its own lessons
+// anywhere, such as a server's share.
 struct ProgramFolders {
-    std::string program;    // help, error.wav and the documents lessons open
-    std::string lessons;    // the lessons that ship with the program
-    std::string ownLessons; // the user's own lessons; empty when portable
+    std::string program;       // help, error.wav and the documents lessons open
+    std::string lessons;       // the lessons that ship with the program
+    std::string schoolLessons; // the lessons the school shares; empty when not set
+    std::string ownLessons;    // the user's own lessons; empty when portable
     std::string pupils;
+    // Runs that could not reach the pupils folder wait here: Data/Outbox
+    // when portable, $XDG_DATA_HOME/tastrum/Outbox when installed.
+    std::string outbox;
     // A pupils folder the school set is never created by the program: a
     // share that is not mounted must not be replaced by a local folder.
     bool pupilsFolderSet = false;
@@ -23,10 +28,11 @@ ProgramFolders PortableFolders(const std::string& programFolder);
 
 // The layout of the program whose executable lies in executableFolder:
 // portable when that folder holds Data/, installed when ../share/tastrum
-// lies beside it, portable otherwise. pupilsFolder, when not empty, is the
-// pupils folder the school set.
+// lies beside it, portable otherwise. pupilsFolder and lessonsFolder, when
+// not empty, are the folders the school set.
 ProgramFolders FindProgramFolders(const std::string& executableFolder,
-                                  const std::string& pupilsFolder = {});
+                                  const std::string& pupilsFolder = {},
+                                  const std::string& lessonsFolder = {});
 
 // $XDG_DATA_HOME/tastrum, or ~/.local/share/tastrum when it is not set.
 std::string UserDataFolder();

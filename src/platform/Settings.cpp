@@ -5,9 +5,21 @@ std::unique_ptr<QSettings> ProgramSettings() {
                                        QStringLiteral("tastrum"), QStringLiteral("tastrum"));
 }
 
+namespace {
+
+std::string EnvironmentOrSetting(const char* variable, const QString& key) {
+    const QString value = qEnvironmentVariable(variable);
+    if (!value.isEmpty())
+        return value.toStdString();
+    return ProgramSettings()->value(key).toString().toStdString();
+}
+
+} // namespace
+
 std::string SchoolPupilsFolder() {
-    const QString variable = qEnvironmentVariable("TASTRUM_PUPILS");
-    if (!variable.isEmpty())
-        return variable.toStdString();
-    return ProgramSettings()->value(QStringLiteral("PupilsFolder")).toString().toStdString();
+    return EnvironmentOrSetting("TASTRUM_PUPILS", QStringLiteral("PupilsFolder"));
+}
+
+std::string SchoolLessonsFolder() {
+    return EnvironmentOrSetting("TASTRUM_LESSONS", QStringLiteral("LessonsFolder"));
 }

@@ -12,3 +12,7 @@ std::unique_ptr<QSettings> ProgramSettings();
 // The pupils folder the school set: $TASTRUM_PUPILS, else PupilsFolder= in
 // tastrum.conf; empty when neither is set.
 std::string SchoolPupilsFolder();
+
+// The lessons folder the school shares: $TASTRUM_LESSONS, else
+// LessonsFolder= in tastrum.conf; empty when neither is set.
+std::string SchoolLessonsFolder();

@@ -15,10 +15,17 @@ bool IsVisibleText(const std::string& text) {
     });
 }
 
+// What every run the program writes has: empty reserved texts, the second
+// reserved number 0, and the first 0 or a share from 0 to 100.
+bool HasProgramsReservedValues(const StatRecord& run) {
+    return run.reservedText1.empty() && run.reservedText2.empty() && run.reservedValue2 == 0.0 &&
+           run.reservedValue1 >= 0.0 && run.reservedValue1 <= kFullPercent;
+}
+
 } // namespace
 
 bool IsPlausibleRun(const StatRecord& run) {
-    return std::isfinite(run.charsPerMinute) && run.charsPerMinute >= 0.0 &&
+    return HasProgramsReservedValues(run) && std::isfinite(run.charsPerMinute) && run.charsPerMinute >= 0.0 &&
            run.charsPerMinute <= kFastestPlausibleSpeed && run.errorPercent >= 0.0 &&
            run.errorPercent <= kFullPercent && run.date.IsDisplayable() &&
            IsVisibleText(run.lesson);

@@ -11,8 +11,9 @@ constexpr double kFastestPlausibleSpeed = 10000.0;
 
 // True when the run could have been stored by the program: a finite speed
 // from 0 to kFastestPlausibleSpeed, an error percentage from 0 to 100, a
-// valid date between the years 100 and 9999, and a lesson name of visible
-// characters. Decides what a repair of a damaged stat.dat keeps.
+// valid date between the years 100 and 9999, a lesson name of visible
+// characters, empty reserved texts, the second reserved number 0 and the
+// first from 0 to 100. Decides what a repair of a damaged stat.dat keeps.
 bool IsPlausibleRun(const StatRecord& run);
 
 // The run with a speed and an error percentage a window can show: a speed

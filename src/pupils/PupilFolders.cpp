@@ -2,9 +2,12 @@
 
 #include "platform/Cp1250.h"
 #include "platform/FileError.h"
+#include "platform/FolderScan.h"
+#include "platform/GroupShare.h"
 #include "platform/Paths.h"
 #include "platform/ProgramContext.h"
 #include "platform/SystemErrorText.h"
+#include "pupils/PupilsFolderCheck.h"
 
 #include <filesystem>
 
@@ -23,16 +26,20 @@ std::string GetStatFilePath(const std::string& pupil) {
 }
 
 void MakePupilFolder(const std::string& pupil) {
+    if (const std::optional<FileError> problem = PupilsFolderProblem())
+        throw *problem;
     const std::string folder = GetPupilFolder(pupil);
+    if (PathIsPresent(folder))
+        return;
     std::error_code error;
-    if (CProgramContext::Current().Folders().pupilsFolderSet) {
-        if (!std::filesystem::is_directory(GetPupilsFolder(), error))
-            throw FileError(GetPupilsFolder(), "folder uczniów jest niedostępny");
+    // A school's folder is there (checked above); only the pupil's is made.
+    if (CProgramContext::Current().Folders().pupilsFolderSet)
         std::filesystem::create_directory(folder, error);
-    } else {
+    else
         std::filesystem::create_directories(folder, error);
-    }
     if (error)
         throw FileError(folder, "nie można utworzyć folderu ucznia (" +
                                     SystemErrorText(error.value()) + ")");
+    if (IsSharedWithGroup(GetPupilsFolder()))
+        OpenFolderToGroup(folder);
 }

@@ -11,6 +11,8 @@ std::string GetPupilsFolder(); // from the program context
 std::string GetPupilFolder(const std::string& pupil);
 std::string GetStatFilePath(const std::string& pupil); // pupil folder + "/stat.dat"
 
-// Creates the pupil's folder when missing, and the pupils folder too unless
-// the school set it. Throws FileError when it cannot.
+// Creates the pupil's folder when missing (writable for the group when the
+// pupils folder is shared with one), and the pupils folder too unless the
+// school set it. Throws FileError when it cannot, or when the pupils folder
+// is not available (see PupilsFolderProblem).
 void MakePupilFolder(const std::string& pupil);

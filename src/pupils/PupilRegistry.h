@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/FileError.h"
 #include "platform/StringList.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 // The pupil whose runs are stored and shown (Windows-1250), chosen once at
 // start and kept by the program context; empty when no pupil was chosen.
@@ -14,3 +17,19 @@ void SetCurrentPupil(const std::string& pupil);
 // them, and returns how many it appended. A folder whose name has characters
 // that Windows-1250 lacks is left out: its runs could not be stored under it.
 int ListPupils(StringList& names);
+
+// A pupil's folder whose name the program cannot use as a pupil's name.
+struct UnlistedPupil {
+    std::string pupil;   // the name as near as Windows-1250 comes to it
+    std::string problem; // why, in Polish (UTF-8)
+};
+
+// What the pupils folder holds, for the teacher: the pupils as ListPupils
+// gives them, the folders that cannot be shown as pupils, and why the
+// pupils folder itself cannot be read, if it cannot.
+struct PupilScan {
+    StringList names;
+    std::vector<UnlistedPupil> unlisted;
+    std::optional<FileError> folderProblem;
+};
+PupilScan ScanPupils();

@@ -1,7 +1,6 @@
 #include "pupils/PupilStats.h"
 
 #include "platform/BinaryFile.h"
-#include "platform/FolderScan.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/StatFile.h"
 
@@ -10,7 +9,7 @@
 
 void CPupilStats::Load(const std::string& path) {
     CPupilStats loaded;
-    DecodeStatFile(ReadBinaryFile(path), path, loaded);
+    DecodeStatFile(ReadBinaryFile(path, kMaxStatFileBytes), path, loaded);
     *this = std::move(loaded);
 }
 
@@ -31,9 +30,15 @@ void CPupilStats::AddCharErrors(char ch, int32_t n) {
 }
 
 void LoadPupilStats(const std::string& pupil, CPupilStats& stats) {
+    // Only "no such file" means a pupil without runs; a file that is there
+    // but cannot be read now throws, so that nobody takes it for empty.
     const std::string path = GetStatFilePath(pupil);
-    if (FileExists(path))
-        stats.Load(path);
+    const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
+    if (!bytes)
+        return;
+    CPupilStats loaded;
+    DecodeStatFile(*bytes, path, loaded);
+    stats = std::move(loaded);
 }
 
 void SavePupilStats(const std::string& pupil, const CPupilStats& stats) {

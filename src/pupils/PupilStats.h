@@ -26,6 +26,8 @@ public:
 };
 
 // Fills stats from the pupil's stat.dat; a pupil without one leaves stats as
-// it was (callers pass an empty store). Throws FileError as Load does.
+// it was (callers pass an empty store). Throws FileError as Load does, and
+// also when the file cannot be looked at now (only "no such file" means no
+// runs).
 void LoadPupilStats(const std::string& pupil, CPupilStats& stats);
 void SavePupilStats(const std::string& pupil, const CPupilStats& stats);

@@ -3,6 +3,7 @@
 #include "platform/BinaryFile.h"
 #include "platform/FileError.h"
 #include "platform/FileLock.h"
+#include "platform/FileStamp.h"
 #include "platform/FolderScan.h"
 #include "pupils/PlausibleRun.h"
 #include "pupils/PupilFolders.h"
@@ -12,6 +13,11 @@
 #include <algorithm>
 
 namespace {
+
+// How often a save is tried again when another computer replaced the file
+// in the middle of it, which only happens where the share's locks do not
+// work.
+constexpr int kSaveAttempts = 5;
 
 std::string DamagedFileName(const std::string& folder, int number) {
     return folder + "/stat-uszkodzony-" + std::to_string(number) + ".dat";
@@ -24,8 +30,9 @@ std::string DamagedFileName(const std::string& folder, int number) {
 std::string DamagedCopyOf(const std::string& folder, const std::string& bytes, bool& exists) {
     for (int number = 1;; ++number) {
         const std::string path = DamagedFileName(folder, number);
-        exists = FileExists(path);
-        if (!exists || ReadBinaryFile(path) == bytes)
+        const std::optional<std::string> kept = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
+        exists = kept.has_value();
+        if (!exists || *kept == bytes)
             return path;
     }
 }
@@ -49,49 +56,91 @@ std::string SalvageNotice(size_t runsKept, const std::string& keptAs) {
 }
 
 // Reads the pupil's runs; a damaged file is kept aside and what could be
-// trusted of it is salvaged into stats.
+// trusted of it is salvaged into stats. Only a file that is not there at all
+// reads as no runs: any other failure throws and nothing is written.
 StoreRunResult LoadOrSalvage(const std::string& folder, const std::string& path,
                              CPupilStats& stats) {
     StoreRunResult result;
-    if (!FileExists(path))
+    const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
+    if (!bytes)
         return result;
-    const std::string bytes = ReadBinaryFile(path);
     try {
-        DecodeStatFile(bytes, path, stats);
+        DecodeStatFile(*bytes, path, stats);
     } catch (const FileError&) {
-        result.damagedFileKeptAs = KeepDamagedFile(folder, bytes);
+        result.damagedFileKeptAs = KeepDamagedFile(folder, *bytes);
         result.notice = SalvageNotice(KeepPlausibleRuns(stats), result.damagedFileKeptAs);
     }
     return result;
 }
 
-void SaveNamingKeptCopy(const std::string& pupil, const CPupilStats& stats,
-                        const std::string& keptAs) {
+FileError NamingKeptCopy(const FileError& error, const std::string& keptAs) {
+    if (keptAs.empty())
+        return error;
+    return FileError(error.Path(), error.Problem() +
+                                       ". Uszkodzony plik ze statystykami zachowano jako: " +
+                                       keptAs);
+}
+
+bool Holds(const CStatRecordArray& runs, const StatRecord& run) {
+    return std::find(runs.rbegin(), runs.rend(), run) != runs.rend();
+}
+
+// Reads the file back: true when the run is in it. Where locks do not
+// exclude, another computer may have replaced the file just after us.
+bool RunIsStored(const std::string& path, const StatRecord& run) {
+    CPupilStats stored;
     try {
-        SavePupilStats(pupil, stats);
-    } catch (const FileError& error) {
-        if (keptAs.empty())
-            throw;
-        throw FileError(error.Path(),
-                        error.Problem() +
-                            ". Uszkodzony plik ze statystykami zachowano jako: " + keptAs);
+        stored.Load(path);
+    } catch (const FileError&) {
+        return false;
     }
+    return Holds(stored, run);
+}
+
+enum class IfStored { StoreAgain, Skip };
+
+// One attempt under the lock; false when another writer came between the
+// read and the write, and the attempt must be made again.
+bool TryToStore(const std::string& folder, const std::string& path, const StatRecord& run,
+                const CharErrorArray& errors, IfStored ifStored, StoreRunResult& result) {
+    const CFileLock lock(path + ".lock");
+    RemoveInterruptedWrites(folder);
+    const FileStamp stamp = FileStamp::Of(path);
+    CPupilStats stats;
+    result = LoadOrSalvage(folder, path, stats);
+    if (ifStored == IfStored::Skip && Holds(stats, run))
+        return true;
+    for (const CharErrorCount& error : errors)
+        stats.AddCharErrors(error.ch, error.count);
+    stats.push_back(run);
+    try {
+        return ReplaceFileIfUnchanged(path, EncodeStatFile(stats), stamp) &&
+               RunIsStored(path, run);
+    } catch (const FileError& error) {
+        throw NamingKeptCopy(error, result.damagedFileKeptAs);
+    }
+}
+
+StoreRunResult Store(const std::string& pupil, const StatRecord& run, const CharErrorArray& errors,
+                     IfStored ifStored) {
+    const std::string folder = GetPupilFolder(pupil);
+    const std::string path = GetStatFilePath(pupil);
+    MakePupilFolder(pupil);
+    StoreRunResult result;
+    for (int attempt = 0; attempt < kSaveAttempts; ++attempt)
+        if (TryToStore(folder, path, run, errors, ifStored, result))
+            return result;
+    throw FileError(path, "wyniku nie zapisano: inny komputer zapisywał w tym samym czasie wyniki "
+                          "tego ucznia, a blokowanie plików w tym folderze nie działa");
 }
 
 } // namespace
 
 StoreRunResult StoreRun(const std::string& pupil, StatRecord run, const CharErrorArray& errors) {
-    const std::string folder = GetPupilFolder(pupil);
-    const std::string path = GetStatFilePath(pupil);
-    MakePupilFolder(pupil);
-    const CFileLock lock(path + ".lock");
-    RemoveInterruptedWrites(path);
+    return Store(pupil, run, errors, IfStored::StoreAgain);
+}
 
-    CPupilStats stats;
-    const StoreRunResult result = LoadOrSalvage(folder, path, stats);
-    for (const CharErrorCount& error : errors)
-        stats.AddCharErrors(error.ch, error.count);
-    stats.push_back(std::move(run));
-    SaveNamingKeptCopy(pupil, stats, result.damagedFileKeptAs);
-    return result;
+StoreRunResult StoreRunOnce(const std::string& pupil, const StatRecord& run,
+                            const CharErrorArray& errors) {
+    return Store(pupil, run, errors, IfStored::Skip);
 }

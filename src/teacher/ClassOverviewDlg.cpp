@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 #include "platform/SortedList.h"
+#include "pupils/Outbox.h"
 #include "teacher/CsvExport.h"
 #include "teacher/PupilReportDlg.h"
 
@@ -91,6 +92,9 @@ CClassOverviewDlg::CClassOverviewDlg(std::vector<std::string> lessons, QWidget* 
                                            "kliknięcie nagłówka sortuje."),
                             this);
     hint->setWordWrap(true);
+    m_status = new QLabel(this);
+    m_status->setWordWrap(true);
+    m_status->setTextFormat(Qt::PlainText);
 
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -114,6 +118,7 @@ CClassOverviewDlg::CClassOverviewDlg(std::vector<std::string> lessons, QWidget* 
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hint);
+    layout->addWidget(m_status);
     layout->addWidget(m_table, 1);
     layout->addWidget(buttons);
     resize(900, 500);
@@ -162,6 +167,23 @@ void CClassOverviewDlg::Fill() {
     }
     if (m_table->rowCount() > 0)
         m_table->setCurrentCell(0, 0);
+    ShowStatus();
+}
+
+// What the table cannot show: a pupils folder that is not available, and
+// runs of this computer that still wait to reach it.
+void CClassOverviewDlg::ShowStatus() {
+    QStringList lines;
+    if (const std::optional<FileError>& problem = m_class.FolderProblem())
+        lines << QStringLiteral("Folder uczniów jest niedostępny: %1")
+                     .arg(QString::fromStdString(problem->what()));
+    if (const int waiting = CountOutbox())
+        lines << QStringLiteral("Na tym komputerze czekają wyniki do zapisania w folderze "
+                                "uczniów: %1. Zostaną zapisane, gdy folder będzie dostępny.")
+                     .arg(waiting);
+    m_status->setText(lines.join(QLatin1Char('\n')));
+    m_status->setVisible(!lines.isEmpty());
+    m_status->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0)"));
 }
 
 void CClassOverviewDlg::OpenReport(int row) {
@@ -201,15 +223,21 @@ void CClassOverviewDlg::ChooseExport() {
 
 bool CClassOverviewDlg::ExportRuns(const QString& path) {
     std::vector<std::string> unreadable;
-    const std::string csv = ClassRunsCsv(unreadable);
+    std::string csv;
+    try {
+        csv = ClassRunsCsv(unreadable);
+    } catch (const FileError& error) {
+        ShowMessage(this, QStringLiteral("Nie zapisano pliku: ") + QString::fromStdString(error.what()));
+        return false;
+    }
     if (!WriteExport(path, csv))
         return false;
     if (!unreadable.empty()) {
         QString list;
         for (const std::string& pupil : unreadable)
             list += QStringLiteral("\n") + QString::fromStdString(pupil);
-        ShowMessage(this, QStringLiteral("Wyniki zapisano bez uczniów, których plików nie można "
-                                         "odczytać:") +
+        ShowMessage(this, QStringLiteral("Wyników tych uczniów nie można pokazać; w pliku mają "
+                                         "wiersz z powodem:") +
                               list);
     }
     return true;

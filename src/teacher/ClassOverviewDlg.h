@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QTableWidget;
 
 // The whole class at a glance: a row per pupil, a column per lesson in the
@@ -36,12 +37,14 @@ protected:
 
 private:
     void Fill();
+    void ShowStatus();
     void ChooseExport();
     bool WriteExport(const QString& path, const std::string& bytes);
 
     std::vector<std::string> m_lessons;
     CClassStore m_class;
     QTableWidget* m_table;
+    QLabel* m_status = nullptr;
 };
 
 // The lessons the lesson list shows (Windows-1250), in its order.

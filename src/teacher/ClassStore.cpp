@@ -1,9 +1,12 @@
 #include "teacher/ClassStore.h"
 
 #include "platform/FileError.h"
+#include "platform/PolishOrder.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
+
+#include <algorithm>
 
 PupilRow ReadPupilRow(const std::string& pupil, const std::vector<std::string>& lessons) {
     try {
@@ -20,11 +23,11 @@ const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>
         m_pupils.clear();
         m_lessons = lessons;
     }
-    StringList names;
-    ListPupils(names);
+    PupilScan scan = ScanPupils();
+    m_folderProblem = scan.folderProblem;
     std::map<std::string, Pupil> pupils;
     m_rows.clear();
-    for (const std::string& name : names) {
+    for (const std::string& name : scan.names) {
         const FileStamp stamp = FileStamp::Of(GetStatFilePath(name));
         auto known = m_pupils.find(name);
         Pupil pupil = known != m_pupils.end() && known->second.stamp == stamp
@@ -34,5 +37,10 @@ const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>
         pupils.emplace(name, std::move(pupil));
     }
     m_pupils = std::move(pupils);
+    for (const UnlistedPupil& unlisted : scan.unlisted)
+        m_rows.push_back(MakeUnreadableRow(unlisted.pupil, unlisted.problem, lessons));
+    std::stable_sort(m_rows.begin(), m_rows.end(), [](const PupilRow& a, const PupilRow& b) {
+        return PolishLessCp1250(a.pupil, b.pupil);
+    });
     return m_rows;
 }

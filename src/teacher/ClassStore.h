@@ -1,20 +1,28 @@
 #pragma once
 
+#include "platform/FileError.h"
 #include "platform/FileStamp.h"
 #include "teacher/ClassTable.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 // The class as the pupils' files hold it when asked: a row per pupil of the
-// pupils folder, in the order the folder lists them. Each file is read again
-// only when it has changed, so a class is read once however often the table
-// is shown. Files are only ever read.
+// pupils folder, in the Polish alphabetical order; a pupil whose runs cannot
+// be shown (a file or folder that cannot be read, a folder name the program
+// cannot use) has a row that says why. Each file is read again only when it
+// has changed, so a class is read once however often the table is shown.
+// Files are only ever read.
 class CClassStore {
 public:
     // Brings every row up to date for the table's lessons (Windows-1250).
     const std::vector<PupilRow>& Refresh(const std::vector<std::string>& lessons);
+
+    // Why the pupils folder could not be read at the last refresh; nothing
+    // when it could.
+    const std::optional<FileError>& FolderProblem() const { return m_folderProblem; }
 
 private:
     struct Pupil {
@@ -25,6 +33,7 @@ private:
     std::vector<std::string> m_lessons;
     std::map<std::string, Pupil> m_pupils;
     std::vector<PupilRow> m_rows;
+    std::optional<FileError> m_folderProblem;
 };
 
 // The row of one pupil, read from their file now.

@@ -4,9 +4,11 @@
 #include "platform/Cp1250.h"
 #include "platform/FileError.h"
 #include "platform/Format.h"
+#include "platform/PolishOrder.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -15,11 +17,21 @@ namespace {
 const char* const kByteOrderMark = "\xEF\xBB\xBF";
 const char* const kLineEnd = "\r\n";
 
-std::string Field(const std::string& utf8) {
-    if (utf8.find_first_of(";\"\r\n") == std::string::npos)
-        return utf8;
+// Characters that make a spreadsheet read the rest as a formula.
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+// A text field: one a spreadsheet would read as a formula is kept as text.
+std::string Text(const std::string& utf8) {
+    if (!utf8.empty() && kFormulaStarts.find(utf8.front()) != std::string_view::npos)
+        return "'" + utf8;
+    return utf8;
+}
+
+std::string Field(const std::string& text) {
+    if (text.find_first_of(";\"\r\n") == std::string::npos)
+        return text;
     std::string quoted = "\"";
-    for (const char c : utf8) {
+    for (const char c : text) {
         quoted += c;
         if (c == '"')
             quoted += '"';
@@ -44,12 +56,16 @@ std::string Line(const std::vector<std::string>& fields) {
 
 std::string RunsCsv(const std::vector<PupilRuns>& pupils) {
     std::string csv = kByteOrderMark;
-    csv += Line({"Uczeń", "Lekcja", "Data", "Znaków na minutę", "Błędy (%)", "Ocena"});
-    for (const PupilRuns& pupil : pupils)
+    csv += Line({"Uczeń", "Lekcja", "Data", "Znaków na minutę", "Błędy (%)", "Ocena", "Uwagi"});
+    for (const PupilRuns& pupil : pupils) {
+        const std::string name = Text(Cp1250ToUtf8(pupil.pupil));
+        if (!pupil.problem.empty())
+            csv += Line({name, "", "", "", "", "", Text(pupil.problem)});
         for (const StatRecord& run : pupil.runs)
-            csv += Line({Cp1250ToUtf8(pupil.pupil), Cp1250ToUtf8(run.lesson),
-                         run.date.FormatIso8601(), Decimal(run.charsPerMinute),
-                         Decimal(run.errorPercent), std::to_string(GradeOfRun(run))});
+            csv += Line({name, Text(Cp1250ToUtf8(run.lesson)), run.date.FormatIso8601(),
+                         Decimal(run.charsPerMinute), Decimal(run.errorPercent),
+                         std::to_string(GradeOfRun(run)), ""});
+    }
     return csv;
 }
 
@@ -58,12 +74,12 @@ std::string ClassTableCsv(const std::vector<std::string>& lessons,
     std::vector<std::string> heading{"Uczeń", "Podejścia", "Zaliczone lekcje", "Ostatni wynik",
                                      "Uwagi"};
     for (const std::string& lesson : lessons)
-        heading.push_back(Cp1250ToUtf8(lesson));
+        heading.push_back(Text(Cp1250ToUtf8(lesson)));
     std::string csv = kByteOrderMark + Line(heading);
     for (const PupilRow& row : rows) {
-        std::vector<std::string> fields{Cp1250ToUtf8(row.pupil), std::to_string(row.runs),
+        std::vector<std::string> fields{Text(Cp1250ToUtf8(row.pupil)), std::to_string(row.runs),
                                         std::to_string(row.lessonsPassed),
-                                        row.lastRun.FormatIso8601(), row.problem};
+                                        row.lastRun.FormatIso8601(), Text(row.problem)};
         for (const LessonCell& cell : row.lessons)
             fields.push_back(cell.runs ? std::to_string(cell.bestGrade) : "");
         csv += Line(fields);
@@ -72,17 +88,28 @@ std::string ClassTableCsv(const std::vector<std::string>& lessons,
 }
 
 std::string ClassRunsCsv(std::vector<std::string>& unreadable) {
-    StringList names;
-    ListPupils(names);
+    PupilScan scan = ScanPupils();
+    if (scan.folderProblem)
+        throw *scan.folderProblem;
     std::vector<PupilRuns> pupils;
-    for (const std::string& name : names) {
+    for (const std::string& name : scan.names) {
+        PupilRuns pupil{name, {}, {}};
         try {
             CPupilStats stats;
             LoadPupilStats(name, stats);
-            pupils.push_back({name, stats});
+            pupil.runs = std::move(stats);
         } catch (const FileError& error) {
-            unreadable.push_back(Cp1250ToUtf8(name) + ": " + error.Problem());
+            pupil.problem = error.Problem();
         }
+        pupils.push_back(std::move(pupil));
     }
+    for (const UnlistedPupil& unlisted : scan.unlisted)
+        pupils.push_back({unlisted.pupil, unlisted.problem, {}});
+    std::stable_sort(pupils.begin(), pupils.end(), [](const PupilRuns& a, const PupilRuns& b) {
+        return PolishLessCp1250(a.pupil, b.pupil);
+    });
+    for (const PupilRuns& pupil : pupils)
+        if (!pupil.problem.empty())
+            unreadable.push_back(Cp1250ToUtf8(pupil.pupil) + ": " + pupil.problem);
     return RunsCsv(pupils);
 }

@@ -9,14 +9,18 @@
 // Files a Polish spreadsheet opens by a double-click with letters and
 // numbers right: UTF-8 with a byte-order mark, fields split by semicolons,
 // numbers with a decimal comma, lines ending in CR LF, a field quoted when
-// it holds a semicolon, a quote or a line break.
+// it holds a semicolon, a quote or a line break. A text that a spreadsheet
+// would take for a formula (starting with =, +, -, @, a tab or CR, such as
+// a pupil named "=1+1") gets a leading apostrophe.
 
 struct PupilRuns {
-    std::string pupil; // Windows-1250
+    std::string pupil;   // Windows-1250
+    std::string problem; // why the pupil's runs cannot be shown (UTF-8); empty when they can
     CStatRecordArray runs;
 };
 
-// Every run: pupil, lesson, date and time (ISO 8601), speed, error %, grade.
+// Every run: pupil, lesson, date and time (ISO 8601), speed, error %, grade,
+// remarks; a pupil whose runs cannot be shown has one line saying why.
 std::string RunsCsv(const std::vector<PupilRuns>& pupils);
 
 // The class table: pupil, runs, lessons passed, last run, then the best
@@ -24,7 +28,8 @@ std::string RunsCsv(const std::vector<PupilRuns>& pupils);
 std::string ClassTableCsv(const std::vector<std::string>& lessons,
                           const std::vector<PupilRow>& rows);
 
-// Every run of every pupil of the pupils folder, read now. The pupils whose
-// files cannot be read are left out, each named with the reason in
-// unreadable (UTF-8).
+// Every run of every pupil of the pupils folder, read now, pupils in the
+// Polish alphabetical order. The pupils whose runs cannot be shown have a
+// line saying why and are named with the reason in unreadable (UTF-8).
+// Throws FileError when the pupils folder itself is not available.
 std::string ClassRunsCsv(std::vector<std::string>& unreadable);

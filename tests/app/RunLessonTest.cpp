@@ -11,6 +11,8 @@
 #include "platform/Cp1250.h"
 #include "platform/DesktopOpener.h"
 #include "platform/Paths.h"
+#include "platform/FileFaults.h"
+#include "pupils/Outbox.h"
 #include "pupils/PupilRegistry.h"
 
 #include <QLabel>
@@ -206,4 +208,38 @@ TEST_F(RunLessonTest, LessonWithABackslashInItsFileNameIsStoredUnderItsListedNam
     ASSERT_EQ(stats.size(), 1u);
     EXPECT_EQ(stats[0].lesson, "a\\b");
     EXPECT_TRUE(PaintedSuffix().starts_with("  (zaliczone na "));
+}
+
+// A run that cannot reach the pupil's file waits on this computer and is
+// stored after the next run that can.
+TEST_F(RunLessonTest, ARunThatCannotBeStoredWaitsAndIsDeliveredLater) {
+    OpenChooser();
+    const auto finishEarly = [] {
+        AcceptIntroduction(
+            [] { TypeIntoExercise("", [](CExerciseDlg& exercise) { exercise.accept(); }); });
+    };
+    QString message;
+    {
+        const CScopedFileFault share([](FileCall call, const std::string& path) {
+            return call == FileCall::Open && path.ends_with("/stat.dat") ? EIO : 0;
+        });
+        finishEarly();
+        OnNextModal<QMessageBox>([&](QMessageBox& box) {
+            message = box.text();
+            box.accept();
+        });
+        PressEnterOnList();
+    }
+    EXPECT_TRUE(message.contains(QStringLiteral("zachowano na tym komputerze")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::fromStdString(StatFile()))) << message.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(StatFile()));
+    EXPECT_EQ(CountOutbox(), 1);
+
+    finishEarly();
+    PressEnterOnList();
+    CPupilStats stats;
+    stats.Load(StatFile());
+    EXPECT_EQ(stats.size(), 2u);
+    EXPECT_EQ(CountOutbox(), 0);
 }

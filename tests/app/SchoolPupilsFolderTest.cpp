@@ -55,6 +55,9 @@ TEST(SchoolPupilsFolder, TwoComputersStoringIntoTheSharedFolderLoseNothing) {
     setenv("TASTRUM_PUPILS", share.Path().c_str(), 1);
     const CProgramContext context(FindProgramFolders(program.Path(), SchoolPupilsFolder()));
     unsetenv("TASTRUM_PUPILS");
+    std::ostringstream out, errors;
+    ASSERT_EQ(RunCommandLine({"--init-pupils-folder", share.Path()}, out, errors), 0)
+        << errors.str();
 
     constexpr int kRunsEach = 30;
     const pid_t children[] = {StoreRunsInAnotherProcess(0, kRunsEach),
@@ -101,6 +104,26 @@ TEST(SchoolPupilsFolder, AShareThatIsNotThereIsToldAndNothingIsWrittenElsewhere)
     EXPECT_THROW(StoreRun("Ala", RunOf("Lekcja 1"), {}), FileError);
     EXPECT_FALSE(std::filesystem::exists(share));
     EXPECT_FALSE(std::filesystem::exists(program / "Data"));
+
+    // The teacher's export says so too, and writes nothing.
+    std::ostringstream out, errors;
+    const std::string csv = program / "wyniki.csv";
+    EXPECT_EQ(RunCommandLine({"--export-csv", csv}, out, errors), 1);
+    EXPECT_NE(errors.str().find(share), std::string::npos) << errors.str();
+    EXPECT_FALSE(std::filesystem::exists(csv));
+}
+
+TEST(SchoolPupilsFolder, TheExportNamesPupilsWhoseRunsCannotBeShownAndFailsForThem) {
+    TempFolder program, share;
+    const CProgramContext context(FindProgramFolders(program.Path(), share.Path()));
+    std::ostringstream out, errors;
+    ASSERT_EQ(RunCommandLine({"--init-pupils-folder", share.Path()}, out, errors), 0);
+    StoreRun("Ala", RunOf("Lekcja 1"), {});
+    std::filesystem::create_directory(share / "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD");
+    const std::string csv = program / "wyniki.csv";
+    EXPECT_EQ(RunCommandLine({"--export-csv", csv}, out, errors), 1);
+    EXPECT_NE(errors.str().find("nazwa folderu"), std::string::npos) << errors.str();
+    EXPECT_NE(ReadFile(csv).find("\r\nAla;Lekcja 1;"), std::string::npos);
 }
 
 TEST(CommandLine, AnswersOnTheTerminalAndChecksLessons) {

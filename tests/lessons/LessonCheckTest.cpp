@@ -2,6 +2,7 @@
 #include "lessons/LessonListing.h"
 
 #include "ProgramFolderTest.h"
+#include "platform/BinaryFile.h"
 #include "platform/Cp1250.h"
 
 #include <gtest/gtest.h>
@@ -88,4 +89,29 @@ TEST_F(LessonCheckTest, OwnLessonsReplaceShippedOnesOfTheSameName) {
                           {"A", m_program / "Data/Lessons/A.ini"},
                           {"a", m_program / "Data/Lessons/a.ini"},
                       }));
+}
+
+TEST_F(LessonCheckTest, TheSchoolsLessonsComeBetweenTheShippedAndTheUsersOwn) {
+    ProgramFolders folders = m_context.Folders();
+    folders.schoolLessons = m_program / "school";
+    folders.ownLessons = m_program / "own";
+    const CProgramContext school(folders);
+    AddLesson("01 Start", "");
+    AddLesson("02 Dalej", "");
+    WriteFile(m_program / "school/01 start.ini", "");
+    WriteFile(m_program / "school/02 Dalej.ini", "");
+    WriteFile(m_program / "own/02 dalej.ini", "");
+    std::map<std::string, std::string> listed;
+    for (const ListedLesson& lesson : ListLessonFiles(LessonFolders()))
+        listed[lesson.title] = lesson.path;
+    EXPECT_EQ(listed, (std::map<std::string, std::string>{
+                          {"01 start", m_program / "school/01 start.ini"},
+                          {"02 dalej", m_program / "own/02 dalej.ini"},
+                      }));
+}
+
+TEST_F(LessonCheckTest, ALessonTooBigToReadIsReportedNotRead) {
+    AddLesson("duza", "");
+    std::filesystem::resize_file(m_program / "Data/Lessons/duza.ini", kMaxTextFileBytes + 1);
+    EXPECT_NE(ProblemsOf("duza").find("za duży"), std::string::npos) << ProblemsOf("duza");
 }

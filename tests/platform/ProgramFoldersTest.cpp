@@ -54,16 +54,21 @@ TEST(ProgramFolders, AnInstalledProgramKeepsEachUsersFilesInTheirDataFolder) {
     EXPECT_EQ(folders.lessons, root / "usr/share/tastrum/Lessons");
     EXPECT_EQ(folders.ownLessons, root / "home/.data/tastrum/Lessons");
     EXPECT_EQ(folders.pupils, root / "home/.data/tastrum/Pupils");
+    EXPECT_EQ(folders.outbox, root / "home/.data/tastrum/Outbox");
 
     const ScopedEnvironment relative("XDG_DATA_HOME", "relative/data");
     const ScopedEnvironment home("HOME", root / "home");
     EXPECT_EQ(UserDataFolder(), root / "home/.local/share/tastrum");
 }
 
-TEST(ProgramFolders, ASchoolsPupilsFolderReplacesEitherLayouts) {
+TEST(ProgramFolders, ASchoolsFoldersJoinEitherLayout) {
     TempFolder root;
-    const ProgramFolders folders = FindProgramFolders(root.Path(), "/mnt/klasa/uczniowie/");
+    const ProgramFolders folders =
+        FindProgramFolders(root.Path(), "/mnt/klasa/uczniowie/", "/mnt/klasa/lekcje/");
     EXPECT_EQ(folders.pupils, "/mnt/klasa/uczniowie");
     EXPECT_TRUE(folders.pupilsFolderSet);
     EXPECT_EQ(folders.lessons, root / "Data/Lessons");
+    EXPECT_EQ(folders.schoolLessons, "/mnt/klasa/lekcje");
+    // Runs that cannot reach the share wait on this computer.
+    EXPECT_EQ(folders.outbox, root / "Data/Outbox");
 }

@@ -221,16 +221,25 @@ TEST_F(StoreRunTest, FailedSavesOfADamagedFileKeepOneCopyAndNameIt) {
     EXPECT_EQ(Stored("Ala").size(), 2u);
 }
 
-TEST_F(StoreRunTest, WhatInterruptedSavesLeftIsRemovedByTheNextSave) {
+// A temporary file younger than a minute may be another computer's save at
+// work on the share; an older one was left by a save that was cut short.
+TEST_F(StoreRunTest, WhatInterruptedSavesLeftIsRemovedByTheNextSaveOnceItIsOld) {
     StoreRun("Ala", MakeRun("Lekcja 1"), {});
     const std::string path = GetStatFilePath("Ala");
-    WriteFile(path + ".tmp-4242-0", ReadFile(path));
-    WriteFile(path + ".tmp-4243-7", "half");
-    WriteFile(GetPupilFolder("Ala") + "/notatki.txt", "nauczyciel");
+    const std::string folder = GetPupilFolder("Ala");
+    const std::vector<std::string> abandoned{path + ".tmp-4242-0", path + ".tmp-4243-7",
+                                             folder + "/stat-uszkodzony-1.dat.tmp-4244-0"};
+    for (const std::string& temp : abandoned) {
+        WriteFile(temp, "half");
+        std::filesystem::last_write_time(
+            temp, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
+    }
+    WriteFile(path + ".tmp-5000-1", "another computer at work");
+    WriteFile(folder + "/notatki.txt", "nauczyciel");
 
     StoreRun("Ala", MakeRun("Lekcja 2"), {});
-    EXPECT_EQ(FilesIn(GetPupilFolder("Ala")),
-              (std::set<std::string>{"stat.dat", "stat.dat.lock", "notatki.txt"}));
+    EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"stat.dat", "stat.dat.lock", "notatki.txt",
+                                                       "stat.dat.tmp-5000-1"}));
     EXPECT_EQ(Stored("Ala").size(), 2u);
 }
 

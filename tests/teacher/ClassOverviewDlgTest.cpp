@@ -6,10 +6,13 @@
 #include "exercise/Grading.h"
 #include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
+#include "platform/FileFaults.h"
+#include "pupils/Outbox.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilStats.h"
 #include "stats/StatsDlg.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -134,7 +137,9 @@ TEST_F(ClassOverviewDlgTest, ExportsWriteTheRunsAndTheTable) {
     EXPECT_TRUE(told.contains(QStringLiteral("Bartek"))) << told.toStdString();
     const std::string csv = ReadFile(runs);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 3 + 1);
+    // The heading, Żaneta's three runs, Celina's one, and Bartek's reason.
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 3 + 1 + 1);
+    EXPECT_NE(csv.find("\r\nBartek;;;;;;"), std::string::npos) << csv;
     EXPECT_NE(csv.find("Żaneta;01 abc;2026-11-05T10:00:00;60,00;8,00;"), std::string::npos);
 
     const std::string table = m_program / "klasa.csv";
@@ -152,4 +157,24 @@ TEST_F(ClassOverviewDlgTest, TheStatisticsWindowOpensTheOverview) {
     EXPECT_TRUE(button->isVisible());
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(opened, 1);
+}
+
+// A pupils folder that cannot be read is no empty class, and runs that wait
+// on this computer are counted.
+TEST_F(ClassOverviewDlgTest, SaysWhenThePupilsFolderCannotBeReadAndWhatWaitsHere) {
+    KeepInOutbox("Ala", RunOf("01 abc", 100, 0, COleDateTime::FromDateTime(2026, 12, 1, 9)), {});
+    KeepInOutbox("Ola", RunOf("01 abc", 100, 0, COleDateTime::FromDateTime(2026, 12, 1, 9)), {});
+    const CScopedFileFault unreadable([this](FileCall call, const std::string& path) {
+        return call == FileCall::Scan && path == m_program / "Data/Pupils" ? EACCES : 0;
+    });
+    const CClassOverviewDlg overview({"01 abc"});
+    EXPECT_EQ(overview.Table().rowCount(), 0);
+    QString status;
+    for (const QLabel* label : overview.findChildren<QLabel*>())
+        status += label->text();
+    EXPECT_TRUE(status.contains(QStringLiteral("Folder uczniów jest niedostępny")))
+        << status.toStdString();
+    EXPECT_TRUE(status.contains(QString::fromStdString(m_program / "Data/Pupils")));
+    EXPECT_TRUE(status.contains(QStringLiteral("czekają wyniki do zapisania w folderze uczniów: 2")))
+        << status.toStdString();
 }

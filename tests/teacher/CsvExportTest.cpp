@@ -15,15 +15,37 @@ TEST(CsvExport, RunsOpenInAPolishSpreadsheetWithLettersAndNumbersRight) {
                           COleDateTime::FromDateTime(2026, 12, 7, 10, 30, 5)));
     CStatRecordArray lukasz;
     lukasz.push_back(RunOf("abc", 50, 40, COleDateTime(0.0, COleDateTime::invalid)));
-    const std::string csv =
-        RunsCsv({{Utf8ToCp1250("Zosia Ćwik"), zosia}, {Utf8ToCp1250("Łukasz"), lukasz}});
+    const std::string csv = RunsCsv({{Utf8ToCp1250("Zosia Ćwik"), "", zosia},
+                                     {Utf8ToCp1250("Łukasz"), "", lukasz},
+                                     {"Ola", "brak uprawnień", {}}});
     EXPECT_EQ(csv, "\xEF\xBB\xBF"
-                   "Uczeń;Lekcja;Data;Znaków na minutę;Błędy (%);Ocena\r\n"
+                   "Uczeń;Lekcja;Data;Znaków na minutę;Błędy (%);Ocena;Uwagi\r\n"
                    "Zosia Ćwik;\"Żółw; i \"\"ptak\"\"\";2026-12-07T10:30:05;123,46;2,50;" +
                        std::to_string(ComputeGrade(123.456, 2.5)) +
-                       "\r\n"
+                       ";\r\n"
                        "Łukasz;abc;;50,00;40,00;" +
-                       std::to_string(ComputeGrade(50, 40)) + "\r\n");
+                       std::to_string(ComputeGrade(50, 40)) +
+                       ";\r\n"
+                       "Ola;;;;;;brak uprawnień\r\n");
+}
+
+TEST(CsvExport, NamesThatASpreadsheetWouldTakeForFormulasStayText) {
+    CStatRecordArray runs;
+    runs.push_back(RunOf("@SUMA(A1)", 50, 0, COleDateTime::FromDateTime(2026, 12, 7, 10)));
+    const std::string csv = RunsCsv({{"=1+1", "", runs},
+                                     {"+48 600 100 200", "", {}},
+                                     {"-x", "", {}},
+                                     {"\tA", "x", {}},
+                                     {"\rB", "-brak", {}}});
+    EXPECT_NE(csv.find("\r\n'=1+1;'@SUMA(A1);2026-12-07T10:00:00;50,00;0,00;"), std::string::npos)
+        << csv;
+    EXPECT_NE(csv.find("\r\n'\tA;;;;;;x\r\n"), std::string::npos) << csv;
+    EXPECT_EQ(csv.find("+48"), std::string::npos) << "a pupil with no runs has no line";
+    EXPECT_NE(csv.find("\r\n\"'\rB\";;;;;;'-brak\r\n"), std::string::npos) << csv;
+    EXPECT_EQ(ClassTableCsv({"=A1"}, {{"+x", "", 0, 0, {0.0, COleDateTime::invalid}, {{}}}}),
+              "\xEF\xBB\xBF"
+              "Uczeń;Podejścia;Zaliczone lekcje;Ostatni wynik;Uwagi;'=A1\r\n"
+              "'+x;0;0;;;\r\n");
 }
 
 TEST(CsvExport, TheClassTableHasAColumnPerLessonAndSaysWhyARowIsEmpty) {

@@ -1,0 +1,42 @@
+#include "platform/PolishOrder.h"
+
+#include "platform/Cp1250.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Lower-case letters in Windows-1250, in the order of the Polish alphabet.
+constexpr std::string_view kAlphabet = "a\xB9" "bc\xE6" "de\xEA" "fghijkl\xB3" "mn\xF1" "o\xF3"
+                                       "pqrs\x9Ctuvwxyz\x9F\xBF";
+constexpr int kDigitsFrom = 1;
+constexpr int kLettersFrom = kDigitsFrom + 10;
+constexpr int kOthersFrom = kLettersFrom + static_cast<int>(kAlphabet.size());
+
+std::array<int, 256> MakeWeights() {
+    std::array<int, 256> weights{};
+    for (int byte = 0; byte < 256; ++byte) {
+        const char folded = FoldCase(static_cast<char>(byte));
+        const auto letter = kAlphabet.find(folded);
+        if (byte >= '0' && byte <= '9')
+            weights[byte] = kDigitsFrom + (byte - '0');
+        else if (letter != std::string_view::npos)
+            weights[byte] = kLettersFrom + static_cast<int>(letter);
+        else
+            weights[byte] = kOthersFrom + static_cast<unsigned char>(folded);
+    }
+    return weights;
+}
+
+} // namespace
+
+bool PolishLessCp1250(std::string_view a, std::string_view b) {
+    static const std::array<int, 256> weights = MakeWeights();
+    const auto weight = [](char c) { return weights[static_cast<unsigned char>(c)]; };
+    const bool less = std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return weight(x) < weight(y); });
+    const bool greater = std::lexicographical_compare(
+        b.begin(), b.end(), a.begin(), a.end(), [&](char x, char y) { return weight(x) < weight(y); });
+    return less || (!greater && a < b);
+}

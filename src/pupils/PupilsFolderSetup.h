@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// Prepares a folder on a school's share as the pupils folder of a class, for
+// the administrator (tastrum --init-pupils-folder): makes it when missing
+// (its parent must be there, so an unmounted share is not papered over),
+// gives it and all it already holds to the group when one is named, makes
+// it writable for its group with setgid, so that every account of the group
+// can store runs there whatever its umask, and puts the mark in it. Throws
+// FileError naming what could not be done.
+void InitPupilsFolder(const std::string& folder, const std::string& group);

@@ -1,0 +1,104 @@
+#include "PupilsFixture.h"
+
+#include "platform/BinaryFile.h"
+#include "platform/FileError.h"
+#include "platform/FileFaults.h"
+#include "pupils/PupilFolders.h"
+#include "pupils/PupilStats.h"
+#include "pupils/StoreRun.h"
+#include "teacher/ClassStore.h"
+#include "teacher/CsvExport.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+namespace {
+
+using TransientFaultTest = PupilsFixture;
+
+// Fails one kind of call on the pupil's stat.dat, as a share does for a
+// moment.
+CScopedFileFault FailOnStatFile(FileCall failing, int error) {
+    return CScopedFileFault([failing, error](FileCall call, const std::string& path) {
+        return call == failing && path.ends_with("/stat.dat") ? error : 0;
+    });
+}
+
+} // namespace
+
+// Only "no such file" means a pupil without runs. Any other failure of a
+// look at the file leaves the history as it was and is reported, to the
+// store and to every reader.
+TEST_F(TransientFaultTest, AShareThatFailsForAMomentNeverWipesAHistory) {
+    StoreRun("Ala", MakeRun("Lekcja 1"), {{'a', 1}});
+    StoreRun("Ala", MakeRun("Lekcja 2"), {});
+    const std::string history = ReadFile(GetStatFilePath("Ala"));
+
+    for (const int error : {EIO, ESTALE, EACCES})
+        for (const FileCall call : {FileCall::Open, FileCall::Read}) {
+            SCOPED_TRACE(testing::Message() << "errno " << error << ", call "
+                                            << static_cast<int>(call));
+            const CScopedFileFault fault = FailOnStatFile(call, error);
+            EXPECT_THROW(StoreRun("Ala", MakeRun("Lekcja 3"), {}), FileError);
+            CPupilStats stats;
+            EXPECT_THROW(LoadPupilStats("Ala", stats), FileError);
+            EXPECT_FALSE(ReadPupilRow("Ala", {"Lekcja 1"}).problem.empty());
+            std::vector<std::string> unreadable;
+            ClassRunsCsv(unreadable);
+            EXPECT_EQ(unreadable.size(), 1u);
+            EXPECT_EQ(ReadFile(GetStatFilePath("Ala")), history);
+        }
+
+    StoreRun("Ala", MakeRun("Lekcja 3"), {});
+    CPupilStats stats;
+    LoadPupilStats("Ala", stats);
+    EXPECT_EQ(stats.size(), 3u);
+    EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'a', 1}}));
+}
+
+TEST_F(TransientFaultTest, AFailedCheckOfThePupilsFolderStoresNothing) {
+    StoreRun("Ala", MakeRun("Lekcja 1"), {});
+    const std::string history = ReadFile(GetStatFilePath("Ala"));
+    const CScopedFileFault fault([this](FileCall call, const std::string& path) {
+        return call == FileCall::Check && path == PupilsFolder() ? EIO : 0;
+    });
+    EXPECT_THROW(StoreRun("Ala", MakeRun("Lekcja 2"), {}), FileError);
+    EXPECT_THROW(StoreRun("Ola", MakeRun("Lekcja 2"), {}), FileError);
+    EXPECT_EQ(ReadFile(GetStatFilePath("Ala")), history);
+    EXPECT_FALSE(std::filesystem::exists(GetPupilFolder("Ola")));
+}
+
+TEST_F(TransientFaultTest, AFailedWriteOrRenameKeepsTheOldFileAndNoTemporaryOne) {
+    StoreRun("Ala", MakeRun("Lekcja 1"), {});
+    const std::string history = ReadFile(GetStatFilePath("Ala"));
+    for (const FileCall call : {FileCall::Write, FileCall::Rename}) {
+        const CScopedFileFault fault = FailOnStatFile(call, EIO);
+        EXPECT_THROW(StoreRun("Ala", MakeRun("Lekcja 2"), {}), FileError);
+        EXPECT_EQ(ReadFile(GetStatFilePath("Ala")), history);
+    }
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(GetPupilFolder("Ala")))
+        ++files;
+    EXPECT_EQ(files, 2u) << "stat.dat and its lock only";
+}
+
+TEST_F(TransientFaultTest, AStatFileTooBigToReadIsRefusedWithItsName) {
+    MakePupilFolder("Ala");
+    const std::string path = GetStatFilePath("Ala");
+    WriteFile(path, "");
+    std::filesystem::resize_file(path, kMaxStatFileBytes + 1);
+    try {
+        StoreRun("Ala", MakeRun("Lekcja 1"), {});
+        ADD_FAILURE() << "a huge stat.dat was read";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.Path(), path);
+        EXPECT_NE(error.Problem().find("za duży"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(std::filesystem::file_size(path), kMaxStatFileBytes + 1);
+    std::vector<std::string> unreadable;
+    ClassRunsCsv(unreadable);
+    EXPECT_EQ(unreadable.size(), 1u);
+}
