@@ -76,19 +76,26 @@ TEST(SchoolPupilsFolder, TwoComputersStoringIntoTheSharedFolderLoseNothing) {
 
 TEST(SchoolPupilsFolder, TheConfigurationFileNamesTheFolderUnlessTheEnvironmentDoes) {
     const std::string file = ProgramSettings()->fileName().toStdString();
-    WriteFile(file, "PupilsFolder=/srv/klasa 4b\n");
+    WriteFile(file, "PupilsFolder=/srv/klasa 4b\nLessonsFolder=/srv/lekcje\n");
     EXPECT_EQ(SchoolPupilsFolder(), "/srv/klasa 4b");
+    EXPECT_EQ(SchoolLessonsFolder(), "/srv/lekcje");
     setenv("TASTRUM_PUPILS", "/mnt/uczniowie", 1);
+    setenv("TASTRUM_LESSONS", "/mnt/lekcje", 1);
     EXPECT_EQ(SchoolPupilsFolder(), "/mnt/uczniowie");
+    EXPECT_EQ(SchoolLessonsFolder(), "/mnt/lekcje");
     unsetenv("TASTRUM_PUPILS");
+    unsetenv("TASTRUM_LESSONS");
     std::filesystem::remove(file);
     EXPECT_EQ(SchoolPupilsFolder(), "");
+    EXPECT_EQ(SchoolLessonsFolder(), "");
 }
 
 TEST(SchoolPupilsFolder, AShareThatIsNotThereIsToldAndNothingIsWrittenElsewhere) {
     TempFolder program, server;
     const std::string share = server / "klasa";
-    const CProgramContext context(FindProgramFolders(program.Path(), share));
+    ProgramFolders folders = FindProgramFolders(program.Path(), share);
+    folders.ownLessons = program / "own/Lessons";
+    const CProgramContext context(folders);
     QString told;
     OnNextModal<QMessageBox>([&told](QMessageBox& box) {
         told = box.text();
@@ -100,6 +107,8 @@ TEST(SchoolPupilsFolder, AShareThatIsNotThereIsToldAndNothingIsWrittenElsewhere)
     });
     CTypingApp().Run();
     EXPECT_TRUE(told.contains(QString::fromStdString(share))) << told.toStdString();
+    EXPECT_TRUE(std::filesystem::is_directory(program / "own/Lessons"))
+        << "a teacher finds where own lessons go";
 
     EXPECT_THROW(StoreRun("Ala", RunOf("Lekcja 1"), {}), FileError);
     EXPECT_FALSE(std::filesystem::exists(share));

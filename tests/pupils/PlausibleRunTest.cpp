@@ -37,6 +37,30 @@ TEST(PlausibleRun, OnlyRunsTheProgramCouldHaveStoredArePlausible) {
     }
 }
 
+// Every run the program writes has empty reserved texts, the second reserved
+// number 0 and the first a share from 0 to 100: a reader out of step with
+// the records is caught there even when speed and errors look right.
+TEST(PlausibleRun, ReservedFieldsHoldWhatTheProgramWrites) {
+    StatRecord run = Record(100, 2);
+    run.reservedValue1 = 37.5;
+    EXPECT_TRUE(IsPlausibleRun(run));
+    for (const double value : {-1.0, 100.5, kNaN})
+        EXPECT_FALSE(IsPlausibleRun([&] {
+            StatRecord changed = run;
+            changed.reservedValue1 = value;
+            return changed;
+        }()));
+    StatRecord changed = run;
+    changed.reservedValue2 = 1e-300;
+    EXPECT_FALSE(IsPlausibleRun(changed));
+    changed = run;
+    changed.reservedText1 = "x";
+    EXPECT_FALSE(IsPlausibleRun(changed));
+    changed = run;
+    changed.reservedText2 = "y";
+    EXPECT_FALSE(IsPlausibleRun(changed));
+}
+
 TEST(PlausibleRun, ForeignValuesShowAsNumbersAWindowCanDraw) {
     const StatRecord nan = WithShowableValues(Record(kNaN, kNaN));
     EXPECT_EQ(nan.charsPerMinute, 0.0);

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <set>
 
@@ -116,4 +118,31 @@ TEST_F(SharedSaveTest, TwoAccountsOfTheSchoolsGroupStoreForOnePupil) {
     stat((m_share + "/Ala").c_str(), &folder);
     EXPECT_EQ(folder.st_gid, kSchool);
     EXPECT_EQ(folder.st_mode & (S_IWGRP | S_ISGID), S_IWGRP | S_ISGID);
+}
+
+// A save killed at any moment leaves a sound stat.dat with every run stored
+// before it, and its temporary file goes once it is old.
+TEST_F(SharedSaveTest, ASaveKilledAtAnyMomentLosesNoHistoryAndLeavesNoLitter) {
+    InitPupilsFolder(m_share, "");
+    StoreRun("Ala", RunOf("Lekcja 0"), {});
+    size_t stored = 1;
+    for (int kill = 0; kill < 40; ++kill) {
+        const pid_t saver = InAnotherProcess([] { return StoreRuns(1, 1000); });
+        usleep(static_cast<useconds_t>(200 + 97 * kill % 3000));
+        ::kill(saver, SIGKILL);
+        waitpid(saver, nullptr, 0);
+        CPupilStats stats;
+        ASSERT_NO_THROW(LoadPupilStats("Ala", stats));
+        EXPECT_GE(stats.size(), stored);
+        stored = stats.size();
+    }
+    const std::string folder = m_share + "/Ala";
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        std::filesystem::last_write_time(
+            entry.path(), std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
+    StoreRun("Ala", RunOf("Lekcja 1001"), {});
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"stat.dat", "stat.dat.lock"}));
 }
