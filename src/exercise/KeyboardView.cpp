@@ -1,5 +1,6 @@
 #include "exercise/KeyboardView.h"
 
+#include "keyboard/FingerColour.h"
 #include "keyboard/PolishKeyboard.h"
 
 #include <QPaintEvent>
@@ -16,27 +17,8 @@ const QColor kLabel{20, 20, 100};
 const QColor kPolishLabel{160, 0, 0};
 
 QColor TintOf(Finger finger) {
-    switch (finger) {
-    case Finger::LeftLittle:
-    case Finger::RightLittle:
-        return {255, 214, 220};
-    case Finger::LeftRing:
-    case Finger::RightRing:
-        return {225, 214, 245};
-    case Finger::LeftMiddle:
-    case Finger::RightMiddle:
-        return {200, 228, 252};
-    case Finger::LeftIndex:
-    case Finger::RightIndex:
-        return {206, 238, 206};
-    case Finger::LeftThumb:
-    case Finger::Thumb:
-    case Finger::RightThumb:
-        return {255, 246, 196};
-    case Finger::None:
-        break;
-    }
-    return {240, 240, 240};
+    const Rgb tint = FingerTint(finger);
+    return {tint.red, tint.green, tint.blue};
 }
 
 QString Sign(char32_t codePoint) {
