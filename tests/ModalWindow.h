@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,5 +26,21 @@ template <typename T> void OnNextModal(std::function<void(T&)> action, int tries
             while (QWidget* modal = QApplication::activeModalWidget())
                 modal->close();
         }
+    });
+}
+
+// Answers the next question of the program ("Tak" or "Nie") and keeps its
+// text in asked; then, when given, runs before the answer, to wait for what
+// comes after it.
+inline void AnswerNextQuestion(bool yes, QString* asked = nullptr,
+                               std::function<void()> then = {}) {
+    OnNextModal<QMessageBox>([yes, asked, then](QMessageBox& box) {
+        if (asked)
+            *asked = box.text();
+        if (then)
+            then();
+        for (QAbstractButton* button : box.buttons())
+            if (button->text() == (yes ? QStringLiteral("&Tak") : QStringLiteral("&Nie")))
+                button->click();
     });
 }

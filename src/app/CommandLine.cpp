@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "keyboard/Chord.h"
 #include "lessons/LessonCheck.h"
 #include "lessons/LessonListing.h"
 #include "platform/BinaryFile.h"
@@ -15,11 +16,14 @@ constexpr int kFaultsFound = 1;
 constexpr int kWrongArguments = 2;
 
 const char* const kUsage =
-    "Użycie: tastrum [--help | --version | --check-lessons [FOLDER] | --export-csv PLIK |\n"
-    "                --init-pupils-folder FOLDER [GRUPA]]\n"
+    "Użycie: tastrum [--teacher | --help | --version | --check-lessons [FOLDER] |\n"
+    "                --export-csv PLIK | --init-pupils-folder FOLDER [GRUPA]]\n"
     "Tastrum uczy pisania bezwzrokowego na klawiaturze, lekcja po lekcji.\n"
     "Bez opcji otwiera okno wyboru ucznia i lekcji.\n"
     "\n"
+    "  --teacher                 otwiera okno z widokiem nauczyciela: przeglądem klasy,\n"
+    "                            raportami uczniów i eksportem wyników (to samo daje\n"
+    "                            TeacherMode=true w tastrum.conf)\n"
     "  --help                    pokazuje ten opis\n"
     "  --version                 pokazuje wersję programu\n"
     "  --check-lessons [FOLDER]  sprawdza pliki lekcji z folderu (bez niego: lekcje\n"
@@ -49,7 +53,8 @@ int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
     std::sort(lessons.begin(), lessons.end(),
               [](const ListedLesson& a, const ListedLesson& b) { return a.path < b.path; });
     for (const ListedLesson& lesson : lessons) {
-        const std::vector<std::string> problems = LessonProblems(lesson.path);
+        const std::vector<std::string> problems =
+            LessonProblems(lesson.path, [](char ch) { return ChordOf(ch).has_value(); });
         if (problems.empty()) {
             out << lesson.path << ": OK\n";
             continue;
@@ -94,6 +99,10 @@ int InitPupilsFolderCommand(const std::vector<std::string>& arguments, std::ostr
 }
 
 } // namespace
+
+bool TakeTeacherOption(std::vector<std::string>& arguments) {
+    return std::erase(arguments, std::string("--teacher")) > 0;
+}
 
 std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                   std::ostream& errors) {

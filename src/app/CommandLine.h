@@ -9,5 +9,9 @@
 // window (so they also work without a display): --help, --version,
 // --check-lessons [FOLDER] and --export-csv FILE. The exit status when the arguments asked for one
 // of them or were wrong; nothing when the program should start its windows.
+// Removes --teacher from the arguments; true when it stood there. The
+// windows then offer the teacher's views.
+bool TakeTeacherOption(std::vector<std::string>& arguments);
+
 std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                   std::ostream& errors);

@@ -84,36 +84,40 @@ void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& ses
     DeliverOutbox();
 }
 
-void RunExistingLesson(const std::string& path) {
+bool RunExistingLesson(const std::string& path, bool offerNextLesson) {
     const LessonFile lesson(path);
     const std::string lessonName = Utf8ToCp1250(GetFileTitleOfPath(path));
     if (!Introduce(lesson, lessonName))
-        return;
+        return false;
     OpenCompanionDocument(lesson);
 
     const StringList lines = LinesToType(lesson, lessonName);
     if (lines.empty())
-        return;
+        return false;
 
     CExerciseSession session;
     CExerciseDlg exercise(session);
     exercise.SetLines(lines);
+    if (offerNextLesson)
+        exercise.OfferNextLesson();
     if (exercise.exec() != QDialog::Accepted)
-        return;
+        return false;
     StoreFinishedRun(lessonName, session);
+    return exercise.NextLessonAsked();
 }
 
 } // namespace
 
-void RunLesson(std::string path) {
+bool RunLesson(std::string path, bool offerNextLesson) {
     if (!FileExists(path)) {
         ShowMessage(nullptr, QStringLiteral("file ") + PathToQString(path) +
                                  QStringLiteral(" doesn't exists"));
-        return;
+        return false;
     }
     try {
-        RunExistingLesson(path);
+        return RunExistingLesson(path, offerNextLesson);
     } catch (const FileError& error) {
         ShowFileError(nullptr, error);
+        return false;
     }
 }

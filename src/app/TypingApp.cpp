@@ -51,7 +51,7 @@ int CTypingApp::Run() {
     WarnOfUnavailablePupilsFolder();
     DeliverWaitingRuns();
     CLessonDlg chooser;
-    chooser.SetLessonRunner(&RunLesson);
+    chooser.SetLessonRunner([](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
     chooser.Start();
     return 0;
 }

@@ -15,8 +15,9 @@
 int main(int argc, char** argv) {
     CProgramContext context(
         FindProgramFolders(ExecutableFolder(), SchoolPupilsFolder(), SchoolLessonsFolder()));
-    if (const std::optional<int> status =
-            RunCommandLine({argv + 1, argv + argc}, std::cout, std::cerr))
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    context.teacherMode = TakeTeacherOption(arguments) || TeacherModeSetting();
+    if (const std::optional<int> status = RunCommandLine(arguments, std::cout, std::cerr))
         return *status;
 
     QApplication application(argc, argv);

@@ -6,6 +6,7 @@
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
 #include "platform/HelpFile.h"
+#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "pupils/ChoosePupil.h"
 #include "pupils/PupilRegistry.h"
@@ -77,6 +78,7 @@ void CLessonDlg::Initialise() {
     ChoosePupil();
     m_greeting->setText(QStringLiteral("Witam, ") + ToQString(GetCurrentPupil()));
     FillLessonList();
+    m_lessonList->MarkNextLesson(true);
 }
 
 int CLessonDlg::Start() {
@@ -97,12 +99,21 @@ std::string CLessonDlg::GetSelectedLessonPath() const {
     return entry ? entry->path : std::string{};
 }
 
+// "Następna lekcja" in a result window selects the next lesson of the list
+// and runs it at once.
 void CLessonDlg::RunSelectedLesson() {
-    if (m_runLesson)
-        m_runLesson(GetSelectedLessonPath());
-    // The lesson's new grade shows at once, even where no window covered the list.
-    repaint();
-    m_lessonList->viewport()->repaint();
+    while (m_runLesson) {
+        const int next = m_lessonList->currentRow() + 1;
+        const bool nextFollows = next > 0 && next < m_lessonList->count();
+        const bool nextAsked = m_runLesson(GetSelectedLessonPath(), nextFollows);
+        // The lesson's new grade shows at once, even where no window covered the list.
+        m_lessonList->MarkNextLesson(false);
+        repaint();
+        m_lessonList->viewport()->repaint();
+        if (!nextAsked || !nextFollows)
+            break;
+        m_lessonList->setCurrentRow(next);
+    }
 }
 
 bool CLessonDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -121,8 +132,10 @@ void CLessonDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     connect(menu.addAction(QStringLiteral("&About Tastrum...")), &QAction::triggered, this,
             &CLessonDlg::ShowAbout);
-    connect(menu.addAction(QStringLiteral("Przegląd &klasy...")), &QAction::triggered, this,
-            &ShowClassOverview);
+    // The class's grades are the teacher's, not the pupils'.
+    if (CProgramContext::Current().teacherMode)
+        connect(menu.addAction(QStringLiteral("Przegląd &klasy...")), &QAction::triggered, this,
+                &ShowClassOverview);
     menu.exec(event->globalPos());
 }
 
@@ -133,6 +146,7 @@ void CLessonDlg::ShowAbout() {
 
 void CLessonDlg::ShowStatistics() {
     CStatsDlg statistics;
-    statistics.SetClassOverviewOpener(&ShowClassOverview);
+    if (CProgramContext::Current().teacherMode)
+        statistics.SetClassOverviewOpener(&ShowClassOverview);
     statistics.exec();
 }

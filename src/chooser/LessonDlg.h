@@ -31,8 +31,10 @@ public:
     CLessonListBox& LessonList() { return *m_lessonList; }
     QLabel& Greeting() { return *m_greeting; }
 
-    // What runs a lesson: the program's lesson run, or a test's own.
-    using LessonRunner = std::function<void(const std::string& path)>;
+    // What runs a lesson: the program's lesson run, or a test's own. It is
+    // told whether a next lesson follows in the list, and answers whether
+    // the pupil asked for it.
+    using LessonRunner = std::function<bool(const std::string& path, bool nextLessonFollows)>;
     void SetLessonRunner(LessonRunner runner) { m_runLesson = std::move(runner); }
 
 protected:

@@ -17,8 +17,9 @@ const QColor kSelectedBackground{235, 240, 255};
 
 } // namespace
 
-LessonItemDelegate::LessonItemDelegate(MarkOfRow markOfRow, QObject* parent)
-    : QStyledItemDelegate(parent), m_markOfRow(std::move(markOfRow)) {}
+LessonItemDelegate::LessonItemDelegate(MarkOfRow markOfRow, IsNextRow isNextRow, QObject* parent)
+    : QStyledItemDelegate(parent), m_markOfRow(std::move(markOfRow)),
+      m_isNextRow(std::move(isNextRow)) {}
 
 void LessonItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
@@ -35,7 +36,8 @@ void LessonItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     } else {
         painter->fillRect(rc, option.palette.color(QPalette::Base));
     }
-    LessonIcon().paint(painter,
+    const QIcon icon = m_isNextRow(index.row()) ? NextLessonIcon() : LessonIcon();
+    icon.paint(painter,
                        QRect(rc.left() + kIconLeft, rc.top() + (rc.height() - kIconSize) / 2,
                              kIconSize, kIconSize));
     painter->setPen(QColor(mark.red, mark.green, mark.blue));

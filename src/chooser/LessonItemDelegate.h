@@ -6,13 +6,15 @@
 
 #include <functional>
 
-// Draws one lesson of the chooser: the lesson icon, the title and the mark
-// of the pupil's best grade in its colour. The selected item gets the
-// highlight background but keeps its colours; no focus frame is drawn.
+// Draws one lesson of the chooser: the lesson icon (an arrow for the lesson
+// to go on with), the title and the mark of the pupil's best grade in its
+// colour. The selected item gets the highlight background but keeps its
+// colours; no focus frame is drawn.
 class LessonItemDelegate : public QStyledItemDelegate {
 public:
     using MarkOfRow = std::function<LessonMark(int row)>;
-    LessonItemDelegate(MarkOfRow markOfRow, QObject* parent);
+    using IsNextRow = std::function<bool(int row)>;
+    LessonItemDelegate(MarkOfRow markOfRow, IsNextRow isNextRow, QObject* parent);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
@@ -20,4 +22,5 @@ public:
 
 private:
     MarkOfRow m_markOfRow;
+    IsNextRow m_isNextRow;
 };

@@ -24,10 +24,18 @@ public:
     // The pupil's mark of the lesson in a row, as last painted.
     LessonMark MarkOfRow(int row) const;
 
+    // Marks the first lesson the pupil has not passed yet with its own icon,
+    // and scrolls it into view when asked; -1 when all are passed.
+    int MarkNextLesson(bool scrollIntoView);
+    int NextLessonRow() const { return m_nextRow; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void RefreshGrades();
+
     std::vector<LessonEntry> m_entries;
     CBestGrades m_grades;
+    int m_nextRow = -1;
 };

@@ -3,6 +3,7 @@
 #include "exercise/ExerciseStatus.h"
 #include "exercise/Grading.h"
 #include "exercise/KeyboardPanel.h"
+#include "exercise/NextStep.h"
 #include "exercise/ProgressBar.h"
 #include "exercise/ResultDlg.h"
 #include "exercise/TypingEdit.h"
@@ -84,6 +85,7 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent)
         if (IsKeyboardShown())
             m_keyboard->Follow(m_session.Typing(), expected, typed);
     });
+    m_typing->SetCapsLockObserver([this](bool on) { m_keyboard->ShowCapsLock(on); });
     PlaceKeyboard();
     ApplyKeyboardShown(ProgramSettings()->value(kKeyboardShownSetting, true).toBool());
 
@@ -176,7 +178,32 @@ void CExerciseDlg::Finish() {
     result.SetTexts(ResultDetails(outcome.grade, SecondsOf(outcome.counts.elapsedMs),
                                   outcome.charsPerMinute, outcome.counts.errors),
                     VerdictOf(outcome.grade));
+    result.SetNextStep(NextStepText(outcome.grade, outcome.charErrors));
+    if (m_nextLessonOffered && outcome.grade >= kPassGrade)
+        result.OfferNextLesson();
     result.exec();
+    m_nextLessonAsked = result.NextLessonAsked();
     CProgramContext::Current().exerciseResultOpen = false;
     accept();
+}
+
+void CExerciseDlg::accept() {
+    if (!m_session.IsFinished() && !m_session.IsEmpty() &&
+        !AskYesNo(this, QStringLiteral("Zakończyć ćwiczenie? Przepisano dopiero %1% tekstu.")
+                            .arg(static_cast<int>(m_session.TypedPercentage())))) {
+        m_typing->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+void CExerciseDlg::reject() {
+    const CTypingModel& typing = m_session.Typing();
+    const bool anythingTyped = typing.Typed() > 0 || typing.Errors() > 0 || typing.Correct() > 0;
+    if (anythingTyped &&
+        !AskYesNo(this, QStringLiteral("Przerwać ćwiczenie? Wynik nie zostanie zapisany."))) {
+        m_typing->setFocus();
+        return;
+    }
+    QDialog::reject();
 }

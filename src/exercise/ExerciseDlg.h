@@ -35,6 +35,16 @@ public:
     void SetLines(const StringList& lines);
     int exec() override;
 
+    // "Koniec testu" before the text is done, and Escape or the close box
+    // once anything is typed, ask first: a slip must not end or lose a run.
+    void accept() override;
+    void reject() override;
+
+    // After a pass the result window offers the next lesson; whether the
+    // pupil took it.
+    void OfferNextLesson() { m_nextLessonOffered = true; }
+    bool NextLessonAsked() const { return m_nextLessonAsked; }
+
     // The 100 ms tick: status texts, and the result window on the first
     // tick that sees the last line done.
     void Tick();
@@ -65,4 +75,6 @@ private:
     QSize m_sizeWithKeyboard;
     bool m_keyboardFits = false;
     QTimer m_timer;
+    bool m_nextLessonOffered = false;
+    bool m_nextLessonAsked = false;
 };

@@ -40,7 +40,15 @@ public:
     bool IsFinished() const { return m_typing.IsFinished(); }
     double ElapsedMs() const { return m_typing.Stopwatch().ElapsedMs(); }
 
-    // The run as it stands now, its record dated when.
+    // How much of the text stands typed, and how much not, in percent from 0
+    // to 100.
+    double TypedPercentage() const;
+    double UntypedPercentage() const;
+
+    // The run as it stands now, its record dated when. A run ended before
+    // its text was done keeps the untyped percentage in the record's first
+    // reserved number, so the teacher sees it was cut short; a finished
+    // run leaves it 0.
     ExerciseOutcome Outcome(const std::string& lessonName, const COleDateTime& when) const;
 
 private:

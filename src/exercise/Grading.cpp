@@ -12,9 +12,12 @@ constexpr int kLowestGrade = 1;
 constexpr int kHighestGrade = 5;
 constexpr double kErrorPointsPerGrade = 7;
 
+// The speeds that grades 2 to 5 need to be exceeded.
+constexpr std::array<double, 4> kSpeedsToExceed{40.0, 60.0, 80.0, 100.0};
+
 int BaseGradeOf(double charsPerMinute) {
     int grade = kLowestGrade;
-    for (const double threshold : {40.0, 60.0, 80.0, 100.0})
+    for (const double threshold : kSpeedsToExceed)
         if (charsPerMinute > threshold)
             ++grade;
     return grade;
@@ -47,6 +50,10 @@ int ComputeGrade(double charsPerMinute, double errorPercentage) {
     if (value >= kHighestGrade)
         return kHighestGrade;
     return static_cast<int>(value);
+}
+
+double SpeedToExceedFor(int grade) {
+    return kSpeedsToExceed[static_cast<size_t>(grade - kLowestGrade - 1)];
 }
 
 int GradeOfRun(const StatRecord& run) {

@@ -18,6 +18,11 @@ double ProgressPercentage(int modelKeystrokes, double typed);
 // cost one grade. 2 and above is a pass.
 int ComputeGrade(double charsPerMinute, double errorPercentage);
 constexpr int kPassGrade = 2;
+constexpr int kBestGrade = 5;
+
+// The speed, in characters a minute, that a run without errors must exceed
+// for the grade (2 to 5).
+double SpeedToExceedFor(int grade);
 
 // The grade of a stored run: the one grading of the exercise, the lesson
 // list and the statistics. Capping the stored error percentage at 100

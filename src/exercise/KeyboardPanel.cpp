@@ -1,5 +1,6 @@
 #include "exercise/KeyboardPanel.h"
 
+#include "exercise/HandsView.h"
 #include "exercise/KeyboardView.h"
 #include "exercise/TypingModel.h"
 #include "keyboard/Chord.h"
@@ -7,6 +8,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QStaticText>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 // One line of text that only repaints itself when it changes: unlike a
@@ -49,32 +51,61 @@ private:
     QHash<QString, QStaticText> m_laidOut;
 };
 
+namespace {
+
+// The keyboard takes this many shares of the width for the hands' one.
+constexpr int kKeyboardStretch = 4;
+constexpr int kHandsStretch = 1;
+const QColor kWarning{170, 0, 0};
+
+} // namespace
+
 CKeyboardPanel::CKeyboardPanel(QWidget* parent)
-    : QWidget(parent), m_view(new CKeyboardView), m_line(new TextLine) {
+    : QWidget(parent), m_view(new CKeyboardView), m_hands(new CHandsView),
+      m_warning(new TextLine), m_line(new TextLine) {
+    QPalette warning = m_warning->palette();
+    warning.setColor(QPalette::WindowText, kWarning);
+    m_warning->setPalette(warning);
+    auto* keys = new QHBoxLayout;
+    keys->addWidget(m_view, kKeyboardStretch);
+    keys->addWidget(m_hands, kHandsStretch);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view, 1);
+    layout->setSpacing(0);
+    layout->addWidget(m_warning);
+    layout->addLayout(keys, 1);
     layout->addWidget(m_line);
 }
 
 void CKeyboardPanel::Follow(const CTypingModel& typing, std::optional<char> expected, char typed) {
-    if (typing.CaretLine() != m_hintLine)
-        m_hint.clear();
     if (expected && typed != *expected) {
         if (const std::optional<std::string> hint = PolishLetterHint(*expected, typed)) {
             m_hint = QString::fromStdString(*hint);
             m_hintLine = typing.CaretLine();
+            m_hintColumn = typing.CaretColumn();
         }
     }
+    if (typing.CaretLine() != m_hintLine || typing.CaretColumn() != m_hintColumn)
+        m_hint.clear();
     const std::optional<char> next = typing.ExpectedChar();
     const std::optional<Chord> chord = next ? ChordOf(*next) : std::nullopt;
     m_view->Light(chord);
+    m_hands->Light(chord);
     if (!m_hint.isEmpty())
         m_line->SetText(m_hint);
     else
         m_line->SetText(next ? QString::fromStdString(NextKeyText(*next, chord)) : QString());
 }
 
+void CKeyboardPanel::ShowCapsLock(bool on) {
+    m_view->LightCapsLock(on);
+    m_warning->SetText(on ? QStringLiteral("Włączony Caps Lock") : QString());
+}
+
 QString CKeyboardPanel::ChordLine() const {
     return m_line->Text();
+}
+
+QString CKeyboardPanel::WarningLine() const {
+    return m_warning->Text();
 }

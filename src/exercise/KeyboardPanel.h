@@ -4,13 +4,15 @@
 
 #include <optional>
 
+class CHandsView;
 class CKeyboardView;
 class CTypingModel;
 
-// The on-screen keyboard under the exercise: the key expected next lit,
-// with one line under it that names the chord and its fingers, or, for the
-// rest of a line where a plain letter was typed for a Polish one, how to
-// type the Polish letter.
+// The on-screen keyboard under the exercise: the key expected next lit, and
+// its fingers on a pair of hands beside it, with one line under it that
+// names the chord and its fingers or, right after a plain letter was typed
+// for a Polish one, how to type the Polish letter. A line above it warns
+// while Caps Lock is on.
 class CKeyboardPanel : public QWidget {
 public:
     explicit CKeyboardPanel(QWidget* parent = nullptr);
@@ -20,14 +22,24 @@ public:
     void Follow(const CTypingModel& typing, std::optional<char> expected = std::nullopt,
                 char typed = 0);
 
+    // Caps Lock as the typing field last saw it.
+    void ShowCapsLock(bool on);
+
     const CKeyboardView& View() const { return *m_view; }
+    const CHandsView& Hands() const { return *m_hands; }
     QString ChordLine() const;
+    QString WarningLine() const;
 
 private:
     class TextLine;
 
     CKeyboardView* m_view;
+    CHandsView* m_hands;
+    TextLine* m_warning;
     TextLine* m_line;
     QString m_hint;
+    // Where the caret stood right after the slip the hint is about; the hint
+    // is shown only while it stands there.
     int m_hintLine = -1;
+    int m_hintColumn = -1;
 };

@@ -11,6 +11,8 @@
 namespace {
 
 constexpr int kGap = 2;
+constexpr int kLitFrame = 3;
+constexpr double kFingerNameShare = 0.9; // of the labels' size
 constexpr double kLabelShare = 0.4; // of a row's height
 const QColor kLitKey{255, 140, 0};
 const QColor kLabel{20, 20, 100};
@@ -19,6 +21,24 @@ const QColor kPolishLabel{160, 0, 0};
 QColor TintOf(Finger finger) {
     const Rgb tint = FingerTint(finger);
     return {tint.red, tint.green, tint.blue};
+}
+
+// The finger's name on a lit key, where no label stands: across the middle
+// of a key of signs, along the bottom of a named key (its name sits in the
+// middle of its left side).
+void PaintFingerName(QPainter& painter, const QRect& key, const KeyCap& cap) {
+    const Finger finger = cap.finger;
+    painter.save();
+    QFont small = painter.font();
+    small.setPixelSize(std::max(5, static_cast<int>(small.pixelSize() * kFingerNameShare)));
+    small.setBold(true);
+    painter.setFont(small);
+    painter.setPen(kLabel);
+    const QRect bottom = key.adjusted(kLitFrame, 0, -kLitFrame, -kLitFrame);
+    const QString name = painter.fontMetrics().elidedText(
+        QString::fromStdString(FingerShortName(finger)), Qt::ElideRight, bottom.width());
+    painter.drawText(bottom, *cap.name ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignCenter, name);
+    painter.restore();
 }
 
 QString Sign(char32_t codePoint) {
@@ -33,14 +53,22 @@ CKeyboardView::CKeyboardView(QWidget* parent)
 }
 
 void CKeyboardView::Light(const std::optional<Chord>& chord) {
+    m_chord = chord;
+    ShowLit();
+}
+
+void CKeyboardView::LightCapsLock(bool on) {
+    m_capsLock = on;
+    ShowLit();
+}
+
+void CKeyboardView::ShowLit() {
     std::vector<bool> lit(m_lit.size(), false);
-    if (chord) {
-        lit[chord->key] = true;
-        if (chord->shift >= 0)
-            lit[chord->shift] = true;
-        if (chord->rightAlt)
-            lit[RightAltKey()] = true;
-    }
+    if (m_chord)
+        for (const int key : KeysOf(*m_chord))
+            lit[key] = true;
+    if (m_capsLock)
+        lit[CapsLockKey()] = true;
     for (size_t key = 0; key < lit.size(); ++key)
         if (lit[key] != m_lit[key])
             update(KeyRect(static_cast<int>(key)));
@@ -107,9 +135,12 @@ QPixmap CKeyboardView::DrawKeyboard(bool lit) const {
 void CKeyboardView::PaintKey(QPainter& painter, int index, bool lit) const {
     const KeyCap& key = PolishKeyboard()[index];
     const QRect rect = KeyRect(index);
-    painter.setPen(QPen(lit ? kLabel : QColor(150, 150, 170), lit ? 2 : 1));
-    painter.setBrush(lit ? kLitKey : FillOf(index));
-    painter.drawRoundedRect(rect, 3, 3);
+    // A lit key keeps its finger's colour inside a thick frame.
+    painter.setPen(lit ? QPen(kLitKey, kLitFrame) : QPen(QColor(150, 150, 170), 1));
+    painter.setBrush(FillOf(index));
+    painter.drawRoundedRect(lit ? rect.adjusted(1, 1, -1, -1) : rect, 3, 3);
+    if (lit)
+        PaintFingerName(painter, rect, key);
 
     const QRect inner = rect.adjusted(3, 1, -3, -1);
     painter.setPen(kLabel);

@@ -13,6 +13,10 @@ namespace {
 
 const QColor kHeadlineColour{20, 20, 100};
 constexpr int kHeadlineExtraPoints = 4;
+// "Następna lekcja" stands between the window's buttons, in dialog units.
+constexpr int kNextLessonX = 115, kNextLessonY = 100, kNextLessonWidth = 105, kButtonHeight = 14;
+constexpr int kNextStepMargin = 8;  // pixels
+constexpr int kNextStepLines = 2;
 
 const DialogTemplate kResultTemplate{
     "Information",
@@ -54,6 +58,20 @@ CResultDlg::CResultDlg(QWidget* parent) : QDialog(parent) {
     m_headline = controls.Get<QLabel>(CResultDlg::kIdHeadline);
     StyleHeadline(*m_headline);
 
+    m_nextStep = new QLabel(this);
+    m_nextStep->setWordWrap(true);
+    m_nextStep->setAlignment(Qt::AlignCenter);
+    m_nextStep->hide();
+    m_nextLesson = new QPushButton(QStringLiteral("&Następna lekcja"), this);
+    m_nextLesson->setAutoDefault(false);
+    m_nextLesson->setGeometry(DialogUnitsToPixels(font(), kNextLessonX, kNextLessonY,
+                                                  kNextLessonWidth, kButtonHeight));
+    m_nextLesson->hide();
+    connect(m_nextLesson, &QPushButton::clicked, this, [this] {
+        m_nextLessonAsked = true;
+        accept();
+    });
+
     connect(controls.Get<QPushButton>(kIdHelp), &QPushButton::clicked, this, &OpenHelpFile);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &OpenHelpFile);
@@ -64,4 +82,20 @@ void CResultDlg::SetTexts(const std::string& details, const std::string& headlin
     setWindowTitle(ToQString(headline));
     m_headline->setText(ToQString(headline));
     m_details->setText(ToQString(details));
+}
+
+void CResultDlg::SetNextStep(const std::string& text) {
+    m_nextStep->setText(QString::fromStdString(text));
+    if (!m_nextStep->isHidden())
+        return;
+    const int height = m_nextStep->fontMetrics().lineSpacing() * kNextStepLines;
+    const QSize own = size();
+    m_nextStep->setGeometry(kNextStepMargin, own.height(), own.width() - 2 * kNextStepMargin,
+                            height);
+    setFixedSize(own.width(), own.height() + height + kNextStepMargin);
+    m_nextStep->show();
+}
+
+void CResultDlg::OfferNextLesson() {
+    m_nextLesson->show();
 }

@@ -5,9 +5,12 @@
 #include <string>
 
 class QLabel;
+class QPushButton;
 
 // A headline with a text below it: the lesson's introduction before a run,
 // the verdict and the run's figures after it. exec() is Accepted for OK.
+// After a run it may also say, below its own controls, what to aim at next,
+// and offer the next lesson beside its buttons.
 class CResultDlg : public QDialog {
 public:
     // Control ids.
@@ -19,7 +22,19 @@ public:
     // Both texts are Windows-1250; the headline is also the window's title.
     void SetTexts(const std::string& details, const std::string& headline);
 
+    // Shows a line (UTF-8) under the window's own controls.
+    void SetNextStep(const std::string& text);
+    const QLabel& NextStep() const { return *m_nextStep; }
+
+    // Offers "Następna lekcja", which closes the window as OK does.
+    void OfferNextLesson();
+    bool NextLessonAsked() const { return m_nextLessonAsked; }
+    QPushButton& NextLessonButton() const { return *m_nextLesson; }
+
 private:
     QLabel* m_details;
     QLabel* m_headline;
+    QLabel* m_nextStep;
+    QPushButton* m_nextLesson;
+    bool m_nextLessonAsked = false;
 };

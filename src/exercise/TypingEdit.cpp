@@ -84,6 +84,7 @@ void CTypingEdit::ShowMoreLines(int count) {
 }
 
 void CTypingEdit::keyPressEvent(QKeyEvent* event) {
+    FollowCapsLock(*event);
     switch (event->key()) {
     case Qt::Key_Escape: // closes the exercise window
         event->ignore();
@@ -107,6 +108,24 @@ void CTypingEdit::keyPressEvent(QKeyEvent* event) {
         break;
     }
     event->accept();
+}
+
+// Qt does not tell whether Caps Lock is on; a key does: Caps Lock itself
+// turns it over, and a letter in the case Shift did not ask for shows it on.
+void CTypingEdit::FollowCapsLock(const QKeyEvent& event) {
+    bool on = m_capsLock;
+    const QString text = event.text();
+    if (event.key() == Qt::Key_CapsLock) {
+        on = !m_capsLock;
+    } else if (text.size() == 1 && text[0].isUpper() != text[0].isLower()) {
+        const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+        on = text[0].isUpper() != shift;
+    }
+    if (on == m_capsLock)
+        return;
+    m_capsLock = on;
+    if (m_capsLockObserver)
+        m_capsLockObserver(on);
 }
 
 // Polish letters from an input method arrive here as committed text.

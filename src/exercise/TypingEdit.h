@@ -26,6 +26,11 @@ public:
     using KeyObserver = std::function<void(std::optional<char> expected, char typed)>;
     void SetKeyObserver(KeyObserver observer) { m_keyObserver = std::move(observer); }
 
+    // Called when a key shows that Caps Lock went on or off: the Caps Lock
+    // key itself, or a letter whose case disagrees with Shift.
+    using CapsLockObserver = std::function<void(bool on)>;
+    void SetCapsLockObserver(CapsLockObserver observer) { m_capsLockObserver = std::move(observer); }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -38,6 +43,7 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    void FollowCapsLock(const QKeyEvent& event);
     void TypeText(const QString& text);
     void Type(char ch);
     void Apply(const TypingStep& step, char ch);
@@ -48,6 +54,8 @@ private:
 
     CExerciseSession& m_session;
     KeyObserver m_keyObserver;
+    CapsLockObserver m_capsLockObserver;
+    bool m_capsLock = false;
     int m_linesShown = 0; // the session's lines already in the text
     QTimer m_loader;
 };

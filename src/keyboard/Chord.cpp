@@ -57,6 +57,15 @@ std::optional<Chord> ChordOf(char ch) {
     return std::nullopt;
 }
 
+std::vector<int> KeysOf(const Chord& chord) {
+    std::vector<int> keys{chord.key};
+    if (chord.shift >= 0)
+        keys.push_back(chord.shift);
+    if (chord.rightAlt)
+        keys.push_back(RightAltKey());
+    return keys;
+}
+
 std::string ChordKeysText(const Chord& chord) {
     std::string text;
     if (chord.shift >= 0)

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The keys held together to type one character: the key itself, Shift on
 // the other hand's side for the Shift levels, right Alt for the AltGr levels.
@@ -16,6 +17,9 @@ struct Chord {
 // The chord that types a Windows-1250 character (13 for Enter, 9 for Tab),
 // at the lowest level that gives it; nothing when no key gives it.
 std::optional<Chord> ChordOf(char ch);
+
+// The keys a chord holds down, the key itself first.
+std::vector<int> KeysOf(const Chord& chord);
 
 // The keys of a chord in Polish for a child (UTF-8), each with its finger:
 // "prawy Alt (prawy kciuk) + A (lewy mały palec)".

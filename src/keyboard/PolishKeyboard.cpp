@@ -146,3 +146,8 @@ int RightAltKey() {
     static const int index = IndexOfNamedKey("prawy Alt", 4, false);
     return index;
 }
+
+int CapsLockKey() {
+    static const int index = IndexOfNamedKey("Caps Lock", 2, false);
+    return index;
+}

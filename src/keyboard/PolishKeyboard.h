@@ -31,3 +31,4 @@ bool IsLetterKey(const KeyCap& key);
 int LeftShiftKey();
 int RightShiftKey();
 int RightAltKey();
+int CapsLockKey();

@@ -10,6 +10,8 @@
 #include "platform/FolderScan.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -70,9 +72,47 @@ void CheckLines(const LessonFile& lesson, const std::string& lessonName,
         problems.push_back("lekcja nie ma żadnej linii do przepisania");
 }
 
+std::string UntypableAt(const std::string& where, int line, int column, char ch) {
+    char codePoint[16];
+    std::snprintf(codePoint, sizeof codePoint, "U+%04X",
+                  static_cast<unsigned>(UnicodeFromCp1250(static_cast<unsigned char>(ch))));
+    const std::string shown = ch == '\xA0' ? std::string("twarda spacja") : Utf8(std::string(1, ch));
+    return where + "linia " + std::to_string(line) + ", kolumna " + std::to_string(column) +
+           ": znak „" + shown + "” (" + codePoint + ") nie do napisania na polskiej klawiaturze";
+}
+
+void CheckTypable(std::string_view text, const std::string& where, int line, int firstColumn,
+                  const TypableCharacter& typable, std::vector<std::string>& problems) {
+    for (size_t i = 0; i < text.size(); ++i)
+        if (!typable(text[i]))
+            problems.push_back(UntypableAt(where, line, firstColumn + static_cast<int>(i), text[i]));
+}
+
+// The lines and drills of the lesson file, and the lines of its import
+// text, as the teacher numbers them in an editor.
+void CheckTypableText(const std::string& lessonText, const LessonFile& lesson,
+                      const TypableCharacter& typable, std::vector<std::string>& problems) {
+    for (const char* section : {"LESSON", "RANDOM_LESSON"})
+        for (const ProfileEntry& entry : ReadProfileSection(lessonText, section))
+            CheckTypable(entry.value, "", entry.line, entry.column, typable, problems);
+    const std::string importPath = ImportTextPath(lesson);
+    const std::optional<std::string> imported =
+        importPath.empty() ? std::nullopt : ReadTextFile(importPath);
+    if (!imported)
+        return;
+    const std::string where = Utf8(lesson.ReadString("Special", "ImportText", "")) + ", ";
+    int line = 1;
+    for (size_t start = 0; start < imported->size(); ++line) {
+        const size_t end = std::min(imported->find_first_of("\r\n", start), imported->size());
+        CheckTypable(std::string_view(*imported).substr(start, end - start), where, line, 1,
+                     typable, problems);
+        start = end + (imported->compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+}
+
 } // namespace
 
-std::vector<std::string> LessonProblems(const std::string& path) {
+std::vector<std::string> LessonProblems(const std::string& path, const TypableCharacter& typable) {
     std::vector<std::string> problems;
     try {
         const std::string bytes = ReadBinaryFile(path, kMaxTextFileBytes);
@@ -80,10 +120,13 @@ std::vector<std::string> LessonProblems(const std::string& path) {
             problems.push_back("plik nie jest tekstem w kodowaniu Windows-1250 ani UTF-8");
             return problems;
         }
-        CheckValueLengths(ReadTextFile(path).value_or(""), problems);
+        const std::string text = ReadTextFile(path).value_or("");
+        CheckValueLengths(text, problems);
         const LessonFile lesson(path);
         CheckNamedFiles(lesson, problems);
         CheckLines(lesson, Utf8ToCp1250(GetFileTitleOfPath(path)), problems);
+        if (typable)
+            CheckTypableText(text, lesson, typable, problems);
     } catch (const FileError& error) {
         problems.push_back(error.Path() + ": " + error.Problem());
     }

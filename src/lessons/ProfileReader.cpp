@@ -31,9 +31,19 @@ std::string_view SectionName(std::string_view line) {
     return Trim(line.substr(1, line.find(']') - 1));
 }
 
-ProfileEntry ParseEntry(std::string_view line, size_t equals) {
-    return {std::string(Trim(line.substr(0, equals))),
-            std::string(Unquote(Trim(line.substr(equals + 1))))};
+ProfileEntry ParseEntry(std::string_view line, size_t equals, std::string_view rawLine,
+                        int lineNumber) {
+    const std::string_view trimmed = Trim(line.substr(equals + 1));
+    const std::string_view value = Unquote(trimmed);
+    // Every view points into the file's text, so offsets subtract.
+    const auto column = static_cast<int>(value.data() - rawLine.data()) + 1;
+    return {std::string(Trim(line.substr(0, equals))), std::string(value), lineNumber, column};
+}
+
+// Where the line ending at end is followed by the next one: CR LF is one
+// line end.
+size_t NextLineStart(std::string_view text, size_t end) {
+    return end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
 }
 
 } // namespace
@@ -42,16 +52,17 @@ std::vector<ProfileEntry> ReadProfileSection(std::string_view text, std::string_
     std::vector<ProfileEntry> entries;
     bool inSection = false;
     size_t start = 0;
-    while (start < text.size()) {
+    for (int lineNumber = 1; start < text.size(); ++lineNumber) {
         const size_t end = std::min(text.find_first_of(kLineEnds, start), text.size());
-        const std::string_view line = Trim(text.substr(start, end - start));
-        start = end + 1;
+        const std::string_view rawLine = text.substr(start, end - start);
+        const std::string_view line = Trim(rawLine);
+        start = NextLineStart(text, end);
         if (line.empty() || IsComment(line))
             continue;
         if (line.front() == '[') {
             inSection = EqualsIgnoringCase(SectionName(line), section);
         } else if (const size_t equals = line.find('='); inSection && equals != line.npos) {
-            entries.push_back(ParseEntry(line, equals));
+            entries.push_back(ParseEntry(line, equals, rawLine, lineNumber));
         }
     }
     return entries;

@@ -22,6 +22,8 @@
 struct ProfileEntry {
     std::string key;
     std::string value;
+    int line = 0;   // the file's line the entry stands on, from 1
+    int column = 0; // where its value starts in that line, from 1
 };
 
 // The entries of one section in file order; empty when the section is absent.

@@ -4,3 +4,4 @@
 
 QIcon ProgramIcon(); // the application's icon
 QIcon LessonIcon();  // drawn at 16 x 16 before every lesson
+QIcon NextLessonIcon(); // before the first lesson the pupil has not passed yet

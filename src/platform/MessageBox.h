@@ -9,5 +9,9 @@ class FileError;
 // the user has closed it.
 void ShowMessage(QWidget* parent, const QString& text);
 
+// A question with "Tak" and "Nie", "Nie" the default, so that a key pressed
+// without reading never says yes; true for "Tak".
+bool AskYesNo(QWidget* parent, const QString& question);
+
 // A file error as the user reads it: what went wrong, naming the file.
 void ShowFileError(QWidget* parent, const FileError& error);

@@ -23,3 +23,7 @@ std::string SchoolPupilsFolder() {
 std::string SchoolLessonsFolder() {
     return EnvironmentOrSetting("TASTRUM_LESSONS", QStringLiteral("LessonsFolder"));
 }
+
+bool TeacherModeSetting() {
+    return ProgramSettings()->value(QStringLiteral("TeacherMode"), false).toBool();
+}

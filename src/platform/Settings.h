@@ -16,3 +16,7 @@ std::string SchoolPupilsFolder();
 // The lessons folder the school shares: $TASTRUM_LESSONS, else
 // LessonsFolder= in tastrum.conf; empty when neither is set.
 std::string SchoolLessonsFolder();
+
+// TeacherMode=true in tastrum.conf: this computer or user runs the program
+// for a teacher.
+bool TeacherModeSetting();

@@ -13,3 +13,12 @@ void CStatRecordArray::SelectRunsOfLesson(const std::string& lesson, CStatRecord
         if (EqualsIgnoringCase(run.lesson, lesson))
             dest.push_back(run);
 }
+
+bool WasEndedEarly(const StatRecord& run) {
+    return run.reservedValue1 > 0.0;
+}
+
+double TypedPercentOf(const StatRecord& run) {
+    constexpr double kWholeText = 100.0;
+    return kWholeText - std::clamp(run.reservedValue1, 0.0, kWholeText);
+}

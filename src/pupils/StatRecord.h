@@ -20,6 +20,13 @@ struct StatRecord {
     bool operator==(const StatRecord&) const = default;
 };
 
+// A run ended before its text was done keeps in its first reserved number
+// how much of the text was left untyped, in percent; a finished run has 0
+// there, as every run had before.
+bool WasEndedEarly(const StatRecord& run);
+// How much of the text the run typed, in percent: 100 for a finished run.
+double TypedPercentOf(const StatRecord& run);
+
 // The runs of a pupil, oldest first.
 class CStatRecordArray : public std::vector<StatRecord> {
 public:

@@ -62,11 +62,13 @@ SortedItem* GradeItem(const LessonCell& cell) {
     item->setForeground(QColor(mark.red, mark.green, mark.blue));
     item->setTextAlignment(Qt::AlignCenter);
     if (cell.runs)
-        item->setToolTip(QStringLiteral("Podejścia: %1\nNajlepsza prędkość: %2 znaków na minutę\n"
+        item->setToolTip(QStringLiteral("Podejścia: %1%4\nNajlepsza prędkość: %2 znaków na minutę\n"
                                         "Ostatnio: %3")
                              .arg(cell.runs)
                              .arg(QString::fromStdString(FormatDecimalComma(cell.bestSpeed, 1)))
-                             .arg(DateText(cell.lastRun)));
+                             .arg(DateText(cell.lastRun))
+                             .arg(cell.endedEarly ? QStringLiteral(" (przerwane: %1)").arg(cell.endedEarly)
+                                                  : QString()));
     else
         item->setToolTip(QStringLiteral("Jeszcze nie ćwiczona"));
     return item;

@@ -20,6 +20,8 @@ COleDateTime Later(const COleDateTime& a, const COleDateTime& b) {
 
 void AddRun(LessonCell& cell, const StatRecord& run) {
     cell.runs += 1;
+    if (WasEndedEarly(run))
+        cell.endedEarly += 1;
     cell.bestGrade = std::max(cell.bestGrade, GradeOfRun(run));
     if (std::isfinite(run.charsPerMinute))
         cell.bestSpeed = std::max(cell.bestSpeed, run.charsPerMinute);

@@ -12,6 +12,7 @@ struct LessonCell {
     int runs = 0;
     double bestSpeed = 0.0;
     COleDateTime lastRun{0.0, COleDateTime::invalid}; // the latest run's date
+    int endedEarly = 0; // runs ended before the text was done
 };
 
 // One pupil's row of the class table.

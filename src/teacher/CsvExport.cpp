@@ -56,15 +56,17 @@ std::string Line(const std::vector<std::string>& fields) {
 
 std::string RunsCsv(const std::vector<PupilRuns>& pupils) {
     std::string csv = kByteOrderMark;
-    csv += Line({"Uczeń", "Lekcja", "Data", "Znaków na minutę", "Błędy (%)", "Ocena", "Uwagi"});
+    csv += Line({"Uczeń", "Lekcja", "Data", "Znaków na minutę", "Błędy (%)", "Ocena",
+                 "Przepisano %", "Uwagi"});
     for (const PupilRuns& pupil : pupils) {
         const std::string name = Text(Cp1250ToUtf8(pupil.pupil));
         if (!pupil.problem.empty())
-            csv += Line({name, "", "", "", "", "", Text(pupil.problem)});
+            csv += Line({name, "", "", "", "", "", "", Text(pupil.problem)});
         for (const StatRecord& run : pupil.runs)
             csv += Line({name, Text(Cp1250ToUtf8(run.lesson)), run.date.FormatIso8601(),
                          Decimal(run.charsPerMinute), Decimal(run.errorPercent),
-                         std::to_string(GradeOfRun(run)), ""});
+                         std::to_string(GradeOfRun(run)), Decimal(TypedPercentOf(run)),
+                         WasEndedEarly(run) ? "przerwane" : ""});
     }
     return csv;
 }

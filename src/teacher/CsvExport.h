@@ -20,7 +20,8 @@ struct PupilRuns {
 };
 
 // Every run: pupil, lesson, date and time (ISO 8601), speed, error %, grade,
-// remarks; a pupil whose runs cannot be shown has one line saying why.
+// how much of the text was typed (%), remarks ("przerwane" for a run ended
+// early); a pupil whose runs cannot be shown has one line saying why.
 std::string RunsCsv(const std::vector<PupilRuns>& pupils);
 
 // The class table: pupil, runs, lessons passed, last run, then the best

@@ -19,6 +19,8 @@ LessonReport ReportOfLesson(const std::string& lesson, const CStatRecordArray& r
         report.bestGrade = std::max(report.bestGrade, GradeOfRun(stored));
         speeds += run.charsPerMinute;
         errors += run.errorPercent;
+        if (WasEndedEarly(stored))
+            ++report.endedEarly;
     }
     if (!runs.empty()) {
         report.averageSpeed = speeds / static_cast<double>(runs.size());

@@ -11,6 +11,7 @@
 struct LessonReport {
     std::string lesson; // Windows-1250
     int runs = 0;
+    int endedEarly = 0; // runs ended before the text was done
     double bestSpeed = 0.0;
     double averageSpeed = 0.0;
     double averageErrorPercent = 0.0;

@@ -96,7 +96,11 @@ int CPupilReportPage::PaintLessons(QPainter& painter, int top) const {
             painter.drawText(kMargin + kColumns[1].left, top, QStringLiteral("–"));
             continue;
         }
-        painter.drawText(kMargin + kColumns[1].left, top, QString::number(lesson.runs));
+        painter.drawText(kMargin + kColumns[1].left, top,
+                         QString::number(lesson.runs) +
+                             (lesson.endedEarly
+                                  ? QStringLiteral(" (%1 przerwane)").arg(lesson.endedEarly)
+                                  : QString()));
         painter.drawText(kMargin + kColumns[2].left, top, Number(lesson.bestSpeed));
         painter.drawText(kMargin + kColumns[3].left, top, Number(lesson.averageSpeed));
         painter.drawText(kMargin + kColumns[4].left, top, Number(lesson.averageErrorPercent));

@@ -17,6 +17,7 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ protected:
 
     void OpenChooser() {
         OnNextModal<CPupilDlg>([](CPupilDlg& pupils) { pupils.accept(); });
-        m_chooser.SetLessonRunner(&RunLesson);
+        m_chooser.SetLessonRunner([](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
         m_chooser.Initialise();
         m_chooser.show();
         m_chooser.LessonList().setCurrentRow(0);
@@ -137,6 +138,7 @@ TEST_F(RunLessonTest, CancelledRunsStoreNothing) {
 
     AcceptIntroduction([] {
         TypeIntoExercise("asd", [](CExerciseDlg& exercise) {
+            AnswerNextQuestion(true);
             QTest::keyClick(exercise.focusWidget(), Qt::Key_Escape);
         });
     });
@@ -152,14 +154,20 @@ TEST_F(RunLessonTest, CancelledRunsStoreNothing) {
 
 TEST_F(RunLessonTest, EndingEarlyStoresARunAndMissingFilesAreReported) {
     OpenChooser();
-    AcceptIntroduction(
-        [] { TypeIntoExercise("", [](CExerciseDlg& exercise) { exercise.accept(); }); });
+    AcceptIntroduction([] {
+        TypeIntoExercise("asdf", [](CExerciseDlg& exercise) {
+            AnswerNextQuestion(true);
+            exercise.accept();
+        });
+    });
     PressEnterOnList();
     CPupilStats stats;
     stats.Load(StatFile());
     ASSERT_EQ(stats.size(), 1u);
-    EXPECT_EQ(stats[0].charsPerMinute, 0.0);
+    EXPECT_GT(stats[0].charsPerMinute, 0.0);
     EXPECT_EQ(stats[0].errorPercent, 0.0);
+    // The teacher sees how much was left: 4 of the 21 + 1 + 10 keystrokes typed.
+    EXPECT_DOUBLE_EQ(stats[0].reservedValue1, 100.0 - 100.0 / (32.0 / 4.0));
 
     std::filesystem::remove(m_program / ("Data/Lessons/" + kLessonName + ".ini"));
     QString message;
@@ -214,20 +222,27 @@ TEST_F(RunLessonTest, LessonWithABackslashInItsFileNameIsStoredUnderItsListedNam
 // stored after the next run that can.
 TEST_F(RunLessonTest, ARunThatCannotBeStoredWaitsAndIsDeliveredLater) {
     OpenChooser();
-    const auto finishEarly = [] {
-        AcceptIntroduction(
-            [] { TypeIntoExercise("", [](CExerciseDlg& exercise) { exercise.accept(); }); });
+    // Ends the run early; told, when given, receives the message that follows.
+    const auto finishEarly = [](QString* told) {
+        AcceptIntroduction([told] {
+            TypeIntoExercise("", [told](CExerciseDlg& exercise) {
+                AnswerNextQuestion(true, nullptr, [told] {
+                    if (told)
+                        OnNextModal<QMessageBox>([told](QMessageBox& box) {
+                            *told = box.text();
+                            box.accept();
+                        });
+                });
+                exercise.accept();
+            });
+        });
     };
     QString message;
     {
         const CScopedFileFault share([](FileCall call, const std::string& path) {
             return call == FileCall::Open && path.ends_with("/stat.dat") ? EIO : 0;
         });
-        finishEarly();
-        OnNextModal<QMessageBox>([&](QMessageBox& box) {
-            message = box.text();
-            box.accept();
-        });
+        finishEarly(&message);
         PressEnterOnList();
     }
     EXPECT_TRUE(message.contains(QStringLiteral("zachowano na tym komputerze")))
@@ -236,10 +251,43 @@ TEST_F(RunLessonTest, ARunThatCannotBeStoredWaitsAndIsDeliveredLater) {
     EXPECT_FALSE(std::filesystem::exists(StatFile()));
     EXPECT_EQ(CountOutbox(), 1);
 
-    finishEarly();
+    finishEarly(nullptr);
     PressEnterOnList();
     CPupilStats stats;
     stats.Load(StatFile());
     EXPECT_EQ(stats.size(), 2u);
     EXPECT_EQ(CountOutbox(), 0);
+}
+
+// After a pass the result window says what the next grade needs and which
+// characters went wrong, and "Następna lekcja" opens the next lesson at once.
+TEST_F(RunLessonTest, APassedRunOffersTheNextLessonOfTheList) {
+    WriteFile(m_program / "Data/Lessons/Zadanie 2.ini", "[LESSON]\r\nline=ab\r\n");
+    OpenChooser();
+    QString nextStep, nextIntroduction;
+    bool offered = false;
+    AcceptIntroduction([&] {
+        const QString keys = QString::fromStdString(kLine1 + "\nfjfjx\bfjfjfj\n");
+        TypeIntoExercise(keys, [&](CExerciseDlg& exercise) {
+            OnNextModal<CResultDlg>([&](CResultDlg& result) {
+                nextStep = result.NextStep().text();
+                offered = result.NextLessonButton().isVisible();
+                OnNextModal<CResultDlg>([&](CResultDlg& introduction) {
+                    nextIntroduction = introduction.windowTitle();
+                    introduction.reject();
+                });
+                result.NextLessonButton().click();
+            });
+            exercise.Tick();
+        });
+    });
+    PressEnterOnList();
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(nextStep.toStdString(),
+              "Do piątki: ponad 100 znaków na minutę i bez błędów. Pomyłki: f (1).");
+    EXPECT_EQ(nextIntroduction, QStringLiteral("Zadanie 2"));
+    EXPECT_EQ(m_chooser.LessonList().currentRow(), 1);
+    CPupilStats stats;
+    stats.Load(StatFile());
+    EXPECT_EQ(stats.size(), 1u);
 }

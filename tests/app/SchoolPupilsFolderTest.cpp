@@ -136,6 +136,13 @@ TEST(SchoolPupilsFolder, TheExportNamesPupilsWhoseRunsCannotBeShownAndFailsForTh
 }
 
 TEST(CommandLine, AnswersOnTheTerminalAndChecksLessons) {
+    std::vector<std::string> arguments{"--teacher"};
+    EXPECT_TRUE(TakeTeacherOption(arguments));
+    EXPECT_TRUE(arguments.empty());
+    arguments = {"--export-csv", "x.csv"};
+    EXPECT_FALSE(TakeTeacherOption(arguments));
+    EXPECT_EQ(arguments.size(), 2u);
+
     std::ostringstream out, errors;
     EXPECT_EQ(RunCommandLine({}, out, errors), std::nullopt);
     EXPECT_EQ(RunCommandLine({"--version"}, out, errors), 0);

@@ -9,6 +9,7 @@
 #include "platform/Paths.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilRegistry.h"
+#include "pupils/PupilStats.h"
 #include "stats/StatsDlg.h"
 
 #include <QApplication>
@@ -89,7 +90,10 @@ TEST_F(LessonDlgTest, EnterOnTheListRunsTheSelectedItemsOwnFile) {
     AddFile("a.ini");
     CLessonDlg chooser;
     std::vector<std::string> ran;
-    chooser.SetLessonRunner([&](const std::string& path) { ran.push_back(path); });
+    chooser.SetLessonRunner([&](const std::string& path, bool) {
+        ran.push_back(path);
+        return false;
+    });
     Initialise(chooser);
     chooser.show();
     CLessonListBox& list = chooser.LessonList();
@@ -112,7 +116,10 @@ TEST_F(LessonDlgTest, EnterOnTheListRunsTheSelectedItemsOwnFile) {
 TEST_F(LessonDlgTest, EnterWithNothingSelectedRunsAnEmptyPath) {
     CLessonDlg chooser;
     std::vector<std::string> ran;
-    chooser.SetLessonRunner([&](const std::string& path) { ran.push_back(path); });
+    chooser.SetLessonRunner([&](const std::string& path, bool) {
+        ran.push_back(path);
+        return false;
+    });
     Initialise(chooser);
     chooser.show();
     QTest::keyClick(&chooser.LessonList(), Qt::Key_Return);
@@ -233,4 +240,76 @@ TEST_F(LessonDlgTest, SelectedLessonKeepsItsTextReadableAndItsFrameVisible) {
         EXPECT_GE(ContrastRatio(text, background), 4.5) << text.name().toStdString();
     EXPECT_EQ(frame, list.palette().color(QPalette::Highlight));
     EXPECT_NE(background, painted.pixelColor(other.right() - 3, other.center().y()));
+}
+
+// The chooser opens on the lesson to go on with: the first one not passed
+// is scrolled into view and wears an arrow in place of the lesson icon.
+TEST_F(LessonDlgTest, TheFirstLessonNotPassedIsShownWithItsOwnIcon) {
+    CPupilStats stats;
+    for (int lesson = 0; lesson < 30; ++lesson) {
+        const std::string title = (lesson < 10 ? "0" : "") + std::to_string(lesson) + " Lekcja";
+        AddFile(title + ".ini");
+        if (lesson < 20) {
+            StatRecord run;
+            run.lesson = title;
+            run.charsPerMinute = 90;
+            run.date = COleDateTime::FromDateTime(2026, 12, 1, 10);
+            stats.push_back(run);
+        }
+    }
+    std::filesystem::create_directories(m_program / "Data/Pupils/Ala");
+    stats.Save(m_program / "Data/Pupils/Ala/stat.dat");
+
+    CLessonDlg chooser;
+    Initialise(chooser);
+    chooser.show();
+    CLessonListBox& list = chooser.LessonList();
+    EXPECT_EQ(list.NextLessonRow(), 20);
+    EXPECT_TRUE(list.viewport()->rect().contains(list.visualItemRect(list.item(20))));
+    EXPECT_EQ(list.currentRow(), -1) << "the selection stays as it was";
+
+    const QImage rows = list.viewport()->grab().toImage();
+    const auto icon = [&](int row) {
+        const QRect item = list.visualItemRect(list.item(row));
+        return rows.copy(item.left(), item.top(), 18, item.height());
+    };
+    const int other = list.viewport()->rect().contains(list.visualItemRect(list.item(21))) ? 21 : 19;
+    EXPECT_NE(icon(20), icon(other));
+}
+
+// The class overview is the teacher's: a pupil's chooser and statistics
+// window do not offer it.
+TEST_F(LessonDlgTest, OnlyTheTeachersProgramOffersTheClassOverview) {
+    CLessonDlg chooser;
+    Initialise(chooser);
+    const auto menuEntries = [&chooser] {
+        QStringList entries;
+        QTimer::singleShot(10, qApp, [&entries] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (const QAction* action : menu->actions())
+                entries << action->text();
+            menu->close();
+        });
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+        QApplication::sendEvent(&chooser, &rightClick);
+        return entries;
+    };
+    const auto overviewButtonShown = [] {
+        bool shown = false;
+        OnNextModal<CStatsDlg>([&shown](CStatsDlg& statistics) {
+            shown = statistics.findChild<QPushButton*>(ControlName(CStatsDlg::kIdClassButton))
+                        ->isVisible();
+            statistics.reject();
+        });
+        return shown;
+    };
+    EXPECT_EQ(menuEntries(), QStringList{QStringLiteral("&About Tastrum...")});
+    bool shown = overviewButtonShown();
+    QTest::mouseClick(chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdStatisticsButton)),
+                      Qt::LeftButton);
+    EXPECT_FALSE(shown);
+
+    m_context.teacherMode = true;
+    EXPECT_EQ(menuEntries(), (QStringList{QStringLiteral("&About Tastrum..."),
+                                          QStringLiteral("Przegląd &klasy...")}));
 }

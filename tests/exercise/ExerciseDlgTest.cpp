@@ -82,6 +82,13 @@ TEST(ExerciseDlg, EnterNeverClosesButEndOfTestAcceptsAtAnyMoment) {
         EXPECT_TRUE(window.isVisible());
         EXPECT_EQ(TextOf(window, CExerciseDlg::kIdErrors), "Błędów: 1");
         EXPECT_EQ(TextOf(window, CExerciseDlg::kIdTime), "Czas: 0 sekund");
+        // Before the text is done the window asks; "Nie" keeps the pupil typing.
+        QString asked;
+        AnswerNextQuestion(false, &asked);
+        Click(window, kIdOk);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(asked.toStdString(), "Zakończyć ćwiczenie? Przepisano dopiero 25% tekstu.");
+        AnswerNextQuestion(true);
         Click(window, kIdOk);
     });
     EXPECT_EQ(exercise.exec(), QDialog::Accepted);
@@ -102,6 +109,22 @@ TEST(ExerciseDlg, EscapeAndTheCloseButtonReject) {
     closed.SetLines({"ab"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) { window.close(); });
     EXPECT_EQ(closed.exec(), QDialog::Rejected);
+
+    // Once anything is typed, a slip on Escape or the close box asks first.
+    CExerciseSession typedSession;
+    CExerciseDlg typed(typedSession);
+    typed.SetLines({"ab"});
+    OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
+        QTest::keyClicks(&TypingOf(window), "a");
+        QString asked;
+        AnswerNextQuestion(false, &asked);
+        QTest::keyClick(&TypingOf(window), Qt::Key_Escape);
+        EXPECT_EQ(asked, QStringLiteral("Przerwać ćwiczenie? Wynik nie zostanie zapisany."));
+        EXPECT_TRUE(window.isVisible());
+        AnswerNextQuestion(true);
+        window.close();
+    });
+    EXPECT_EQ(typed.exec(), QDialog::Rejected);
 }
 
 TEST(ExerciseDlg, EmptyLessonWarnsThenFinishesOnEnter) {
@@ -134,6 +157,7 @@ TEST(ExerciseDlg, AfterHelpTheKeysGoOnToTheExercise) {
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
         Click(window, CExerciseDlg::kIdHelpButton);
         QTest::keyClicks(window.focusWidget(), "a ");
+        AnswerNextQuestion(true);
         window.reject();
     });
     exercise.exec();

@@ -1,5 +1,6 @@
 #include "exercise/KeyboardPanel.h"
 #include "exercise/ExerciseDlg.h"
+#include "exercise/HandsView.h"
 #include "exercise/KeyboardView.h"
 #include "exercise/TypingEdit.h"
 
@@ -31,9 +32,12 @@ protected:
 
     CTypingEdit& Typing() { return *m_exercise.findChild<CTypingEdit*>(); }
 
-    // Types one character as the keyboard sends it, AltGr letters included.
+    // Types one character as the keyboard sends it, AltGr letters included:
+    // a capital comes with Shift.
     void Type(const QString& text) {
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        const bool capital = text.size() == 1 && text[0].isUpper();
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown,
+                      capital ? Qt::ShiftModifier : Qt::NoModifier, text);
         QApplication::sendEvent(&Typing(), &key);
     }
 
@@ -62,13 +66,8 @@ protected:
 };
 
 std::set<int> KeysOf(const char* utf8Character) {
-    const Chord chord = *ChordOf(Utf8ToCp1250(utf8Character)[0]);
-    std::set<int> keys{chord.key};
-    if (chord.shift >= 0)
-        keys.insert(chord.shift);
-    if (chord.rightAlt)
-        keys.insert(RightAltKey());
-    return keys;
+    const std::vector<int> keys = KeysOf(*ChordOf(Utf8ToCp1250(utf8Character)[0]));
+    return {keys.begin(), keys.end()};
 }
 
 const QColor kWrong{200, 0, 0};
@@ -97,17 +96,51 @@ TEST_F(KeyboardPanelTest, TheKeyExpectedNextIsLitAndNamedAfterEveryKey) {
     EXPECT_EQ(ChordLine(), QString());
 }
 
-TEST_F(KeyboardPanelTest, PlainLetterForAPolishOneBringsAHintForTheRestOfTheLine) {
-    Open({"ąb", "c"});
+// The hint follows the slip at once, and from the next key on the line
+// again describes the key expected now.
+TEST_F(KeyboardPanelTest, PlainLetterForAPolishOneBringsAHintUntilTheNextKey) {
+    Open({"ąbd", "c"});
     Type(QStringLiteral("a"));
-    const QString hint =
-        QStringLiteral("Pamiętaj: ą to prawy Alt (prawy kciuk) + A (lewy mały palec), nie samo a");
-    EXPECT_EQ(ChordLine(), hint);
+    EXPECT_EQ(ChordLine(), QStringLiteral("Pamiętaj: ą to prawy Alt (prawy kciuk) + A (lewy mały "
+                                          "palec), nie samo a"));
     EXPECT_EQ(LitKeys(), KeysOf("b"));
     Type(QStringLiteral("b"));
-    EXPECT_EQ(ChordLine(), hint);
-    QTest::keyClick(&Typing(), Qt::Key_Return);
-    EXPECT_EQ(ChordLine(), QStringLiteral("c: C (lewy palec środkowy)"));
+    EXPECT_EQ(ChordLine(), QStringLiteral("d: D (lewy palec środkowy)"));
+    QTest::keyClick(&Typing(), Qt::Key_Backspace);
+    QTest::keyClick(&Typing(), Qt::Key_Backspace);
+    EXPECT_EQ(ChordLine(), QStringLiteral("ą: prawy Alt (prawy kciuk) + A (lewy mały palec)"));
+}
+
+// The next key's fingers light on the hands too; the space bar lights both
+// thumbs.
+TEST_F(KeyboardPanelTest, TheHandsShowTheFingersOfTheNextChord) {
+    Open({"Ł "});
+    const CHandsView& hands = m_exercise.Keyboard().Hands();
+    EXPECT_TRUE(hands.IsLit(Finger::RightRing));
+    EXPECT_TRUE(hands.IsLit(Finger::LeftLittle)) << "the left Shift";
+    EXPECT_TRUE(hands.IsLit(Finger::RightThumb)) << "right Alt";
+    EXPECT_FALSE(hands.IsLit(Finger::RightLittle));
+    Type(QStringLiteral("Ł"));
+    EXPECT_TRUE(hands.IsLit(Finger::LeftThumb));
+    EXPECT_TRUE(hands.IsLit(Finger::RightThumb));
+    EXPECT_FALSE(hands.IsLit(Finger::RightRing));
+}
+
+// A letter in the case Shift did not ask for shows Caps Lock on; the
+// keyboard says so and lights the key until a letter shows it off again.
+TEST_F(KeyboardPanelTest, CapsLockIsToldAndLit) {
+    Open({"abc"});
+    EXPECT_EQ(m_exercise.Keyboard().WarningLine(), QString());
+    QKeyEvent capital(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("A"));
+    QApplication::sendEvent(&Typing(), &capital);
+    EXPECT_EQ(m_exercise.Keyboard().WarningLine(), QStringLiteral("Włączony Caps Lock"));
+    EXPECT_TRUE(LitKeys().contains(CapsLockKey()));
+    QTest::keyClick(&Typing(), Qt::Key_CapsLock);
+    EXPECT_EQ(m_exercise.Keyboard().WarningLine(), QString());
+    EXPECT_FALSE(LitKeys().contains(CapsLockKey()));
+    QKeyEvent shifted(QEvent::KeyPress, Qt::Key_B, Qt::ShiftModifier, QStringLiteral("b"));
+    QApplication::sendEvent(&Typing(), &shifted);
+    EXPECT_EQ(m_exercise.Keyboard().WarningLine(), QStringLiteral("Włączony Caps Lock"));
 }
 
 TEST_F(KeyboardPanelTest, WrongCharactersAreMarkedUntilCorrected) {

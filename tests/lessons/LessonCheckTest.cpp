@@ -1,4 +1,5 @@
 #include "lessons/LessonCheck.h"
+#include "keyboard/Chord.h"
 #include "lessons/LessonListing.h"
 
 #include "ProgramFolderTest.h"
@@ -68,7 +69,9 @@ TEST(LessonCheck, TheShippedCourseIsSound) {
     const std::vector<ListedLesson> lessons = ListLessonFiles(LessonFolders());
     EXPECT_GT(lessons.size(), 10u);
     for (const ListedLesson& lesson : lessons)
-        EXPECT_EQ(LessonProblems(lesson.path), std::vector<std::string>{}) << lesson.path;
+        EXPECT_EQ(LessonProblems(lesson.path, [](char ch) { return ChordOf(ch).has_value(); }),
+                  std::vector<std::string>{})
+            << lesson.path;
 }
 
 TEST_F(LessonCheckTest, OwnLessonsReplaceShippedOnesOfTheSameName) {
@@ -114,4 +117,33 @@ TEST_F(LessonCheckTest, ALessonTooBigToReadIsReportedNotRead) {
     AddLesson("duza", "");
     std::filesystem::resize_file(m_program / "Data/Lessons/duza.ini", kMaxTextFileBytes + 1);
     EXPECT_NE(ProblemsOf("duza").find("za duży"), std::string::npos) << ProblemsOf("duza");
+}
+
+// Text pasted from a word processor holds characters no key gives; the
+// check names each with its line and column, in the lesson file and in its
+// import text.
+TEST_F(LessonCheckTest, CharactersNoKeyTypesAreListedWithLineAndColumn) {
+    const auto typable = [](char ch) {
+        return ch == ' ' || (ch >= 'a' && ch <= 'z') || ch == '|' || (ch >= '0' && ch <= '9');
+    };
+    WriteFile(m_program / "Data/Lessons/wklejony.txt", "abc\r\nde\xA0" "f\r\n");
+    AddLesson("wklejona", "[Special]\r\nImportText=wklejony.txt\r\n[LESSON]\r\n"
+                          "line=ala \x84kot\x94\r\n"
+                          "  line = \"b\x85\"\r\n[RANDOM_LESSON]\r\ndrill=a\x96|3|2|\r\n");
+    const std::vector<std::string> problems =
+        LessonProblems(m_program / "Data/Lessons/wklejona.ini", typable);
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            "linia 4, kolumna 10: znak „„” (U+201E) nie do napisania na "
+                            "polskiej klawiaturze",
+                            "linia 4, kolumna 14: znak „”” (U+201D) nie do napisania na "
+                            "polskiej klawiaturze",
+                            "linia 5, kolumna 12: znak „…” (U+2026) nie do napisania na "
+                            "polskiej klawiaturze",
+                            "linia 7, kolumna 8: znak „–” (U+2013) nie do napisania na "
+                            "polskiej klawiaturze",
+                            "wklejony.txt, linia 2, kolumna 3: znak „twarda spacja” (U+00A0) "
+                            "nie do napisania na polskiej klawiaturze",
+                        }));
+    EXPECT_EQ(LessonProblems(m_program / "Data/Lessons/wklejona.ini"), std::vector<std::string>{})
+        << "without a keyboard nothing is judged";
 }

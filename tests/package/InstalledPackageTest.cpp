@@ -30,7 +30,7 @@ TEST(InstalledPackage, LessonsShippedAndOwnAreListedAndRunsLandInTheUsersDataFol
     std::string pupil;
     ASSERT_EQ(AddNewPupil("Zosia", &pupil), "");
     CLessonDlg chooser;
-    chooser.SetLessonRunner(&RunLesson);
+    chooser.SetLessonRunner([](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
     OnNextModal<CPupilDlg>([](CPupilDlg& pupils) { pupils.accept(); });
     chooser.Initialise();
     chooser.show();

@@ -80,8 +80,10 @@ TEST_F(ClassTableTest, TheKnownFileGivesItsRunInTheTableAndTheReport) {
 }
 
 TEST_F(ClassTableTest, BestGradesCountRunsOfAnyLetterCaseAndOtherLessonsCloseTheReport) {
+    StatRecord endedEarly = RunOf("ABC", 100, 10, COleDateTime::FromDateTime(2026, 9, 1, 8));
+    endedEarly.reservedValue1 = 40;
     Store("Zosia",
-          {RunOf("ABC", 100, 10, COleDateTime::FromDateTime(2026, 9, 1, 8)),
+          {endedEarly,
            RunOf("abc", 200, 1, COleDateTime::FromDateTime(2026, 10, 1, 8)),
            RunOf("żaba", 50, 40, COleDateTime::FromDateTime(2026, 11, 5, 9, 15)),
            RunOf("stara lekcja", 80, 5, COleDateTime::FromDateTime(2026, 8, 1))},
@@ -89,6 +91,8 @@ TEST_F(ClassTableTest, BestGradesCountRunsOfAnyLetterCaseAndOtherLessonsCloseThe
     const PupilRow& row = RowOf(m_class.Refresh(m_lessons), "Zosia");
     EXPECT_EQ(row.runs, 4);
     EXPECT_EQ(row.lessons[0].runs, 2);
+    EXPECT_EQ(row.lessons[0].endedEarly, 1);
+    EXPECT_EQ(row.lessons[1].endedEarly, 0);
     EXPECT_EQ(row.lessons[0].bestSpeed, 200.0);
     EXPECT_EQ(row.lessons[0].bestGrade, std::max(ComputeGrade(100, 10), ComputeGrade(200, 1)));
     EXPECT_EQ(row.lessons[0].lastRun, COleDateTime::FromDateTime(2026, 10, 1, 8));
@@ -101,6 +105,7 @@ TEST_F(ClassTableTest, BestGradesCountRunsOfAnyLetterCaseAndOtherLessonsCloseThe
     const PupilReport report = MakePupilReport(Utf8ToCp1250("Zosia"), stats, m_lessons);
     ASSERT_EQ(report.lessons.size(), 3u);
     EXPECT_EQ(report.lessons[0].averageSpeed, 150.0);
+    EXPECT_EQ(report.lessons[0].endedEarly, 1);
     EXPECT_EQ(report.lessons[0].averageErrorPercent, 5.5);
     EXPECT_EQ(report.lessons[2].lesson, "stara lekcja");
     EXPECT_EQ(report.speeds.front().charsPerMinute, 80.0);

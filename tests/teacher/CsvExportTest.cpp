@@ -15,18 +15,19 @@ TEST(CsvExport, RunsOpenInAPolishSpreadsheetWithLettersAndNumbersRight) {
                           COleDateTime::FromDateTime(2026, 12, 7, 10, 30, 5)));
     CStatRecordArray lukasz;
     lukasz.push_back(RunOf("abc", 50, 40, COleDateTime(0.0, COleDateTime::invalid)));
+    lukasz.back().reservedValue1 = 75; // ended with a quarter of the text typed
     const std::string csv = RunsCsv({{Utf8ToCp1250("Zosia Ćwik"), "", zosia},
                                      {Utf8ToCp1250("Łukasz"), "", lukasz},
                                      {"Ola", "brak uprawnień", {}}});
     EXPECT_EQ(csv, "\xEF\xBB\xBF"
-                   "Uczeń;Lekcja;Data;Znaków na minutę;Błędy (%);Ocena;Uwagi\r\n"
+                   "Uczeń;Lekcja;Data;Znaków na minutę;Błędy (%);Ocena;Przepisano %;Uwagi\r\n"
                    "Zosia Ćwik;\"Żółw; i \"\"ptak\"\"\";2026-12-07T10:30:05;123,46;2,50;" +
                        std::to_string(ComputeGrade(123.456, 2.5)) +
-                       ";\r\n"
+                       ";100,00;\r\n"
                        "Łukasz;abc;;50,00;40,00;" +
                        std::to_string(ComputeGrade(50, 40)) +
-                       ";\r\n"
-                       "Ola;;;;;;brak uprawnień\r\n");
+                       ";25,00;przerwane\r\n"
+                       "Ola;;;;;;;brak uprawnień\r\n");
 }
 
 TEST(CsvExport, NamesThatASpreadsheetWouldTakeForFormulasStayText) {
@@ -39,9 +40,9 @@ TEST(CsvExport, NamesThatASpreadsheetWouldTakeForFormulasStayText) {
                                      {"\rB", "-brak", {}}});
     EXPECT_NE(csv.find("\r\n'=1+1;'@SUMA(A1);2026-12-07T10:00:00;50,00;0,00;"), std::string::npos)
         << csv;
-    EXPECT_NE(csv.find("\r\n'\tA;;;;;;x\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n'\tA;;;;;;;x\r\n"), std::string::npos) << csv;
     EXPECT_EQ(csv.find("+48"), std::string::npos) << "a pupil with no runs has no line";
-    EXPECT_NE(csv.find("\r\n\"'\rB\";;;;;;'-brak\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n\"'\rB\";;;;;;;'-brak\r\n"), std::string::npos) << csv;
     EXPECT_EQ(ClassTableCsv({"=A1"}, {{"+x", "", 0, 0, {0.0, COleDateTime::invalid}, {{}}}}),
               "\xEF\xBB\xBF"
               "Uczeń;Podejścia;Zaliczone lekcje;Ostatni wynik;Uwagi;'=A1\r\n"

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "pupils/CharErrorCount.h"
+
+#include <string>
+
+// The line under a run's result that tells a child what to aim at (UTF-8):
+// what the next grade needs, in words a ten-year-old reads ("Do czwórki:
+// ponad 80 znaków na minutę i bez błędów."), and which characters this run
+// mistyped, most often first.
+std::string NextStepText(int grade, const CharErrorArray& runErrors);
