@@ -1,11 +1,21 @@
 #include "app/CommandLine.h"
 
+#include "exercise/WeakKeyLesson.h"
 #include "keyboard/Chord.h"
+#include "lessons/CourseTexts.h"
 #include "lessons/LessonCheck.h"
 #include "lessons/LessonListing.h"
 #include "platform/BinaryFile.h"
 #include "platform/FileError.h"
+#include "platform/Cp1250.h"
+#include "platform/Format.h"
+#include "platform/ProgramContext.h"
+#include "pupils/KeyStatsFile.h"
+#include "pupils/PupilFolders.h"
+#include "pupils/PupilRegistry.h"
+#include "pupils/PupilsFolderCheck.h"
 #include "pupils/PupilsFolderSetup.h"
+#include "pupils/WeakKeys.h"
 #include "teacher/CsvExport.h"
 
 #include <algorithm>
@@ -17,7 +27,8 @@ constexpr int kWrongArguments = 2;
 
 const char* const kUsage =
     "Użycie: tastrum [--teacher | --help | --version | --check-lessons [FOLDER] |\n"
-    "                --export-csv PLIK | --init-pupils-folder FOLDER [GRUPA]]\n"
+    "                --export-csv PLIK | --weak-keys UCZEŃ |\n"
+    "                --init-pupils-folder FOLDER [GRUPA]]\n"
     "Tastrum uczy pisania bezwzrokowego na klawiaturze, lekcja po lekcji.\n"
     "Bez opcji otwiera okno wyboru ucznia i lekcji.\n"
     "\n"
@@ -34,6 +45,10 @@ const char* const kUsage =
     "                            CSV (UTF-8, średniki, przecinki dziesiętne); kończy\n"
     "                            się kodem 1, gdy folderu uczniów albo czyjegoś pliku\n"
     "                            nie da się odczytać\n"
+    "  --weak-keys UCZEŃ         wypisuje najsłabsze klawisze ucznia (odsetek błędów\n"
+    "                            przy pierwszej próbie i czas na znak) i jedno\n"
+    "                            ćwiczenie z nich; kończy się kodem 1, gdy nie ma\n"
+    "                            takiego ucznia albo ma za mało pomiarów\n"
     "  --init-pupils-folder FOLDER [GRUPA]\n"
     "                            przygotowuje folder uczniów klasy na udziale serwera:\n"
     "                            tworzy go, gdy go nie ma, oznacza plikiem\n"
@@ -98,6 +113,55 @@ int InitPupilsFolderCommand(const std::vector<std::string>& arguments, std::ostr
     return 0;
 }
 
+// Most keys --weak-keys lists.
+constexpr size_t kWeakKeysListed = 10;
+
+bool IsPupil(const std::string& pupil) {
+    StringList pupils;
+    ListPupils(pupils);
+    return std::find(pupils.begin(), pupils.end(), pupil) != pupils.end();
+}
+
+void PrintWeakKeys(const CKeyStats& stats, std::ostream& out) {
+    const std::vector<WeakKey> weak = RankWeakKeys(stats);
+    for (size_t i = 0; i < std::min(weak.size(), kWeakKeysListed); ++i)
+        out << Cp1250ToUtf8(std::string(1, weak[i].key)) << ": "
+            << FormatDecimalComma(weak[i].errorRate * 100, 0) << "% błędów, "
+            << FormatDecimalComma(weak[i].msPerPress, 0) << " ms na znak\n";
+    if (weak.empty())
+        out << "Żaden klawisz nie sprawia teraz kłopotu.\n";
+}
+
+int WeakKeysCommand(const std::string& name, std::ostream& out, std::ostream& errors) {
+    const std::string pupil = Utf8ToCp1250(name);
+    try {
+        if (const std::optional<FileError> problem = PupilsFolderProblem())
+            throw *problem;
+        if (!IsPupil(pupil)) {
+            errors << "tastrum: nie ma ucznia " << name << " w folderze " << GetPupilsFolder()
+                   << "\n";
+            return kFaultsFound;
+        }
+        const CKeyStats stats = LoadKeyStats(pupil);
+        if (stats.TotalPresses() < kPressesForPractice) {
+            errors << "tastrum: za mało pomiarów ucznia " << name << " (" << stats.TotalPresses()
+                   << " znaków z " << kPressesForPractice << " potrzebnych)\n";
+            return kFaultsFound;
+        }
+        PrintWeakKeys(stats, out);
+        const WeakKeyLesson lesson =
+            MakeWeakKeyLesson(stats, CourseTexts(ListLessonFiles(LessonFolders())),
+                              CProgramContext::Current().random);
+        out << "\n";
+        for (const std::string& line : lesson.lines)
+            out << Cp1250ToUtf8(line) << "\n";
+        return 0;
+    } catch (const FileError& error) {
+        errors << "tastrum: " << error.what() << "\n";
+        return kFaultsFound;
+    }
+}
+
 } // namespace
 
 bool TakeTeacherOption(std::vector<std::string>& arguments) {
@@ -122,6 +186,8 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std
                             out);
     if (option == "--export-csv" && arguments.size() == 2)
         return ExportCsv(arguments[1], out, errors);
+    if (option == "--weak-keys" && arguments.size() == 2)
+        return WeakKeysCommand(arguments[1], out, errors);
     if (option == "--init-pupils-folder" && (arguments.size() == 2 || arguments.size() == 3))
         return InitPupilsFolderCommand(arguments, out, errors);
     errors << "tastrum: nieznane wywołanie: " << option << "\n" << kUsage;

@@ -3,6 +3,8 @@
 #include "exercise/ExerciseDlg.h"
 #include "exercise/ExerciseSession.h"
 #include "exercise/ResultDlg.h"
+#include "exercise/WeakKeyLesson.h"
+#include "lessons/CourseTexts.h"
 #include "lessons/LessonFile.h"
 #include "lessons/LessonLines.h"
 #include "lessons/LessonPaths.h"
@@ -15,15 +17,18 @@
 #include "platform/Paths.h"
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
+#include "pupils/KeyStatsFile.h"
 #include "pupils/Outbox.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/StoreRun.h"
+#include "pupils/WeakKeys.h"
 
 namespace {
 
-bool Introduce(const LessonFile& lesson, const std::string& lessonName) {
+// The description and the name are Windows-1250.
+bool Introduce(const std::string& description, const std::string& lessonName) {
     CResultDlg introduction;
-    introduction.SetTexts(lesson.ReadString("General", "description", ""), lessonName);
+    introduction.SetTexts(description, lessonName);
     return introduction.exec() == QDialog::Accepted;
 }
 
@@ -70,6 +75,16 @@ void KeepUndeliveredRun(const ExerciseOutcome& outcome, const FileError& error) 
                     .arg(QString::fromStdString(error.what())));
 }
 
+// The keys' measurements serve the practice lesson only; a run whose
+// measurements cannot be kept is still a stored run, so the pupil is not
+// troubled with it.
+void StoreKeyMeasurements(const ExerciseOutcome& outcome) {
+    try {
+        StoreKeyPresses(GetCurrentPupil(), outcome.keyPresses);
+    } catch (const FileError&) {
+    }
+}
+
 void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& session) {
     const ExerciseOutcome outcome = session.Outcome(lessonName, COleDateTime::Now());
     StoreRunResult result;
@@ -79,22 +94,16 @@ void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& ses
         KeepUndeliveredRun(outcome, error);
         return;
     }
+    StoreKeyMeasurements(outcome);
     if (!result.notice.empty())
         ShowMessage(nullptr, QString::fromStdString(result.notice));
     DeliverOutbox();
 }
 
-bool RunExistingLesson(const std::string& path, bool offerNextLesson) {
-    const LessonFile lesson(path);
-    const std::string lessonName = Utf8ToCp1250(GetFileTitleOfPath(path));
-    if (!Introduce(lesson, lessonName))
-        return false;
-    OpenCompanionDocument(lesson);
-
-    const StringList lines = LinesToType(lesson, lessonName);
-    if (lines.empty())
-        return false;
-
+// Runs the exercise of the lines and stores a finished run; true when the
+// pupil asked for the next lesson.
+bool ExerciseAndStore(const std::string& lessonName, const StringList& lines,
+                      bool offerNextLesson) {
     CExerciseSession session;
     CExerciseDlg exercise(session);
     exercise.SetLines(lines);
@@ -106,7 +115,49 @@ bool RunExistingLesson(const std::string& path, bool offerNextLesson) {
     return exercise.NextLessonAsked();
 }
 
+bool RunExistingLesson(const std::string& path, bool offerNextLesson) {
+    const LessonFile lesson(path);
+    const std::string lessonName = Utf8ToCp1250(GetFileTitleOfPath(path));
+    if (!Introduce(lesson.ReadString("General", "description", ""), lessonName))
+        return false;
+    OpenCompanionDocument(lesson);
+
+    const StringList lines = LinesToType(lesson, lessonName);
+    if (lines.empty())
+        return false;
+    return ExerciseAndStore(lessonName, lines, offerNextLesson);
+}
+
+void RunWeakKeyLessonOf(const CKeyStats& stats) {
+    if (const int missing = kPressesForPractice - stats.TotalPresses(); missing > 0) {
+        ShowMessage(nullptr, QStringLiteral("Jeszcze za mało wiem o Twoich klawiszach. Przepisz "
+                                            "w zwykłych lekcjach jeszcze około %1 znaków, a "
+                                            "przygotuję ćwiczenie z tych, które sprawiają Ci "
+                                            "kłopot.")
+                                 .arg(missing));
+        return;
+    }
+    const WeakKeyLesson lesson =
+        MakeWeakKeyLesson(stats, CourseTexts(ListLessonFiles(LessonFolders())),
+                          CProgramContext::Current().random);
+    if (lesson.keys.empty()) {
+        ShowMessage(nullptr, QStringLiteral("Brawo! Żaden klawisz nie sprawia Ci teraz kłopotu. "
+                                            "Ćwicz dalej zwykłe lekcje."));
+        return;
+    }
+    if (Introduce(Utf8ToCp1250(WeakKeysIntroduction(lesson.keys) + "."), kWeakKeyLessonName))
+        ExerciseAndStore(kWeakKeyLessonName, lesson.lines, false);
+}
+
 } // namespace
+
+void RunWeakKeyLesson() {
+    try {
+        RunWeakKeyLessonOf(LoadKeyStats(GetCurrentPupil()));
+    } catch (const FileError& error) {
+        ShowFileError(nullptr, error);
+    }
+}
 
 bool RunLesson(std::string path, bool offerNextLesson) {
     if (!FileExists(path)) {

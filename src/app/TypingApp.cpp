@@ -51,6 +51,7 @@ int CTypingApp::Run() {
     WarnOfUnavailablePupilsFolder();
     DeliverWaitingRuns();
     CLessonDlg chooser;
+    chooser.SetPracticeRunner(&RunWeakKeyLesson);
     chooser.SetLessonRunner([](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
     chooser.Start();
     return 0;

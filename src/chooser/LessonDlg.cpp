@@ -33,6 +33,9 @@ const DialogTemplate kLessonTemplate{
         {CLessonDlg::kIdHelpButton, ControlKind::PushButton, 305, 10, 50, 14, "&Pomoc"},
         {CLessonDlg::kIdGreeting, ControlKind::Label, 5, 10, 170, 8, "Witam uczniu..."},
         {CLessonDlg::kIdStatisticsButton, ControlKind::PushButton, 245, 10, 50, 14, "&Statystyki"},
+        // Beside the window's own controls, below the list.
+        {CLessonDlg::kIdPracticeButton, ControlKind::PushButton, 5, 185, 110, 14,
+         "Ć&wicz trudne klawisze"},
     },
 };
 
@@ -70,6 +73,10 @@ CLessonDlg::CLessonDlg(QWidget* parent) : QDialog(parent), m_lessonList(new CLes
     }
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &OpenHelpFile);
+    connect(controls.Get<QPushButton>(CLessonDlg::kIdPracticeButton), &QPushButton::clicked, this,
+            &CLessonDlg::RunPractice);
+    auto* practice = new QShortcut(Qt::Key_F3, this);
+    connect(practice, &QShortcut::activated, this, &CLessonDlg::RunPractice);
 
     controls[kIdOk]->setFocus();
 }
@@ -114,6 +121,13 @@ void CLessonDlg::RunSelectedLesson() {
             break;
         m_lessonList->setCurrentRow(next);
     }
+}
+
+void CLessonDlg::RunPractice() {
+    if (m_runPractice)
+        m_runPractice();
+    m_lessonList->MarkNextLesson(false);
+    m_lessonList->viewport()->repaint();
 }
 
 bool CLessonDlg::eventFilter(QObject* watched, QEvent* event) {

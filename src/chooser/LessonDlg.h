@@ -17,6 +17,7 @@ public:
     static constexpr int kIdHelpButton = 1016;
     static constexpr int kIdStatisticsButton = 1017;
     static constexpr int kIdGreeting = 1027;
+    static constexpr int kIdPracticeButton = 1101;
 
     explicit CLessonDlg(QWidget* parent = nullptr);
 
@@ -37,6 +38,10 @@ public:
     using LessonRunner = std::function<bool(const std::string& path, bool nextLessonFollows)>;
     void SetLessonRunner(LessonRunner runner) { m_runLesson = std::move(runner); }
 
+    // What "Ćwicz trudne klawisze" (and F3) runs: the practice lesson of the
+    // pupil's weakest keys.
+    void SetPracticeRunner(std::function<void()> runner) { m_runPractice = std::move(runner); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -48,5 +53,8 @@ private:
 
     CLessonListBox* m_lessonList;
     QLabel* m_greeting;
+    void RunPractice();
+
     LessonRunner m_runLesson;
+    std::function<void()> m_runPractice;
 };

@@ -8,15 +8,45 @@
 namespace {
 
 constexpr double kWholeText = 100.0;
+// A longer pause is a rest, not the time a key took.
+constexpr double kLongestPauseMs = 5000.0;
 
 } // namespace
 
 CExerciseSession::CExerciseSession(const TickSource& clock)
-    : m_typing(CStopwatch(clock.counter, clock.frequency)) {}
+    : m_clock(clock), m_typing(CStopwatch(clock.counter, clock.frequency)) {}
 
 void CExerciseSession::SetLines(const StringList& lines) {
     m_empty = lines.empty();
     m_typing.SetModelText(lines);
+    m_keyPresses.clear();
+    m_furthest = Caret();
+    m_furthestTried = false;
+    m_lastKeyMs = -1.0;
+}
+
+double CExerciseSession::NowMs() const {
+    return static_cast<double>(m_clock.counter()) * 1000.0 / static_cast<double>(m_clock.frequency);
+}
+
+TypingStep CExerciseSession::OnChar(char ch, int firstVisibleLine) {
+    const std::optional<char> expected = m_typing.ExpectedChar();
+    const Position at = Caret();
+    const TypingStep step = m_typing.OnChar(ch, firstVisibleLine);
+    const double now = NowMs();
+    if (ch != CTypingModel::kBackspace && expected && at == m_furthest && !m_furthestTried) {
+        const double since = m_lastKeyMs < 0 ? -1.0 : now - m_lastKeyMs;
+        m_keyPresses.push_back({*expected, ch == *expected, since > kLongestPauseMs ? -1.0 : since});
+        m_furthestTried = true;
+    }
+    if (step.edit == TypingStep::Edit::InsertChar || step.edit == TypingStep::Edit::MoveCaret) {
+        m_lastKeyMs = now;
+        if (Caret() > m_furthest) {
+            m_furthest = Caret();
+            m_furthestTried = false;
+        }
+    }
+    return step;
 }
 
 ExerciseOutcome CExerciseSession::Outcome(const std::string& lessonName,
@@ -30,6 +60,7 @@ ExerciseOutcome CExerciseSession::Outcome(const std::string& lessonName,
     if (!m_typing.IsFinished())
         outcome.record.reservedValue1 = UntypedPercentage();
     outcome.grade = GradeOfRun(outcome.record);
+    outcome.keyPresses = m_keyPresses;
     return outcome;
 }
 

@@ -5,9 +5,11 @@
 #include "platform/ProgramContext.h"
 #include "platform/StringList.h"
 #include "pupils/CharErrorCount.h"
+#include "pupils/KeyPress.h"
 #include "pupils/StatRecord.h"
 
 #include <string>
+#include <vector>
 
 // How one run of a lesson came out: what was counted, how it is judged,
 // and the record that is stored for it.
@@ -17,6 +19,7 @@ struct ExerciseOutcome {
     int grade = 0;
     CharErrorArray charErrors;
     StatRecord record;
+    std::vector<KeyPress> keyPresses;
 };
 
 // One run of a lesson: the typing model and its stopwatch, which runs from
@@ -31,10 +34,10 @@ public:
     // True until lines are given, and when the lesson gave none.
     bool IsEmpty() const { return m_empty; }
 
-    // Judges one typed byte; see CTypingModel::OnChar.
-    TypingStep OnChar(char ch, int firstVisibleLine = 0) {
-        return m_typing.OnChar(ch, firstVisibleLine);
-    }
+    // Judges one typed byte (see CTypingModel::OnChar), and measures it
+    // when it is the first try at its character; a pause of more than 5
+    // seconds before it is a rest and gives no time.
+    TypingStep OnChar(char ch, int firstVisibleLine = 0);
 
     const CTypingModel& Typing() const { return m_typing; }
     bool IsFinished() const { return m_typing.IsFinished(); }
@@ -51,7 +54,23 @@ public:
     // run leaves it 0.
     ExerciseOutcome Outcome(const std::string& lessonName, const COleDateTime& when) const;
 
+    const std::vector<KeyPress>& KeyPresses() const { return m_keyPresses; }
+
 private:
+    struct Position {
+        int line = 0, column = 0;
+        auto operator<=>(const Position&) const = default;
+    };
+    Position Caret() const { return {m_typing.CaretLine(), m_typing.CaretColumn()}; }
+    double NowMs() const;
+
+    TickSource m_clock;
     CTypingModel m_typing;
     bool m_empty = true;
+    std::vector<KeyPress> m_keyPresses;
+    // The furthest the caret has been: a key there is a first try, one
+    // behind it a correction.
+    Position m_furthest;
+    bool m_furthestTried = false;
+    double m_lastKeyMs = -1.0;
 };

@@ -4,7 +4,7 @@
 #include "platform/FileError.h"
 #include "platform/FileLock.h"
 #include "platform/FileStamp.h"
-#include "platform/FolderScan.h"
+#include "pupils/DamagedCopy.h"
 #include "pupils/PlausibleRun.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilStats.h"
@@ -18,34 +18,6 @@ namespace {
 // in the middle of it, which only happens where the share's locks do not
 // work.
 constexpr int kSaveAttempts = 5;
-
-std::string DamagedFileName(const std::string& folder, int number) {
-    return folder + "/stat-uszkodzony-" + std::to_string(number) + ".dat";
-}
-
-// Where the damaged bytes are kept: the copy that already holds them, so
-// that failed attempts to store runs never pile up copies, or else a name
-// nothing uses yet. Only called under the lock, so no other copy of the
-// program can take the name meanwhile.
-std::string DamagedCopyOf(const std::string& folder, const std::string& bytes, bool& exists) {
-    for (int number = 1;; ++number) {
-        const std::string path = DamagedFileName(folder, number);
-        const std::optional<std::string> kept = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
-        exists = kept.has_value();
-        if (!exists || *kept == bytes)
-            return path;
-    }
-}
-
-// Keeps the damaged bytes under a name of their own before stat.dat is
-// replaced, so nothing of the pupil's history is ever thrown away.
-std::string KeepDamagedFile(const std::string& folder, const std::string& bytes) {
-    bool exists = false;
-    std::string path = DamagedCopyOf(folder, bytes, exists);
-    if (!exists)
-        WriteFileAtomically(path, bytes);
-    return path;
-}
 
 std::string SalvageNotice(size_t runsKept, const std::string& keptAs) {
     return "Plik ze statystykami ucznia był uszkodzony. Odczytane z niego wyniki (" +
@@ -67,7 +39,7 @@ StoreRunResult LoadOrSalvage(const std::string& folder, const std::string& path,
     try {
         DecodeStatFile(*bytes, path, stats);
     } catch (const FileError&) {
-        result.damagedFileKeptAs = KeepDamagedFile(folder, *bytes);
+        result.damagedFileKeptAs = KeepDamagedCopy(folder, "stat", *bytes);
         result.notice = SalvageNotice(KeepPlausibleRuns(stats), result.damagedFileKeptAs);
     }
     return result;

@@ -57,3 +57,30 @@ TEST_F(ExerciseSessionTest, NothingTypedOrAllWrongGradesOne) {
     EXPECT_EQ(wrong.record.errorPercent, 100);
     EXPECT_EQ(wrong.grade, 1);
 }
+
+// Each character is measured once, at the first try: right or wrong, and
+// the time since the key before it; corrections and long rests add nothing.
+TEST_F(ExerciseSessionTest, EveryCharacterIsMeasuredAtItsFirstTry) {
+    m_session.SetLines({"abc", "de"});
+    const auto typeAt = [this](int64_t ms, const std::string& keys) {
+        m_now = ms;
+        Type(keys);
+    };
+    typeAt(100, "a");
+    typeAt(400, "x");  // b wrong at the first try
+    typeAt(500, "\b"); // corrected: no second measurement of b
+    typeAt(700, "b");
+    typeAt(900, "c");
+    typeAt(1000, "d"); // Enter refused: a wrong first try of the line end
+    typeAt(1200, "\r");
+    typeAt(7300, "d"); // after a rest of over 5 seconds
+    typeAt(7500, "e\r");
+    EXPECT_EQ(m_session.Outcome("", {}).keyPresses,
+              (std::vector<KeyPress>{{'a', true, -1},
+                                     {'b', false, 300},
+                                     {'c', true, 200},
+                                     {'\r', false, 100},
+                                     {'d', true, -1},
+                                     {'e', true, 200},
+                                     {'\r', true, 0}}));
+}
