@@ -145,6 +145,9 @@ void CClassOverviewDlg::Fill() {
         const PupilRow& row = rows[r];
         auto* pupil = new SortedItem(ToQString(row.pupil), ToQString(row.pupil));
         pupil->setData(kPupilRole, QByteArray::fromStdString(row.pupil));
+        if (!row.weakKeys.empty())
+            pupil->setToolTip(QStringLiteral("Trudne klawisze: ") +
+                              QString::fromStdString(row.weakKeys));
         m_table->setItem(r, 0, pupil);
         m_table->setItem(r, 1, new SortedItem(QString::number(row.runs), row.runs));
         m_table->setItem(r, 2,

@@ -5,6 +5,7 @@
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
+#include "teacher/KeyMeasurements.h"
 
 #include <algorithm>
 
@@ -12,7 +13,9 @@ PupilRow ReadPupilRow(const std::string& pupil, const std::vector<std::string>& 
     try {
         CPupilStats stats;
         LoadPupilStats(pupil, stats);
-        return MakePupilRow(pupil, stats, lessons);
+        PupilRow row = MakePupilRow(pupil, stats, lessons);
+        row.weakKeys = ReadKeyMeasurements(pupil).weakKeys;
+        return row;
     } catch (const FileError& error) {
         return MakeUnreadableRow(pupil, error.Problem(), lessons);
     }

@@ -23,6 +23,7 @@ struct PupilRow {
     int lessonsPassed = 0; // lessons of the table with a best grade of 2 or more
     COleDateTime lastRun{0.0, COleDateTime::invalid};
     std::vector<LessonCell> lessons; // one per lesson of the table, in its order
+    std::string weakKeys; // the pupil's weakest keys, "ł, ż" (UTF-8)
 };
 
 // The row of a pupil from the runs stored for them; lessons are the table's

@@ -35,6 +35,10 @@ struct PupilReport {
     std::vector<LessonReport> lessons;
     std::vector<SpeedPoint> speeds;
     CharErrorArray mistyped;
+    // From the key measurements: the weakest keys ("ł, ż", UTF-8) and each
+    // key's recent error rate in tenths of a percent; empty without them.
+    std::string weakKeys;
+    CharErrorArray recentErrors;
 };
 
 PupilReport MakePupilReport(const std::string& pupil, const CPupilStats& stats,

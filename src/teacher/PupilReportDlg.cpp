@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 #include "pupils/PupilStats.h"
+#include "teacher/KeyMeasurements.h"
 #include "teacher/PupilReportPage.h"
 
 #include <QDialogButtonBox>
@@ -41,7 +42,11 @@ CPupilReportDlg::CPupilReportDlg(const std::string& pupil, const std::vector<std
     try {
         CPupilStats stats;
         LoadPupilStats(pupil, stats);
-        m_page = new CPupilReportPage(MakePupilReport(pupil, stats, lessons));
+        PupilReport report = MakePupilReport(pupil, stats, lessons);
+        const KeyMeasurements measured = ReadKeyMeasurements(pupil);
+        report.weakKeys = measured.weakKeys;
+        report.recentErrors = measured.recentErrors;
+        m_page = new CPupilReportPage(std::move(report));
         auto* scroll = new QScrollArea(this);
         scroll->setWidget(m_page);
         layout->addWidget(scroll, 1);

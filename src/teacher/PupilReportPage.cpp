@@ -40,7 +40,9 @@ QString Number(double value) {
 CPupilReportPage::CPupilReportPage(PupilReport report, QWidget* parent)
     : QWidget(parent), m_report(std::move(report)), m_keyboard(std::make_unique<CKeyboardView>()) {
     m_keyboard->resize(kWidth - 2 * kMargin, kKeyboardHeight);
-    m_keyboard->ShowHeat(m_report.mistyped);
+    // Recent error rates show what troubles the pupil now; the counts of all
+    // time stand in for a pupil not measured yet.
+    m_keyboard->ShowHeat(m_report.recentErrors.empty() ? m_report.mistyped : m_report.recentErrors);
     setFixedSize(kWidth, kHeight);
 }
 
@@ -163,8 +165,15 @@ void CPupilReportPage::PaintMistyped(QPainter& painter, int top) {
     if (shown == 0)
         most += QStringLiteral("brak błędów");
     painter.drawText(kMargin, top + 14, most);
+    painter.drawText(kMargin, top + 30,
+                     QStringLiteral("Trudne klawisze teraz: ") +
+                         (m_report.weakKeys.empty() ? QStringLiteral("brak")
+                                                    : QString::fromStdString(m_report.weakKeys)) +
+                         (m_report.recentErrors.empty()
+                              ? QString()
+                              : QStringLiteral(" (mapa klawiatury: ostatnie błędy)")));
     painter.save();
-    painter.translate(kMargin, top + 28);
+    painter.translate(kMargin, top + 44);
     m_keyboard->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     painter.restore();
 }

@@ -12,9 +12,12 @@
 #include "platform/DesktopOpener.h"
 #include "platform/Paths.h"
 #include "platform/FileFaults.h"
+#include "platform/DialogTemplate.h"
+#include "pupils/KeyStatsFile.h"
 #include "pupils/Outbox.h"
 #include "pupils/PupilRegistry.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -290,4 +293,48 @@ TEST_F(RunLessonTest, APassedRunOffersTheNextLessonOfTheList) {
     CPupilStats stats;
     stats.Load(StatFile());
     EXPECT_EQ(stats.size(), 1u);
+}
+
+// "Ćwicz trudne klawisze" runs a lesson of the pupil's weakest keys, stored
+// under its own name; without enough history it says how much to type.
+TEST_F(RunLessonTest, ThePracticeLessonOfTheWeakKeysRunsLikeAnyLesson) {
+    OpenChooser();
+    m_chooser.SetPracticeRunner(&RunWeakKeyLesson);
+    auto* practice =
+        m_chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdPracticeButton));
+    ASSERT_NE(practice, nullptr);
+    EXPECT_EQ(practice->text(), QStringLiteral("Ć&wicz trudne klawisze"));
+    QString told;
+    OnNextModal<QMessageBox>([&](QMessageBox& box) {
+        told = box.text();
+        box.accept();
+    });
+    practice->click();
+    EXPECT_TRUE(told.contains(QStringLiteral("jeszcze około 200 znaków"))) << told.toStdString();
+
+    std::vector<KeyPress> presses;
+    for (const char key : std::string("asdfjkl \xB3"))
+        for (int i = 0; i < 30; ++i)
+            presses.push_back({key, !(key == '\xB3' && i < 12), 200});
+    StoreKeyPresses("Ola", presses);
+    QString introduced, title;
+    OnNextModal<CResultDlg>([&](CResultDlg& introduction) {
+        title = introduction.windowTitle();
+        for (const QLabel* label : introduction.findChildren<QLabel*>())
+            introduced += label->text();
+        TypeIntoExercise("", [](CExerciseDlg& exercise) {
+            AnswerNextQuestion(true);
+            exercise.accept();
+        });
+        introduction.accept();
+    });
+    m_chooser.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_chooser));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    EXPECT_EQ(title, QStringLiteral("Trudne klawisze"));
+    EXPECT_TRUE(introduced.contains(QStringLiteral("Dziś ćwiczysz: ł."))) << introduced.toStdString();
+    CPupilStats stats;
+    stats.Load(StatFile());
+    ASSERT_EQ(stats.size(), 1u);
+    EXPECT_EQ(stats[0].lesson, "Trudne klawisze");
 }

@@ -9,6 +9,7 @@
 #include "platform/Settings.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilStats.h"
+#include "pupils/KeyStatsFile.h"
 #include "pupils/StoreRun.h"
 
 #include <QMessageBox>
@@ -161,4 +162,32 @@ TEST(CommandLine, AnswersOnTheTerminalAndChecksLessons) {
     out.str("");
     EXPECT_EQ(RunCommandLine({"--check-lessons", lessons.Path()}, out, errors), 1);
     EXPECT_NE(out.str().find(lessons / "b.ini:\n  - lekcja nie ma"), std::string::npos);
+}
+
+TEST(CommandLine, WeakKeysArePrintedWithAPracticeTextOnlyForAPupilWithHistory) {
+    TempFolder program;
+    const CProgramContext context(program.Path());
+    WriteFile(program / "Data/Lessons/01.ini",
+              "[LESSON]\r\nline=\xB3" "adna \xBF" "aba i \xB3" "a\xBF" "a w \xB3" "odzi\r\n");
+    std::ostringstream out, errors;
+    EXPECT_EQ(RunCommandLine({"--weak-keys", "Ala"}, out, errors), 1);
+    EXPECT_NE(errors.str().find("nie ma ucznia Ala"), std::string::npos) << errors.str();
+
+    std::filesystem::create_directories(program / "Data/Pupils/Ala");
+    StoreKeyPresses("Ala", {{'a', true, 100}});
+    errors.str("");
+    EXPECT_EQ(RunCommandLine({"--weak-keys", "Ala"}, out, errors), 1);
+    EXPECT_NE(errors.str().find("za mało pomiarów ucznia Ala (1 znaków z 200"), std::string::npos)
+        << errors.str();
+
+    std::vector<KeyPress> presses;
+    for (const char key : std::string("adnbiwozy\xB3\xBF"))
+        for (int i = 0; i < 25; ++i)
+            presses.push_back({key, !(key == '\xB3' && i < 10), key == '\xBF' ? 400.0 : 200.0});
+    StoreKeyPresses("Ala", presses);
+    out.str("");
+    EXPECT_EQ(RunCommandLine({"--weak-keys", "Ala"}, out, errors), 0) << errors.str();
+    EXPECT_TRUE(out.str().starts_with("ł: ")) << out.str();
+    EXPECT_NE(out.str().find("\nż: 0% błędów, 400 ms na znak\n"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("\n\n"), std::string::npos) << "then the practice text";
 }

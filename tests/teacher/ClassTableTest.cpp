@@ -1,4 +1,6 @@
+#include "pupils/KeyStatsFile.h"
 #include "teacher/ClassStore.h"
+#include "teacher/KeyMeasurements.h"
 #include "teacher/PupilReport.h"
 
 #include "ProgramFolderTest.h"
@@ -144,4 +146,20 @@ TEST_F(ClassTableTest, AFileIsReadAgainOnlyWhenItChanged) {
     Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1)),
                   RunOf("abc", 160, 2, COleDateTime::FromDateTime(2026, 12, 2))});
     EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").runs, 2);
+}
+
+// The teacher sees each pupil's weakest keys now, and their recent error
+// rates on the report's keyboard.
+TEST_F(ClassTableTest, TheWeakestKeysOfAPupilShowInTheRowAndTheReport) {
+    Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))}, {});
+    std::vector<KeyPress> presses;
+    for (const char key : std::string("abc\xBF"))
+        for (int i = 0; i < 25; ++i)
+            presses.push_back({key, !(key == '\xBF' && i < 10), 200});
+    StoreKeyPresses("Ala", presses);
+    EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").weakKeys, "ż");
+    const KeyMeasurements measured = ReadKeyMeasurements("Ala");
+    ASSERT_EQ(measured.recentErrors.size(), 4u);
+    for (const CharErrorCount& key : measured.recentErrors)
+        EXPECT_EQ(key.count > 0, key.ch == '\xBF') << key.ch;
 }

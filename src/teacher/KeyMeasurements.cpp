@@ -1,0 +1,34 @@
+#include "teacher/KeyMeasurements.h"
+
+#include "platform/Cp1250.h"
+#include "platform/FileError.h"
+#include "pupils/KeyStatsFile.h"
+#include "pupils/WeakKeys.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr size_t kWeakKeysNamed = 5;
+constexpr double kTenthsOfPercent = 1000.0;
+
+} // namespace
+
+KeyMeasurements ReadKeyMeasurements(const std::string& pupil) {
+    KeyMeasurements measured;
+    CKeyStats stats;
+    try {
+        stats = LoadKeyStats(pupil);
+    } catch (const FileError&) {
+        return measured;
+    }
+    const std::vector<WeakKey> weak = RankWeakKeys(stats);
+    for (size_t i = 0; i < std::min(weak.size(), kWeakKeysNamed); ++i)
+        measured.weakKeys += (i ? ", " : "") + Cp1250ToUtf8(std::string(1, weak[i].key));
+    for (const auto& [key, stat] : stats.Keys())
+        if (stat.presses > 0)
+            measured.recentErrors.push_back(
+                {key, static_cast<int32_t>(std::lround(stat.recentErrorRate * kTenthsOfPercent))});
+    return measured;
+}

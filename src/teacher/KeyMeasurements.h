@@ -1,0 +1,16 @@
+#pragma once
+
+#include "pupils/CharErrorCount.h"
+
+#include <string>
+
+// What the teacher's views show of a pupil's key measurements.
+struct KeyMeasurements {
+    std::string weakKeys;       // "ł, ż, ę" (UTF-8); empty when none is weak or known
+    CharErrorArray recentErrors; // per key, its recent error rate in tenths of a percent
+};
+
+// Read from the pupil's klawisze.dat (or stat.dat without it). A file that
+// cannot be read gives nothing: these are extras beside the pupil's runs,
+// which the views report on their own.
+KeyMeasurements ReadKeyMeasurements(const std::string& pupil);
