@@ -77,7 +77,8 @@ void KeepUndeliveredRun(const ExerciseOutcome& outcome, const FileError& error) 
 
 // The keys' measurements serve the practice lesson only; a run whose
 // measurements cannot be kept is still a stored run, so the pupil is not
-// troubled with it.
+// troubled with it. They go first: a pupil measured for the first time
+// starts from the errors stat.dat counted before this run.
 void StoreKeyMeasurements(const ExerciseOutcome& outcome) {
     try {
         StoreKeyPresses(GetCurrentPupil(), outcome.keyPresses);
@@ -87,6 +88,7 @@ void StoreKeyMeasurements(const ExerciseOutcome& outcome) {
 
 void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& session) {
     const ExerciseOutcome outcome = session.Outcome(lessonName, COleDateTime::Now());
+    StoreKeyMeasurements(outcome);
     StoreRunResult result;
     try {
         result = StoreRun(GetCurrentPupil(), outcome.record, outcome.charErrors);
@@ -94,7 +96,6 @@ void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& ses
         KeepUndeliveredRun(outcome, error);
         return;
     }
-    StoreKeyMeasurements(outcome);
     if (!result.notice.empty())
         ShowMessage(nullptr, QString::fromStdString(result.notice));
     DeliverOutbox();
@@ -141,8 +142,8 @@ void RunWeakKeyLessonOf(const CKeyStats& stats) {
         MakeWeakKeyLesson(stats, CourseTexts(ListLessonFiles(LessonFolders())),
                           CProgramContext::Current().random);
     if (lesson.keys.empty()) {
-        ShowMessage(nullptr, QStringLiteral("Brawo! Żaden klawisz nie sprawia Ci teraz kłopotu. "
-                                            "Ćwicz dalej zwykłe lekcje."));
+        ShowMessage(nullptr, QStringLiteral("Na razie żaden klawisz nie potrzebuje osobnego "
+                                            "ćwiczenia. Ćwicz dalej zwykłe lekcje."));
         return;
     }
     if (Introduce(Utf8ToCp1250(WeakKeysIntroduction(lesson.keys) + "."), kWeakKeyLessonName))

@@ -148,7 +148,8 @@ void CKeyboardView::PaintKey(QPainter& painter, int index, bool lit) const {
         // Right Alt wears the short name printed on keyboards.
         const QString name =
             index == RightAltKey() ? QStringLiteral("AltGr") : QString::fromUtf8(key.name);
-        painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter, name);
+        // A lit key's name moves up to leave the bottom to the finger.
+        painter.drawText(inner, Qt::AlignLeft | (lit ? Qt::AlignTop : Qt::AlignVCenter), name);
     } else if (IsLetterKey(key)) {
         painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, Sign(key.levels[1]));
     } else if (inner.height() < 2 * painter.fontMetrics().height()) {

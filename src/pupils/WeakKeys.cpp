@@ -5,6 +5,9 @@
 namespace {
 
 constexpr double kErrorWeight = 10.0;
+// Below this a key is as good as the pupil's others: 2 % errors, or a fifth
+// slower than the median, is no weakness worth a lesson.
+constexpr double kLeastWeakScore = 0.2;
 
 bool IsJudged(char key, const KeyStat& stat) {
     return key != ' ' && key != '\r' && key != '\t' && stat.presses >= kPressesToJudge;
@@ -34,7 +37,7 @@ std::vector<WeakKey> RankWeakKeys(const CKeyStats& stats) {
         const double slowness =
             median > 0 && stat.timedPresses > 0 ? std::max(0.0, stat.recentMs / median - 1.0) : 0.0;
         const double score = kErrorWeight * stat.recentErrorRate + slowness;
-        if (score > 0)
+        if (score >= kLeastWeakScore)
             weak.push_back({key, score, stat.recentErrorRate, stat.recentMs});
     }
     std::stable_sort(weak.begin(), weak.end(),

@@ -22,5 +22,6 @@ constexpr int kPressesForPractice = 200;
 // plus how much slower than the pupil's median time per press it is, as a
 // share of that median. So a key missed one time in ten weighs as much as
 // one found twice as slowly as the others, and a key with many errors
-// outranks a slow one with none. Keys with a score of 0 are left out.
+// outranks a slow one with none. Keys scoring below 0.2 (2 % errors, or a
+// fifth slower than the median) are no weakness and are left out.
 std::vector<WeakKey> RankWeakKeys(const CKeyStats& stats);
