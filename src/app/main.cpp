@@ -17,10 +17,18 @@ int main(int argc, char** argv) {
         FindProgramFolders(ExecutableFolder(), SchoolPupilsFolder(), SchoolLessonsFolder()));
     std::vector<std::string> arguments(argv + 1, argv + argc);
     context.teacherMode = TakeTeacherOption(arguments) || TeacherModeSetting();
+    // The program's own options start with "--" and need no display.
+    if (!arguments.empty() && arguments.front().starts_with("--"))
+        if (const std::optional<int> status = RunCommandLine(arguments, std::cout, std::cerr))
+            return *status;
+
+    // Qt's options (-platform, -style, -reverse, ...) are Qt's: QApplication
+    // takes them out of argv, and only what it leaves is judged here.
+    QApplication application(argc, argv);
+    arguments.assign(argv + 1, argv + argc);
+    TakeTeacherOption(arguments);
     if (const std::optional<int> status = RunCommandLine(arguments, std::cout, std::cerr))
         return *status;
-
-    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tastrum"));
     QApplication::setApplicationVersion(QStringLiteral(TASTRUM_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tastrum.Tastrum"));

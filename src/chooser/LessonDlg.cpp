@@ -6,6 +6,7 @@
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
 #include "platform/HelpFile.h"
+#include "platform/Memory.h"
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "pupils/ChoosePupil.h"
@@ -159,8 +160,13 @@ void CLessonDlg::ShowAbout() {
 }
 
 void CLessonDlg::ShowStatistics() {
-    CStatsDlg statistics;
-    if (CProgramContext::Current().teacherMode)
-        statistics.SetClassOverviewOpener(&ShowClassOverview);
-    statistics.exec();
+    {
+        CStatsDlg statistics;
+        if (CProgramContext::Current().teacherMode)
+            statistics.SetClassOverviewOpener(&ShowClassOverview);
+        statistics.exec();
+    }
+    // The window and its children are gone: what a long history held goes
+    // back to the system.
+    ReturnFreedMemory();
 }

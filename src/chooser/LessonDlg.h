@@ -11,6 +11,8 @@ class QLabel;
 // The main window: greets the pupil and lists the lessons; a double-click or
 // Enter on a lesson runs it.
 class CLessonDlg : public QDialog {
+    Q_OBJECT
+
 public:
     // Control ids.
     static constexpr int kIdLessonList = 1014;

@@ -11,6 +11,8 @@
 // colour. The selected item gets the highlight background but keeps its
 // colours; no focus frame is drawn.
 class LessonItemDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
 public:
     using MarkOfRow = std::function<LessonMark(int row)>;
     using IsNextRow = std::function<bool(int row)>;

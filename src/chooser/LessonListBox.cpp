@@ -2,9 +2,16 @@
 
 #include "chooser/LessonItemDelegate.h"
 #include "exercise/Grading.h"
+#include "exercise/LessonGrades.h"
 #include "platform/FileError.h"
 #include "platform/QtText.h"
 #include "pupils/PupilRegistry.h"
+
+namespace {
+
+constexpr int kBestGradeRole = Qt::UserRole + 1;
+
+} // namespace
 
 CLessonListBox::CLessonListBox(QWidget* parent) : SortedListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -26,26 +33,33 @@ const LessonEntry* CLessonListBox::EntryOfRow(int row) const {
     return index < m_entries.size() ? &m_entries[index] : nullptr;
 }
 
-LessonMark CLessonListBox::MarkOfRow(int row) const {
-    const LessonEntry* entry = EntryOfRow(row);
-    return MarkForBestGrade(entry ? m_grades.BestGrade(entry->title) : 0);
+int CLessonListBox::BestGradeOfRow(int row) const {
+    const QListWidgetItem* rowItem = item(row);
+    return rowItem ? rowItem->data(kBestGradeRole).toInt() : 0;
 }
 
-// A stat.dat that cannot be read shows every lesson as not passed; the
-// lesson run reports the file when it next stores a run.
+LessonMark CLessonListBox::MarkOfRow(int row) const {
+    return MarkForBestGrade(BestGradeOfRow(row));
+}
+
 void CLessonListBox::RefreshGrades() {
+    CStatRecordArray none;
+    const CStatRecordArray* runs = &none;
     try {
-        m_grades.Refresh(GetCurrentPupil());
+        runs = &m_stats.Load(GetCurrentPupil()).stats;
     } catch (const FileError&) {
     }
+    const CLessonGrades grades(*runs);
+    for (int row = 0; row < count(); ++row)
+        if (const LessonEntry* entry = EntryOfRow(row))
+            item(row)->setData(kBestGradeRole, grades.BestGrade(entry->title));
 }
 
 int CLessonListBox::MarkNextLesson(bool scrollIntoView) {
     RefreshGrades();
     m_nextRow = -1;
     for (int row = 0; row < count() && m_nextRow < 0; ++row)
-        if (const LessonEntry* entry = EntryOfRow(row);
-            entry && m_grades.BestGrade(entry->title) < kPassGrade)
+        if (BestGradeOfRow(row) < kPassGrade)
             m_nextRow = row;
     if (m_nextRow >= 0 && scrollIntoView)
         scrollToItem(item(m_nextRow));
@@ -53,7 +67,3 @@ int CLessonListBox::MarkNextLesson(bool scrollIntoView) {
     return m_nextRow;
 }
 
-void CLessonListBox::paintEvent(QPaintEvent* event) {
-    RefreshGrades();
-    SortedListWidget::paintEvent(event);
-}

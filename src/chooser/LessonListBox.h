@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chooser/BestGrades.h"
+#include "pupils/PupilStatsCache.h"
 #include "chooser/LessonEntry.h"
 #include "exercise/LessonMark.h"
 #include "platform/SortedList.h"
@@ -10,8 +10,11 @@
 // The chooser's list of lessons, sorted by title. Each item keeps the index
 // of its own entry, so two titles that sort together still open their own
 // files. Every item shows the current pupil's best grade of its lesson as
-// the pupil's stat.dat holds it when the list is painted.
+// the pupil's stat.dat held it at the last RefreshGrades; painting reads no
+// file.
 class CLessonListBox : public SortedListWidget {
+    Q_OBJECT
+
 public:
     explicit CLessonListBox(QWidget* parent = nullptr);
 
@@ -21,21 +24,22 @@ public:
     // whose entry index is out of range.
     const LessonEntry* EntryOfRow(int row) const;
 
-    // The pupil's mark of the lesson in a row, as last painted.
+    // The pupil's mark of the lesson in a row, as last refreshed.
     LessonMark MarkOfRow(int row) const;
 
-    // Marks the first lesson the pupil has not passed yet with its own icon,
-    // and scrolls it into view when asked; -1 when all are passed.
+    // Grades every row from the pupil's stat.dat (read again only when it
+    // changed), marks the first lesson not passed yet with its own icon and
+    // scrolls it into view when asked. Returns that row; -1 when all are
+    // passed. A file that cannot be read shows every lesson as not passed;
+    // the lesson run reports the file when it next stores a run.
     int MarkNextLesson(bool scrollIntoView);
     int NextLessonRow() const { return m_nextRow; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     void RefreshGrades();
+    int BestGradeOfRow(int row) const;
 
     std::vector<LessonEntry> m_entries;
-    CBestGrades m_grades;
+    CPupilStatsCache m_stats;
     int m_nextRow = -1;
 };

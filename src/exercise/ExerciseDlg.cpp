@@ -11,9 +11,11 @@
 #include "platform/DialogTemplate.h"
 #include "platform/HelpFile.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "platform/Settings.h"
+#include "pupils/PupilChoices.h"
+#include "pupils/PupilRegistry.h"
+#include "platform/FileError.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -33,7 +35,23 @@ constexpr int kKeyboardWidth = 385;
 constexpr int kKeyboardHeight = 95;
 constexpr int kSmallestKeyboardPixels = 80;
 constexpr int kKeyboardMarginPixels = 10;
+// The account's choice, for pupils who made none of their own.
 const QString kKeyboardShownSetting = QStringLiteral("exercise/keyboardShown");
+
+bool AidsShownForPupil() {
+    return LoadAidsShown(GetCurrentPupil())
+        .value_or(ProgramSettings()->value(kKeyboardShownSetting, true).toBool());
+}
+
+// What the exercise windows of one run of the program share: the refresh
+// counts its ticks across all exercises (the speed shows on every tenth),
+// and a finished exercise's result window turns away the ticks that arrive
+// while it is open.
+struct ExerciseTicks {
+    int count = 0;
+    bool resultOpen = false;
+};
+ExerciseTicks g_ticks;
 
 const DialogTemplate kExerciseTemplate{
     "Lekcja",
@@ -60,10 +78,13 @@ const DialogTemplate kExerciseTemplate{
 CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent)
     : QDialog(parent), m_session(session), m_typing(new CTypingEdit(session)),
       m_progress(new CProgressBar), m_keyboard(new CKeyboardPanel(this)) {
+    // The window fits the screen for what it shows: room for the keyboard
+    // is kept only while the aids are on.
+    const bool aidsShown = AidsShownForPupil();
     const DialogControls controls =
         BuildDialog(*this, kExerciseTemplate,
                     {{CExerciseDlg::kIdTyping, m_typing}, {CExerciseDlg::kIdProgress, m_progress}},
-                    kSmallestKeyboardPixels + kKeyboardMarginPixels);
+                    aidsShown ? kSmallestKeyboardPixels + kKeyboardMarginPixels : 0);
     ApplyDialogColours(*this);
     m_time = controls.Get<QLabel>(CExerciseDlg::kIdTime);
     m_speed = controls.Get<QLabel>(CExerciseDlg::kIdSpeed);
@@ -87,7 +108,7 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent)
     });
     m_typing->SetCapsLockObserver([this](bool on) { m_keyboard->ShowCapsLock(on); });
     PlaceKeyboard();
-    ApplyKeyboardShown(ProgramSettings()->value(kKeyboardShownSetting, true).toBool());
+    ApplyKeyboardShown(aidsShown);
 
     m_timer.setInterval(kTickMs);
     connect(&m_timer, &QTimer::timeout, this, &CExerciseDlg::Tick);
@@ -117,15 +138,28 @@ void CExerciseDlg::PlaceKeyboard() {
     m_keyboardToggle->setEnabled(m_keyboardFits);
 }
 
+// The choice is the pupil's; without a pupil, the account's.
 void CExerciseDlg::ShowKeyboard(bool shown) {
     ApplyKeyboardShown(shown);
-    ProgramSettings()->setValue(kKeyboardShownSetting, shown);
+    if (GetCurrentPupil().empty()) {
+        ProgramSettings()->setValue(kKeyboardShownSetting, shown);
+        return;
+    }
+    try {
+        SaveAidsShown(GetCurrentPupil(), shown);
+    } catch (const FileError&) {
+        // The aids still follow the pupil's wish in this exercise.
+    }
 }
 
-// Hidden, the window is the exercise window alone, at its own size.
+// The teaching aids go together: the keyboard with its hands, its switch
+// and the typing field's colours. Without them the window is the exercise
+// window alone, at its own size, with its own controls; F2 brings them back.
 void CExerciseDlg::ApplyKeyboardShown(bool shown) {
     shown = shown && m_keyboardFits;
     m_keyboard->setVisible(shown);
+    m_typing->ShowAids(shown);
+    m_keyboardToggle->setVisible(shown);
     setFixedSize(shown ? m_sizeWithKeyboard : m_sizeWithoutKeyboard);
     m_keyboardToggle->setChecked(shown);
     if (shown)
@@ -149,10 +183,9 @@ void CExerciseDlg::OnHelp() {
 }
 
 void CExerciseDlg::Tick() {
-    CProgramContext& context = CProgramContext::Current();
-    if (context.exerciseResultOpen)
+    if (g_ticks.resultOpen)
         return;
-    ++context.exerciseTicks;
+    ++g_ticks.count;
     const double ms = m_session.ElapsedMs();
     ShowStatus(ms, CharactersPerMinute(m_session.Typing().Correct(), ms));
     if (m_session.IsFinished())
@@ -164,7 +197,7 @@ void CExerciseDlg::ShowStatus(double ms, double charsPerMinute) {
     const bool anythingCounted = typing.Correct() != 0 || typing.Errors() != 0;
     if (anythingCounted)
         m_time->setText(ToQString(TimeStatusText(ms)));
-    if (CProgramContext::Current().exerciseTicks % kTicksPerSpeedUpdate == 0)
+    if (g_ticks.count % kTicksPerSpeedUpdate == 0)
         m_speed->setText(ToQString(SpeedStatusText(charsPerMinute, anythingCounted)));
     m_errors->setText(ToQString(ErrorsStatusText(typing.Errors())));
     m_progress->SetPercentage(ProgressPercentage(typing.ModelKeystrokes(), typing.Typed()));
@@ -172,7 +205,7 @@ void CExerciseDlg::ShowStatus(double ms, double charsPerMinute) {
 
 // The lesson's name and date play no part in what the window shows.
 void CExerciseDlg::Finish() {
-    CProgramContext::Current().exerciseResultOpen = true;
+    g_ticks.resultOpen = true;
     const ExerciseOutcome outcome = m_session.Outcome({}, {});
     CResultDlg result;
     result.SetTexts(ResultDetails(outcome.grade, SecondsOf(outcome.counts.elapsedMs),
@@ -183,7 +216,7 @@ void CExerciseDlg::Finish() {
         result.OfferNextLesson();
     result.exec();
     m_nextLessonAsked = result.NextLessonAsked();
-    CProgramContext::Current().exerciseResultOpen = false;
+    g_ticks.resultOpen = false;
     accept();
 }
 

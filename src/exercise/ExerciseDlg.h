@@ -20,6 +20,8 @@ class QLabel;
 // The window shows an exercise session that its caller owns, which keeps
 // the run's figures after the window closes.
 class CExerciseDlg : public QDialog {
+    Q_OBJECT
+
 public:
     // Control ids.
     static constexpr int kIdTyping = 1015;

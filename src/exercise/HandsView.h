@@ -12,6 +12,8 @@
 // colour of the keyboard; the fingers of the chord to type next are lit in
 // the colour of the lit keys.
 class CHandsView : public QWidget {
+    Q_OBJECT
+
 public:
     explicit CHandsView(QWidget* parent = nullptr);
 

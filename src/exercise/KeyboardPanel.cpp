@@ -15,6 +15,8 @@
 // label, a new text never lays the window out again, and the few texts a
 // lesson needs are laid out once each.
 class CKeyboardPanel::TextLine : public QWidget {
+    Q_OBJECT
+
 public:
     TextLine() {
         setFixedHeight(fontMetrics().height() + 4);
@@ -109,3 +111,5 @@ QString CKeyboardPanel::ChordLine() const {
 QString CKeyboardPanel::WarningLine() const {
     return m_warning->Text();
 }
+
+#include "KeyboardPanel.moc"

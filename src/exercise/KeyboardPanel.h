@@ -14,6 +14,8 @@ class CTypingModel;
 // for a Polish one, how to type the Polish letter. A line above it warns
 // while Caps Lock is on.
 class CKeyboardPanel : public QWidget {
+    Q_OBJECT
+
 public:
     explicit CKeyboardPanel(QWidget* parent = nullptr);
 

@@ -6,6 +6,8 @@
 // It paints itself from the last percentage it was given, so a repaint of the
 // window never wipes it.
 class CProgressBar : public QWidget {
+    Q_OBJECT
+
 public:
     explicit CProgressBar(QWidget* parent = nullptr);
 

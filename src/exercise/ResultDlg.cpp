@@ -12,7 +12,9 @@
 namespace {
 
 const QColor kHeadlineColour{20, 20, 100};
-constexpr int kHeadlineExtraPoints = 4;
+// The headline is half again the dialog font's size (12 points beside 8),
+// also when a small screen gives the dialog a smaller font.
+constexpr double kHeadlineScale = 1.5;
 // "Następna lekcja" stands between the window's buttons, in dialog units.
 constexpr int kNextLessonX = 115, kNextLessonY = 100, kNextLessonWidth = 105, kButtonHeight = 14;
 constexpr int kNextStepMargin = 8;  // pixels
@@ -31,19 +33,16 @@ const DialogTemplate kResultTemplate{
     },
 };
 
-const QFont& HeadlineFont() {
-    static const QFont font = [] {
-        QFont headline = DialogFont();
-        headline.setPointSize(headline.pointSize() + kHeadlineExtraPoints);
-        headline.setBold(true);
-        headline.setUnderline(true);
-        return headline;
-    }();
-    return font;
+QFont HeadlineFont(const QFont& dialogFont) {
+    QFont headline = dialogFont;
+    headline.setPointSizeF(dialogFont.pointSizeF() * kHeadlineScale);
+    headline.setBold(true);
+    headline.setUnderline(true);
+    return headline;
 }
 
-void StyleHeadline(QLabel& headline) {
-    headline.setFont(HeadlineFont());
+void StyleHeadline(QLabel& headline, const QFont& dialogFont) {
+    headline.setFont(HeadlineFont(dialogFont));
     QPalette palette = headline.palette();
     palette.setColor(QPalette::WindowText, kHeadlineColour);
     headline.setPalette(palette);
@@ -56,7 +55,7 @@ CResultDlg::CResultDlg(QWidget* parent) : QDialog(parent) {
     ApplyDialogColours(*this);
     m_details = controls.Get<QLabel>(CResultDlg::kIdDetails);
     m_headline = controls.Get<QLabel>(CResultDlg::kIdHeadline);
-    StyleHeadline(*m_headline);
+    StyleHeadline(*m_headline, font());
 
     m_nextStep = new QLabel(this);
     m_nextStep->setWordWrap(true);

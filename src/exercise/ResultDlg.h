@@ -12,6 +12,8 @@ class QPushButton;
 // After a run it may also say, below its own controls, what to aim at next,
 // and offer the next lesson beside its buttons.
 class CResultDlg : public QDialog {
+    Q_OBJECT
+
 public:
     // Control ids.
     static constexpr int kIdDetails = 1019;

@@ -49,10 +49,17 @@ CTypingEdit::CTypingEdit(CExerciseSession& session, QWidget* parent)
     setUndoRedoEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
-    new CTypingHighlighter(document());
+    m_highlighter = new CTypingHighlighter(document());
     m_loader.setInterval(0);
     connect(&m_loader, &QTimer::timeout, this, [this] { ShowMoreLines(kLinesPerPart); });
     LoadErrorSound();
+}
+
+void CTypingEdit::ShowAids(bool shown) {
+    // A highlighter taken off its document clears the colours it gave.
+    m_highlighter->setDocument(shown ? document() : nullptr);
+    if (shown)
+        m_highlighter->rehighlight();
 }
 
 void CTypingEdit::ShowSession() {
@@ -85,10 +92,18 @@ void CTypingEdit::ShowMoreLines(int count) {
 
 void CTypingEdit::keyPressEvent(QKeyEvent* event) {
     FollowCapsLock(*event);
-    switch (event->key()) {
-    case Qt::Key_Escape: // closes the exercise window
+    if (event->key() == Qt::Key_Escape) { // closes the exercise window
         event->ignore();
         return;
+    }
+    // Shortcuts (clipboard, undo, select all) and chords with the left Alt
+    // key do nothing, Enter and Backspace included; right Alt (AltGr) gives
+    // the Polish letters and carries none of these modifiers.
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) {
+        event->ignore();
+        return;
+    }
+    switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         Type(CTypingModel::kEnter);
@@ -97,13 +112,6 @@ void CTypingEdit::keyPressEvent(QKeyEvent* event) {
         Type(CTypingModel::kBackspace);
         break;
     default:
-        // Shortcuts (clipboard, undo, select all) and chords with the left Alt
-        // key type nothing; right Alt (AltGr) gives the Polish letters and
-        // carries none of these modifiers.
-        if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) {
-            event->ignore();
-            return;
-        }
         TypeText(event->text());
         break;
     }

@@ -8,14 +8,22 @@
 #include <functional>
 #include <optional>
 
+class CTypingHighlighter;
+
 // The field in which the pupil copies the lesson. It shows the exercise
 // session's text in a larger fixed-pitch font and feeds it typed characters;
 // the session decides, the field only carries out the step it is given. Nothing else
 // reaches the text: no mouse placement or selection, no navigation keys, no
 // clipboard, drag and drop or undo.
 class CTypingEdit : public QPlainTextEdit {
+    Q_OBJECT
+
 public:
     explicit CTypingEdit(CExerciseSession& session, QWidget* parent = nullptr);
+
+    // The colours of the model lines and of wrong characters, one of the
+    // teaching aids; without them the text is the field's plain text.
+    void ShowAids(bool shown);
 
     // Shows the session's text from the start, after its lines were set;
     // a long lesson's later lines follow while the pupil starts.
@@ -53,6 +61,7 @@ private:
     void KeepTypingLinesInView();
 
     CExerciseSession& m_session;
+    CTypingHighlighter* m_highlighter;
     KeyObserver m_keyObserver;
     CapsLockObserver m_capsLockObserver;
     bool m_capsLock = false;

@@ -7,6 +7,8 @@
 // model above it in red on pink. Only the look changes; the text, the caret
 // and the judgement stay the field's and the session's.
 class CTypingHighlighter : public QSyntaxHighlighter {
+    Q_OBJECT
+
 public:
     explicit CTypingHighlighter(QTextDocument* document);
 

@@ -101,13 +101,13 @@ std::string FingerNeighbours(const CKeyStats& stats, char key) {
     const char32_t wanted = UnicodeFromCp1250(static_cast<unsigned char>(key));
     const std::vector<KeyCap>& keyboard = PolishKeyboard();
     const auto own = std::find_if(keyboard.begin(), keyboard.end(), [&](const KeyCap& cap) {
-        return cap.levels[0] == wanted || cap.levels[2] == wanted;
+        return cap.levels[0] == wanted || PolishLetterOf(cap) == wanted;
     });
     std::string neighbours;
     if (own == keyboard.end())
         return neighbours;
     for (const KeyCap& cap : keyboard)
-        for (const char32_t sign : {cap.levels[0], cap.levels[2]}) {
+        for (const char32_t sign : {cap.levels[0], PolishLetterOf(cap)}) {
             const char ch = Cp1250FromUnicode(sign);
             if (cap.finger == own->finger && sign && ch != key && IsLetter(ch) &&
                 IsTaught(stats, ch))

@@ -36,7 +36,6 @@ constexpr Paint kPolishLetter{"#a00000", true};
 constexpr const char* kEdgeColour = "#9696aa";
 
 constexpr int kShiftLevel = 1;
-constexpr int kRightAltLevel = 2;
 
 // The fingers in the legend's columns: the left hand, the right hand, and the
 // space bar's thumb of either hand above the marks.
@@ -144,7 +143,7 @@ std::string KeyLabels(const KeyCap& key, bool isRightAlt, const Box& box) {
     if (!IsLetterKey(key))
         labels += Text(left, bottom, kSignSize, kLabel, "start", Sign(key.levels[0]));
     labels += Text(box.x + box.width - 7, bottom, kSignSize, kPolishLetter, "end",
-                   Sign(key.levels[kRightAltLevel]));
+                   Sign(PolishLetterOf(key)));
     return labels;
 }
 

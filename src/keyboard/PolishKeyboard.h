@@ -27,6 +27,10 @@ const std::vector<KeyCap>& PolishKeyboard();
 // True for the keys of a letter: Shift gives its capital.
 bool IsLetterKey(const KeyCap& key);
 
+// The Polish letter right Alt gives on the key, or 0: of all its AltGr
+// signs the only one drawn on the key.
+char32_t PolishLetterOf(const KeyCap& key);
+
 // Indexes of the keys that chords hold down.
 int LeftShiftKey();
 int RightShiftKey();

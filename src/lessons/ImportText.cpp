@@ -8,8 +8,9 @@ void LoadImportText(const std::string& path, StringList& lines) {
     const auto text = ReadTextFile(path);
     if (!text)
         return;
-    // A text written on Linux holds no CR at all: there a LF ends the line.
-    const char lineEnd = text->find('\r') == std::string::npos ? '\n' : '\r';
+    // Texts come from Windows and Linux editors and from pasting between
+    // them, so CR LF, a lone CR and a lone LF each end a line; the empty
+    // "line" inside CR LF is skipped with the other empty ones.
     std::string current;
     const auto endLine = [&] {
         if (!current.empty())
@@ -17,9 +18,9 @@ void LoadImportText(const std::string& path, StringList& lines) {
         current.clear();
     };
     for (char c : *text) {
-        if (c == lineEnd)
+        if (c == '\r' || c == '\n')
             endLine();
-        else if (c != '\n')
+        else
             current += c;
     }
     endLine();

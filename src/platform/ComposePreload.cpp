@@ -1,16 +1,29 @@
 #include "platform/ComposePreload.h"
 
+#include "platform/ComposeChoice.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
+#include <cstdlib>
+
+namespace {
+
+bool KeysGoThroughQtCompose() {
+    const char* imModule = std::getenv("QT_IM_MODULE");
+    return UsesQtComposeInput(imModule ? std::optional<std::string_view>(imModule) : std::nullopt);
+}
+
+} // namespace
+
 void PreloadComposeTable(QWidget& textField) {
     static bool sent = false;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     Display* display = x11 ? x11->display() : nullptr;
-    if (sent || !display || !textField.hasFocus())
+    if (sent || !display || !textField.hasFocus() || !KeysGoThroughQtCompose())
         return;
     sent = true;
     XKeyEvent key{};

@@ -37,6 +37,8 @@ BaseUnits BaseUnitsOf(const QFont& font) {
 
 // A push button that always wears the default button's frame.
 class DefaultLookButton : public QPushButton {
+    Q_OBJECT
+
 public:
     using QPushButton::QPushButton;
 
@@ -138,6 +140,9 @@ QFont FittingFont(const DialogTemplate& dialogTemplate, QSize room, const QDialo
 QWidget* AddScrollingPage(QDialog& dialog, QSize pageSize, QSize room) {
     auto* scroll = new QScrollArea(&dialog);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control as in the window that fits; the
+    // scrolling frame is no stop of its own.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto* page = new QWidget;
     page->setFixedSize(pageSize);
     scroll->setWidget(page);
@@ -205,3 +210,5 @@ DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate
 QString ControlName(int id) {
     return QStringLiteral("control%1").arg(id);
 }
+
+#include "DialogTemplate.moc"

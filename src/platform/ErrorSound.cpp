@@ -2,14 +2,14 @@
 
 #include "platform/Paths.h"
 #include "platform/QtText.h"
-#include "platform/WaveFile.h"
+#include "platform/SoundFeed.h"
 
 #include <QAudioSink>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
 #include <QMediaDevices>
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -31,6 +31,15 @@ QString FindSoundFile() {
     return QFile::exists(besideProgram) ? besideProgram : QString();
 }
 
+std::optional<WaveSound> ReadSoundFile() {
+    const QString path = FindSoundFile();
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    return ParseWave(std::string_view(bytes.constData(), bytes.size()));
+}
+
 QAudioFormat FormatOf(const WaveSound& sound) {
     QAudioFormat format;
     format.setSampleRate(sound.sampleRate);
@@ -39,47 +48,68 @@ QAudioFormat FormatOf(const WaveSound& sound) {
     return format;
 }
 
+QAudioSink* OpenDefaultOutput(const QAudioFormat& format) {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || !device.isFormatSupported(format))
+        return nullptr;
+    return new QAudioSink(device, format);
+}
+
 } // namespace
 
 // Keeps one audio stream open and plays the sound into it on demand. A
 // stream opened and closed for every beep loses the start or the end of a
-// short sound; an open one also starts each beep at once.
+// short sound; an open one also starts each beep at once. It owns the sink.
 class SoundPlayer : public QObject {
 public:
-    SoundPlayer(QAudioSink* sink, std::string samples, char silence)
-        : QObject(sink), m_sink(sink), m_samples(std::move(samples)), m_silence(silence),
-          m_position(m_samples.size()), m_output(sink->start()) {
+    SoundPlayer(QAudioSink* sink, const WaveSound& sound)
+        : m_sink(sink), m_samples(sound.samples),
+          m_silence(sound.bitsPerSample == 8 ? char(0x80) : char(0)) {
+        m_sink->setParent(this);
+        m_output = m_sink->start();
         m_feedTimer.setInterval(kFeedIntervalMs);
         connect(&m_feedTimer, &QTimer::timeout, this, &SoundPlayer::Feed);
-        connect(sink, &QAudioSink::stateChanged, this, &SoundPlayer::SleepWhenPlayed);
+        connect(m_sink, &QAudioSink::stateChanged, this, &SoundPlayer::SleepWhenPlayed);
         m_sink->suspend();
     }
 
-    bool IsOpen() const { return m_output && m_sink->error() == QAudio::NoError; }
+    // False for a stream that never opened, that its sound server closed,
+    // or that stopped playing what it was given.
+    bool CanPlay() const { return m_output && m_sink->state() != QAudio::StoppedState; }
+
     void Play() {
         if (m_sink->state() == QAudio::SuspendedState)
             m_sink->resume();
+        const QAudioFormat format = m_sink->format();
         m_position = 0;
-        m_silenceLeft = static_cast<size_t>(kTrailingBuffers * m_sink->bufferSize());
+        m_silenceLeft = static_cast<size_t>(
+            format.bytesForFrames(format.framesForBytes(kTrailingBuffers * m_sink->bufferSize())));
+        m_stallWatch = {};
         m_feedTimer.start();
         Feed();
     }
 
 private:
     // Writes what the stream has room for: the rest of the sound, then
-    // silence that carries its end out of the buffers.
+    // silence that carries its end out of the buffers. A stream that takes
+    // nothing more is stopped at once, so that neither the feed nor the
+    // sink's own timer ticks on between beeps.
     void Feed() {
-        const qint64 room = m_sink->bytesFree();
-        if (room <= 0)
+        if (!CanPlay() || m_stallWatch.Stalled(m_sink->processedUSecs())) {
+            m_feedTimer.stop();
+            m_sink->stop();
             return;
-        const auto size = static_cast<size_t>(room);
-        const size_t sound = std::min(size, m_samples.size() - m_position);
-        const size_t silence = std::min(size - sound, m_silenceLeft);
-        std::string chunk = m_samples.substr(m_position, sound);
-        chunk.append(silence, m_silence);
-        m_position += sound;
-        m_silenceLeft -= silence;
-        m_output->write(chunk.data(), static_cast<qint64>(chunk.size()));
+        }
+        const SoundChunk chunk =
+            NextSoundChunk(static_cast<size_t>(std::max<qsizetype>(m_sink->bytesFree(), 0)),
+                           static_cast<size_t>(m_sink->format().bytesPerFrame()),
+                           m_samples.size() - m_position, m_silenceLeft);
+        std::string bytes = m_samples.substr(m_position, chunk.sound);
+        bytes.append(chunk.silence, m_silence);
+        m_position += chunk.sound;
+        m_silenceLeft -= chunk.silence;
+        if (!bytes.empty())
+            m_output->write(bytes.data(), static_cast<qint64>(bytes.size()));
         if (m_position == m_samples.size() && m_silenceLeft == 0)
             m_feedTimer.stop();
     }
@@ -95,52 +125,42 @@ private:
     QAudioSink* m_sink;
     std::string m_samples;
     char m_silence;
-    size_t m_position;
+    size_t m_position = 0;
     size_t m_silenceLeft = 0;
-    QIODevice* m_output;
+    // The sink deletes its stream's device when the stream closes.
+    QPointer<QIODevice> m_output;
     QTimer m_feedTimer;
+    CStallWatch m_stallWatch;
 };
 
-namespace {
+CErrorSound::CErrorSound() : CErrorSound(&OpenDefaultOutput) {}
 
-// Null when there is no sound file, no usable sound in it, or no device
-// that can play it. The player belongs to its sink.
-SoundPlayer* StartSoundPlayer() {
-    const QString path = FindSoundFile();
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return nullptr;
-    const QByteArray bytes = file.readAll();
-    const auto sound = ParseWave(std::string_view(bytes.constData(), bytes.size()));
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (!sound || device.isNull() || !device.isFormatSupported(FormatOf(*sound)))
-        return nullptr;
-
-    auto* sink = new QAudioSink(device, FormatOf(*sound));
-    sink->setBufferSize(sink->format().bytesForDuration(kBufferMs * 1000));
-    const char silence = sound->bitsPerSample == 8 ? char(0x80) : char(0);
-    auto* player = new SoundPlayer(sink, sound->samples, silence);
-    if (player->IsOpen())
-        return player;
-    delete sink;
-    return nullptr;
-}
-
-} // namespace
+CErrorSound::CErrorSound(SinkOpener openSink) : m_openSink(std::move(openSink)) {}
 
 CErrorSound::~CErrorSound() {
-    if (m_player)
-        delete m_player->parent();
+    delete m_player;
 }
 
 void CErrorSound::Load() {
     if (!m_loaded)
-        m_player = StartSoundPlayer();
+        m_sound = ReadSoundFile();
     m_loaded = true;
+    if (!m_sound || m_player)
+        return;
+    if (QAudioSink* sink = m_openSink(FormatOf(*m_sound))) {
+        sink->setBufferSize(sink->format().bytesForDuration(kBufferMs * 1000));
+        m_player = new SoundPlayer(sink, *m_sound);
+    }
 }
 
+// A player is let go later, from the event loop: a closing sink may run
+// pending events, which must not reach the key handler that called this.
 void CErrorSound::Play() {
+    if (m_player && !m_player->CanPlay()) {
+        m_player->deleteLater();
+        m_player = nullptr;
+    }
     Load();
-    if (m_player)
+    if (m_player && m_player->CanPlay())
         m_player->Play();
 }

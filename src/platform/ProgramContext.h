@@ -55,11 +55,6 @@ public:
     // The teacher's views (the class overview, its reports and exports) are
     // offered only when the program runs for a teacher.
     bool teacherMode = false;
-    // The exercise window's refresh counts ticks across all exercises of the
-    // run, and a finished exercise's result window turns away the ticks
-    // that arrive while it is open.
-    int exerciseTicks = 0;
-    bool exerciseResultOpen = false;
 
 private:
     ProgramFolders m_folders;

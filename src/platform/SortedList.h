@@ -9,6 +9,8 @@ bool PolishLess(const QString& a, const QString& b);
 
 // A list box that keeps its items sorted as they are added.
 class SortedListWidget : public QListWidget {
+    Q_OBJECT
+
 public:
     using QListWidget::QListWidget;
     // Inserts the text at its sorted place and returns that row.
@@ -17,6 +19,8 @@ public:
 
 // A drop-down list that keeps its items sorted as they are added.
 class SortedComboBox : public QComboBox {
+    Q_OBJECT
+
 public:
     using QComboBox::QComboBox;
     int AddSorted(const QString& text);

@@ -39,7 +39,6 @@ CPupilDlg::CPupilDlg(const StringList& pupilNames, QWidget* parent)
     m_pupilList->setFocus();
     m_pupilList->setCurrentRow(0);
 
-    connect(m_pupilList, &QListWidget::itemDoubleClicked, this, &CPupilDlg::accept);
     connect(controls.Get<QPushButton>(CPupilDlg::kIdNewPupil), &QPushButton::clicked, this,
             &CPupilDlg::OnNewPupil);
 }

@@ -13,6 +13,8 @@ class SortedListWidget;
 // given, closes the dialog so that the caller can make the pupil and ask
 // again.
 class CPupilDlg : public QDialog {
+    Q_OBJECT
+
 public:
     // Control ids.
     static constexpr int kIdPupilList = 1026;

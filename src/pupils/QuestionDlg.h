@@ -7,6 +7,8 @@ class QLineEdit;
 
 // Asks for one line of text under a short prompt.
 class CQuestionDlg : public QDialog {
+    Q_OBJECT
+
 public:
     // Control ids.
     static constexpr int kIdAnswer = 1007;

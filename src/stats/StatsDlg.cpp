@@ -3,7 +3,6 @@
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
-#include "platform/Memory.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 #include "platform/SortedList.h"
@@ -166,25 +165,14 @@ void CStatsDlg::RefreshStatistics(const CPupilStats& stats) {
 }
 
 const CPupilStats& CStatsDlg::LoadStats() {
-    const FileStamp stamp = FileStamp::Of(GetStatFilePath(m_pupil));
-    if (m_stats && m_statsPupil == m_pupil && m_statsStamp == stamp)
-        return *m_stats;
-    m_stats = std::make_unique<CPupilStats>();
-    m_statsPupil = m_pupil;
-    m_statsStamp = stamp;
+    static const CPupilStats kNoRuns;
     try {
-        LoadPupilStats(m_pupil, *m_stats);
+        return m_stats.Load(m_pupil).stats;
     } catch (const FileError& error) {
         // Read again next time: the file may be mended by then.
-        m_statsStamp = {};
         ShowFileError(this, error);
+        return kNoRuns;
     }
-    return *m_stats;
 }
 
-CStatsDlg::~CStatsDlg() {
-    m_stats.reset();
-    m_runs = {};
-    m_chart->Clear();
-    ReturnFreedMemory();
-}
+CStatsDlg::~CStatsDlg() = default;

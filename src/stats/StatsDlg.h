@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileStamp.h"
+#include "pupils/PupilStatsCache.h"
 #include "pupils/StatRecord.h"
 
 #include <QDialog>
@@ -22,6 +22,8 @@ class SortedListWidget;
 // lessons. It only reads the pupils' files and never changes the current
 // pupil; it opens on the current pupil, ready to show.
 class CStatsDlg : public QDialog {
+    Q_OBJECT
+
 public:
     // Control ids.
     static constexpr int kIdPupilCombo = 1030;
@@ -61,9 +63,7 @@ private:
     std::string m_pupil;    // Windows-1250
     std::string m_exercise; // Windows-1250; kept when another pupil is chosen
     CStatRecordArray m_runs;
-    std::unique_ptr<CPupilStats> m_stats; // as last read, for m_statsStamp
-    std::string m_statsPupil;
-    FileStamp m_statsStamp;
+    CPupilStatsCache m_stats;
 
     SortedComboBox* m_pupilCombo;
     SortedListWidget* m_exerciseList;

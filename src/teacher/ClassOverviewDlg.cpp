@@ -3,6 +3,7 @@
 #include "exercise/LessonMark.h"
 #include "lessons/LessonListing.h"
 #include "platform/BinaryFile.h"
+#include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
@@ -123,7 +124,8 @@ CClassOverviewDlg::CClassOverviewDlg(std::vector<std::string> lessons, QWidget* 
     layout->addWidget(m_status);
     layout->addWidget(m_table, 1);
     layout->addWidget(buttons);
-    resize(900, 500);
+    // As large as a class needs, but never past a small screen.
+    resize(QSize(900, 500).boundedTo(RoomForDialog(*this)));
     Fill();
     m_table->setFocus();
 }

@@ -15,6 +15,8 @@ class QTableWidget;
 // Sortable by any column; a row opens the pupil's report; the runs or the
 // table go to a CSV file. It only reads the pupils' files.
 class CClassOverviewDlg : public QDialog {
+    Q_OBJECT
+
 public:
     // The table's column of the first lesson; the ones before it are the
     // pupil, runs, lessons passed and last run, the one after the last

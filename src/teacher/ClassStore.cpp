@@ -2,20 +2,26 @@
 
 #include "platform/FileError.h"
 #include "platform/PolishOrder.h"
-#include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
-#include "pupils/PupilStats.h"
 #include "teacher/KeyMeasurements.h"
 
 #include <algorithm>
 
+namespace {
+
+PupilRow RowOf(const std::string& pupil, const CStatRecordArray& runs,
+               const std::vector<std::string>& lessons) {
+    PupilRow row = MakePupilRow(pupil, runs, lessons);
+    row.weakKeys = ReadKeyMeasurements(pupil).weakKeys;
+    return row;
+}
+
+} // namespace
+
 PupilRow ReadPupilRow(const std::string& pupil, const std::vector<std::string>& lessons) {
     try {
-        CPupilStats stats;
-        LoadPupilStats(pupil, stats);
-        PupilRow row = MakePupilRow(pupil, stats, lessons);
-        row.weakKeys = ReadKeyMeasurements(pupil).weakKeys;
-        return row;
+        CPupilStatsCache cache;
+        return RowOf(pupil, cache.Load(pupil).stats, lessons);
     } catch (const FileError& error) {
         return MakeUnreadableRow(pupil, error.Problem(), lessons);
     }
@@ -31,13 +37,17 @@ const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>
     std::map<std::string, Pupil> pupils;
     m_rows.clear();
     for (const std::string& name : scan.names) {
-        const FileStamp stamp = FileStamp::Of(GetStatFilePath(name));
-        auto known = m_pupils.find(name);
-        Pupil pupil = known != m_pupils.end() && known->second.stamp == stamp
-                          ? std::move(known->second)
-                          : Pupil{stamp, ReadPupilRow(name, lessons)};
-        m_rows.push_back(pupil.row);
-        pupils.emplace(name, std::move(pupil));
+        try {
+            const CPupilStatsCache::Entry& file = m_stats.Load(name);
+            auto known = m_pupils.find(name);
+            Pupil pupil = known != m_pupils.end() && known->second.stamp == file.stamp
+                              ? std::move(known->second)
+                              : Pupil{file.stamp, RowOf(name, file.stats, lessons)};
+            m_rows.push_back(pupil.row);
+            pupils.emplace(name, std::move(pupil));
+        } catch (const FileError& error) {
+            m_rows.push_back(MakeUnreadableRow(name, error.Problem(), lessons));
+        }
     }
     m_pupils = std::move(pupils);
     for (const UnlistedPupil& unlisted : scan.unlisted)

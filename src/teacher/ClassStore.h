@@ -2,6 +2,7 @@
 
 #include "platform/FileError.h"
 #include "platform/FileStamp.h"
+#include "pupils/PupilStatsCache.h"
 #include "teacher/ClassTable.h"
 
 #include <map>
@@ -31,6 +32,7 @@ private:
     };
 
     std::vector<std::string> m_lessons;
+    CPupilStatsCache m_stats;
     std::map<std::string, Pupil> m_pupils;
     std::vector<PupilRow> m_rows;
     std::optional<FileError> m_folderProblem;

@@ -1,6 +1,6 @@
 #include "teacher/ClassTable.h"
 
-#include "exercise/Grading.h"
+#include "exercise/LessonGrades.h"
 #include "platform/Cp1250.h"
 
 #include <algorithm>
@@ -22,7 +22,6 @@ void AddRun(LessonCell& cell, const StatRecord& run) {
     cell.runs += 1;
     if (WasEndedEarly(run))
         cell.endedEarly += 1;
-    cell.bestGrade = std::max(cell.bestGrade, GradeOfRun(run));
     if (std::isfinite(run.charsPerMinute))
         cell.bestSpeed = std::max(cell.bestSpeed, run.charsPerMinute);
     cell.lastRun = Later(cell.lastRun, run.date);
@@ -45,9 +44,10 @@ PupilRow MakePupilRow(const std::string& pupil, const CStatRecordArray& runs,
         if (column != columnOfLesson.end())
             AddRun(row.lessons[column->second], run);
     }
-    row.lessonsPassed = static_cast<int>(
-        std::count_if(row.lessons.begin(), row.lessons.end(),
-                      [](const LessonCell& cell) { return cell.bestGrade >= kPassGrade; }));
+    const CLessonGrades grades(runs);
+    for (size_t column = 0; column < lessons.size(); ++column)
+        row.lessons[column].bestGrade = grades.BestGrade(lessons[column]);
+    row.lessonsPassed = grades.PassedCount(lessons);
     return row;
 }
 

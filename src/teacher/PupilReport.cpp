@@ -1,6 +1,6 @@
 #include "teacher/PupilReport.h"
 
-#include "exercise/Grading.h"
+#include "exercise/LessonGrades.h"
 #include "platform/Cp1250.h"
 #include "pupils/PlausibleRun.h"
 #include "stats/CharErrorRanking.h"
@@ -16,7 +16,6 @@ LessonReport ReportOfLesson(const std::string& lesson, const CStatRecordArray& r
     for (const StatRecord& stored : runs) {
         const StatRecord run = WithShowableValues(stored);
         report.bestSpeed = std::max(report.bestSpeed, run.charsPerMinute);
-        report.bestGrade = std::max(report.bestGrade, GradeOfRun(stored));
         speeds += run.charsPerMinute;
         errors += run.errorPercent;
         if (WasEndedEarly(stored))
@@ -26,7 +25,9 @@ LessonReport ReportOfLesson(const std::string& lesson, const CStatRecordArray& r
         report.averageSpeed = speeds / static_cast<double>(runs.size());
         report.averageErrorPercent = errors / static_cast<double>(runs.size());
     }
-    report.passed = report.bestGrade >= kPassGrade;
+    const CLessonGrades grades(runs);
+    report.bestGrade = grades.BestGrade(lesson);
+    report.passed = grades.Passed(lesson);
     return report;
 }
 

@@ -1,5 +1,6 @@
 #include "teacher/PupilReportDlg.h"
 
+#include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
@@ -19,15 +20,20 @@
 
 namespace {
 
-// Paints the page onto the printer's paper, as wide as the paper allows.
-bool PrintPage(CPupilReportPage& page, QPrinter& printer) {
+// Paints the report onto the printer's paper, a page a sheet, as wide as
+// the paper allows.
+bool PrintReport(const CPupilReportPage& report, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     const QRect paper = printer.pageLayout().paintRectPixels(printer.resolution());
     const int width = std::min(paper.width(), paper.height() * CPupilReportPage::kWidth /
                                                   CPupilReportPage::kHeight);
-    page.Paint(painter, width);
+    for (int page = 0; page < report.PageCount(); ++page) {
+        if (page > 0 && !printer.newPage())
+            return false;
+        report.Paint(painter, page, width);
+    }
     return painter.end();
 }
 
@@ -56,7 +62,8 @@ CPupilReportDlg::CPupilReportDlg(const std::string& pupil, const std::vector<std
             buttons->addButton(QStringLiteral("Zapisz &PDF..."), QDialogButtonBox::ActionRole);
         connect(print, &QPushButton::clicked, this, &CPupilReportDlg::Print);
         connect(pdf, &QPushButton::clicked, this, &CPupilReportDlg::ChoosePdf);
-        resize(CPupilReportPage::kWidth + 40, 700);
+        // A page's width and most of its height, but never past a small screen.
+        resize(QSize(CPupilReportPage::kWidth + 40, 700).boundedTo(RoomForDialog(*this)));
     } catch (const FileError& error) {
         auto* problem = new QLabel(QStringLiteral("Nie można odczytać wyników ucznia:\n") +
                                        QString::fromStdString(error.what()),
@@ -72,7 +79,7 @@ CPupilReportDlg::CPupilReportDlg(const std::string& pupil, const std::vector<std
 void CPupilReportDlg::Print() {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted && !PrintPage(*m_page, printer))
+    if (dialog.exec() == QDialog::Accepted && !PrintReport(*m_page, printer))
         ShowMessage(this, QStringLiteral("Nie udało się wydrukować raportu."));
 }
 
@@ -90,7 +97,7 @@ bool CPupilReportDlg::SavePdf(const QString& path) {
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(windowTitle());
-    if (m_page && PrintPage(*m_page, printer))
+    if (m_page && PrintReport(*m_page, printer))
         return true;
     ShowMessage(this, QStringLiteral("Nie udało się zapisać pliku ") + path);
     return false;

@@ -10,6 +10,8 @@ class CPupilReportPage;
 // A pupil's report on screen, to print or to save as a PDF file. A file that
 // cannot be read shows as a message instead of the page.
 class CPupilReportDlg : public QDialog {
+    Q_OBJECT
+
 public:
     // pupil and lessons are Windows-1250; lessons in the lesson list's order.
     CPupilReportDlg(const std::string& pupil, const std::vector<std::string>& lessons,

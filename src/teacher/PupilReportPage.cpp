@@ -1,10 +1,11 @@
 #include "teacher/PupilReportPage.h"
 
-#include "exercise/KeyboardView.h"
+#include "exercise/KeyboardPainter.h"
 #include "exercise/LessonMark.h"
 #include "platform/Format.h"
 #include "platform/QtText.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -13,9 +14,20 @@
 namespace {
 
 constexpr int kMargin = 40;
+constexpr int kBottom = CPupilReportPage::kHeight - kMargin;
+constexpr int kPageGap = 20; // between the pages on screen
 constexpr int kRowHeight = 20;
+constexpr int kSectionGap = 20; // between the table, the chart and the lines under it
+constexpr int kRowDescent = 6;
+// The baseline of the lesson table's heading on the first page, below the
+// title, and on the pages it continues on.
+constexpr int kFirstTableTop = kMargin + 70;
+constexpr int kTableTop = kMargin + 20;
 constexpr int kChartHeight = 220;
+constexpr int kMistypedHeight = 44;
 constexpr int kKeyboardHeight = 200;
+// The speed chart, the mistyped and weak keys' lines and the keyboard.
+constexpr int kChartsHeight = kChartHeight + kSectionGap + kMistypedHeight + kKeyboardHeight;
 constexpr int kMostMistypedShown = 10;
 const QColor kText{20, 20, 100};
 const QColor kGrid{200, 200, 215};
@@ -38,46 +50,93 @@ QString Number(double value) {
 } // namespace
 
 CPupilReportPage::CPupilReportPage(PupilReport report, QWidget* parent)
-    : QWidget(parent), m_report(std::move(report)), m_keyboard(std::make_unique<CKeyboardView>()) {
-    m_keyboard->resize(kWidth - 2 * kMargin, kKeyboardHeight);
-    // Recent error rates show what troubles the pupil now; the counts of all
-    // time stand in for a pupil not measured yet.
-    m_keyboard->ShowHeat(m_report.recentErrors.empty() ? m_report.mistyped : m_report.recentErrors);
-    setFixedSize(kWidth, kHeight);
+    : QWidget(parent), m_report(std::move(report)),
+      // Recent error rates show what troubles the pupil now; the counts of
+      // all time stand in for a pupil not measured yet.
+      m_heat(KeyHeat(m_report.recentErrors.empty() ? m_report.mistyped : m_report.recentErrors)),
+      m_pages(LayOut(static_cast<int>(m_report.lessons.size()))) {
+    setFixedSize(kWidth, PageCount() * (kHeight + kPageGap) - kPageGap);
 }
 
-CPupilReportPage::~CPupilReportPage() = default;
+// The table's rows fill each page down to its bottom margin; the charts
+// follow the last row when they fit below it, or start a page of their own.
+std::vector<CPupilReportPage::Page> CPupilReportPage::LayOut(int lessons) {
+    std::vector<Page> pages;
+    int top = kFirstTableTop;
+    do {
+        const int fit = (kBottom - kRowDescent - top) / kRowHeight;
+        const int first = pages.empty() ? 0 : pages.back().firstLesson + pages.back().lessons;
+        pages.push_back({first, std::min(fit, lessons - first)});
+        top = kTableTop;
+    } while (pages.back().firstLesson + pages.back().lessons < lessons);
+    Page& last = pages.back();
+    const int tableEnd =
+        (pages.size() == 1 ? kFirstTableTop : kTableTop) + last.lessons * kRowHeight + kSectionGap;
+    if (tableEnd + kChartsHeight <= kBottom)
+        last.chartsTop = tableEnd;
+    else
+        pages.push_back({lessons, 0, kMargin});
+    return pages;
+}
 
-void CPupilReportPage::paintEvent(QPaintEvent*) {
+void CPupilReportPage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    Paint(painter, width());
+    painter.fillRect(event->rect(), palette().color(QPalette::Dark));
+    for (int page = 0; page < PageCount(); ++page) {
+        const QRect area(0, page * (kHeight + kPageGap), kWidth, kHeight);
+        if (!event->rect().intersects(area))
+            continue;
+        painter.save();
+        painter.translate(area.topLeft());
+        Paint(painter, page, kWidth);
+        painter.restore();
+    }
 }
 
-void CPupilReportPage::Paint(QPainter& painter, int width) {
+void CPupilReportPage::Paint(QPainter& painter, int page, int width) const {
     painter.save();
     painter.scale(static_cast<double>(width) / kWidth, static_cast<double>(width) / kWidth);
     painter.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(kText);
-    QFont title = font();
-    title.setPixelSize(24);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.drawText(kMargin, kMargin + 20,
-                     QStringLiteral("Raport ucznia: ") + ToQString(m_report.pupil));
-    QFont body = font();
-    body.setPixelSize(13);
-    painter.setFont(body);
-    painter.drawText(kMargin, kMargin + 44,
-                     QStringLiteral("Wszystkich podejść: %1. Prędkości w znakach na minutę.")
-                         .arg(m_report.runs));
-    int top = PaintLessons(painter, kMargin + 70);
-    top = PaintSpeeds(painter, top + 20);
-    PaintMistyped(painter, top + 20);
+    PaintHeader(painter, page);
+    const Page& laidOut = m_pages[page];
+    if (laidOut.lessons > 0 || page == 0)
+        PaintLessons(painter, laidOut, page == 0 ? kFirstTableTop : kTableTop);
+    if (laidOut.chartsTop >= 0)
+        PaintMistyped(painter, PaintSpeeds(painter, laidOut.chartsTop) + kSectionGap);
     painter.restore();
 }
 
-int CPupilReportPage::PaintLessons(QPainter& painter, int top) const {
+// The title and the count of runs on the first page; the pupil's name and
+// the page's number at the foot of every page of a longer report. Leaves
+// the body's font set.
+void CPupilReportPage::PaintHeader(QPainter& painter, int page) const {
+    painter.setPen(kText);
+    QFont body = font();
+    body.setPixelSize(13);
+    painter.setFont(body);
+    if (page == 0) {
+        QFont title = body;
+        title.setPixelSize(24);
+        title.setBold(true);
+        painter.save();
+        painter.setFont(title);
+        painter.drawText(kMargin, kMargin + 20,
+                         QStringLiteral("Raport ucznia: ") + ToQString(m_report.pupil));
+        painter.restore();
+        painter.drawText(kMargin, kMargin + 44,
+                         QStringLiteral("Wszystkich podejść: %1. Prędkości w znakach na minutę.")
+                             .arg(m_report.runs));
+    }
+    if (PageCount() > 1)
+        painter.drawText(QRect(kMargin, kBottom + 8, kWidth - 2 * kMargin, 20), Qt::AlignRight,
+                         QStringLiteral("%1, strona %2 z %3")
+                             .arg(ToQString(m_report.pupil))
+                             .arg(page + 1)
+                             .arg(PageCount()));
+}
+
+void CPupilReportPage::PaintLessons(QPainter& painter, const Page& page, int top) const {
     QFont bold = painter.font();
     bold.setBold(true);
     painter.save();
@@ -87,7 +146,8 @@ int CPupilReportPage::PaintLessons(QPainter& painter, int top) const {
     painter.restore();
     painter.setPen(kGrid);
     painter.drawLine(kMargin, top + 5, kWidth - kMargin, top + 5);
-    for (const LessonReport& lesson : m_report.lessons) {
+    for (int row = page.firstLesson; row < page.firstLesson + page.lessons; ++row) {
+        const LessonReport& lesson = m_report.lessons[row];
         top += kRowHeight;
         painter.setPen(kText);
         const int width = kColumns[1].left - 10;
@@ -113,7 +173,6 @@ int CPupilReportPage::PaintLessons(QPainter& painter, int top) const {
             QString::number(lesson.bestGrade) +
                 (lesson.passed ? QStringLiteral(" zaliczona") : QStringLiteral(" nie zaliczona")));
     }
-    return top;
 }
 
 int CPupilReportPage::PaintSpeeds(QPainter& painter, int top) const {
@@ -154,26 +213,32 @@ int CPupilReportPage::PaintSpeeds(QPainter& painter, int top) const {
     return top + kChartHeight;
 }
 
-void CPupilReportPage::PaintMistyped(QPainter& painter, int top) {
+// The most mistyped characters, as many as the line holds, the weak keys,
+// and the keyboard's heat map.
+void CPupilReportPage::PaintMistyped(QPainter& painter, int top) const {
     painter.setPen(kText);
+    const int width = kWidth - 2 * kMargin;
     QString most = QStringLiteral("Najczęściej mylone znaki: ");
     const int shown = std::min<int>(kMostMistypedShown, static_cast<int>(m_report.mistyped.size()));
-    for (int i = 0; i < shown; ++i)
-        most += (i ? QStringLiteral(", ") : QString()) +
-                ToQString(std::string(1, m_report.mistyped[i].ch)) +
-                QStringLiteral(" (%1)").arg(m_report.mistyped[i].count);
+    for (int i = 0; i < shown; ++i) {
+        const QString longer = most + (i ? QStringLiteral(", ") : QString()) +
+                               ToQString(std::string(1, m_report.mistyped[i].ch)) +
+                               QStringLiteral(" (%1)").arg(m_report.mistyped[i].count);
+        if (painter.fontMetrics().horizontalAdvance(longer) > width)
+            break;
+        most = longer;
+    }
     if (shown == 0)
         most += QStringLiteral("brak błędów");
     painter.drawText(kMargin, top + 14, most);
+    const QString weak =
+        QStringLiteral("Trudne klawisze teraz: ") +
+        (m_report.weakKeys.empty() ? QStringLiteral("brak")
+                                   : QString::fromStdString(m_report.weakKeys)) +
+        (m_report.recentErrors.empty() ? QString()
+                                       : QStringLiteral(" (mapa klawiatury: ostatnie błędy)"));
     painter.drawText(kMargin, top + 30,
-                     QStringLiteral("Trudne klawisze teraz: ") +
-                         (m_report.weakKeys.empty() ? QStringLiteral("brak")
-                                                    : QString::fromStdString(m_report.weakKeys)) +
-                         (m_report.recentErrors.empty()
-                              ? QString()
-                              : QStringLiteral(" (mapa klawiatury: ostatnie błędy)")));
-    painter.save();
-    painter.translate(kMargin, top + 44);
-    m_keyboard->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-    painter.restore();
+                     painter.fontMetrics().elidedText(weak, Qt::ElideRight, width));
+    PaintKeyboard(painter, QRect(kMargin, top + kMistypedHeight, width, kKeyboardHeight),
+                  {.heat = m_heat});
 }

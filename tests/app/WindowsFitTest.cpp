@@ -3,11 +3,17 @@
 #include "exercise/ExerciseDlg.h"
 #include "exercise/ExerciseSession.h"
 #include "exercise/ResultDlg.h"
+#include "exercise/Grading.h"
+#include "platform/DialogTemplate.h"
+#include "platform/Settings.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/QuestionDlg.h"
 #include "stats/StatsDlg.h"
+#include "teacher/ClassOverviewDlg.h"
+#include "teacher/PupilReportDlg.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
 
@@ -57,6 +63,10 @@ TEST(WindowsFit, EveryDialogFitsTheScreenWithAReadableFont) {
     ExpectFitsTheScreen(result);
     CStatsDlg statistics;
     ExpectFitsTheScreen(statistics);
+    CClassOverviewDlg overview({"01 abc"});
+    ExpectFitsTheScreen(overview);
+    CPupilReportDlg report("Ala", {"01 abc"});
+    ExpectFitsTheScreen(report);
 }
 
 TEST(WindowsFit, ExerciseShrinksItsFontOnANetbookAndScrollsOnlyOnATinyScreen) {
@@ -71,4 +81,38 @@ TEST(WindowsFit, ExerciseShrinksItsFontOnANetbookAndScrollsOnlyOnATinyScreen) {
     } else if (!scrolls) {
         EXPECT_EQ(exercise.font().pointSizeF(), 8.0);
     }
+}
+
+// Without the teaching aids the exercise window keeps no room for the
+// keyboard, so on a small screen its font is as large as the window alone
+// allows.
+TEST(WindowsFit, TheExerciseWindowFitsForWhatItShows) {
+    ProgramSettings()->setValue(QStringLiteral("exercise/keyboardShown"), false);
+    CExerciseSession aloneSession;
+    CExerciseDlg alone(aloneSession);
+    ProgramSettings()->setValue(QStringLiteral("exercise/keyboardShown"), true);
+    CExerciseSession shownSession;
+    CExerciseDlg withKeyboard(shownSession);
+    ExpectFitsTheScreen(alone);
+    EXPECT_FALSE(alone.IsKeyboardShown());
+    if (ScreenName() == QStringLiteral("netbook"))
+        EXPECT_GT(alone.font().pointSizeF(), withKeyboard.font().pointSizeF() + 2);
+    else
+        EXPECT_GE(alone.font().pointSizeF(), withKeyboard.font().pointSizeF());
+}
+
+// The verdict headline shrinks with the dialog font, so it is never cut;
+// a window that scrolls adds no Tab stop of its own.
+TEST(WindowsFit, TheVerdictFitsItsHeadlineAndScrollingAddsNoTabStop) {
+    CResultDlg result;
+    result.SetTexts(ResultDetails(5, 12.5, 480, 0), VerdictOf(5));
+    result.show();
+    const QLabel* headline = result.findChild<QLabel*>(ControlName(CResultDlg::kIdHeadline));
+    EXPECT_DOUBLE_EQ(headline->font().pointSizeF(), result.font().pointSizeF() * 1.5);
+    EXPECT_LE(headline->heightForWidth(headline->width()), headline->height());
+
+    CLessonDlg chooser;
+    chooser.show();
+    for (const QScrollArea* scroll : chooser.findChildren<QScrollArea*>())
+        EXPECT_FALSE(scroll->focusPolicy() & Qt::TabFocus);
 }

@@ -1,6 +1,7 @@
 #include "exercise/KeyboardPanel.h"
 #include "exercise/ExerciseDlg.h"
 #include "exercise/HandsView.h"
+#include "exercise/KeyboardPainter.h"
 #include "exercise/KeyboardView.h"
 #include "exercise/TypingEdit.h"
 
@@ -8,7 +9,12 @@
 #include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
 
+#include "TempFolder.h"
+#include "platform/ProgramContext.h"
+
 #include <QApplication>
+#include <QCheckBox>
+#include <QPainter>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -96,6 +102,23 @@ TEST_F(KeyboardPanelTest, TheKeyExpectedNextIsLitAndNamedAfterEveryKey) {
     EXPECT_EQ(ChordLine(), QString());
 }
 
+// A sign of print pasted into a lesson is typed with right Alt, as the
+// line under the keyboard tells.
+TEST_F(KeyboardPanelTest, SignsOfPrintAreTypedWithRightAlt) {
+    Open({"„a” – 5 €"});
+    EXPECT_EQ(LitKeys(), (std::set{ChordOf('v')->key, RightAltKey()}));
+    EXPECT_EQ(ChordLine(),
+              QStringLiteral("„: prawy Alt (prawy kciuk) + V (lewy palec wskazujący)"));
+    for (const QChar sign : QStringLiteral("„a” – 5"))
+        Type(sign);
+    EXPECT_EQ(ChordLine(), QStringLiteral("spacja: Spacja (kciuk)"));
+    Type(QStringLiteral(" "));
+    EXPECT_EQ(LitKeys(), (std::set{ChordOf('5')->key, RightAltKey()}));
+    EXPECT_EQ(ChordLine(),
+              QStringLiteral("€: prawy Alt (prawy kciuk) + 5 (lewy palec wskazujący)"));
+    EXPECT_EQ(m_session.Typing().Errors(), 0);
+}
+
 // The hint follows the slip at once, and from the next key on the line
 // again describes the key expected now.
 TEST_F(KeyboardPanelTest, PlainLetterForAPolishOneBringsAHintUntilTheNextKey) {
@@ -169,12 +192,79 @@ TEST_F(KeyboardPanelTest, HiddenKeyboardLeavesTheExerciseWindowAloneAndStaysHidd
     QTest::keyClick(&Typing(), Qt::Key_F2);
     EXPECT_FALSE(m_exercise.IsKeyboardShown());
     EXPECT_EQ(m_exercise.size(), alone);
-    Type(QStringLiteral("a"));
+    // The window's own controls only, and typed text is never coloured.
+    EXPECT_TRUE(m_exercise.findChild<QCheckBox*>()->isHidden());
+    Type(QStringLiteral("x"));
     EXPECT_EQ(m_session.Typing().Typed(), 1);
+    EXPECT_TRUE(ColoursOfLine(0).empty());
+    EXPECT_TRUE(ColoursOfLine(1).empty());
+    QTest::keyClick(&Typing(), Qt::Key_F2);
+    EXPECT_EQ(ColoursOfLine(1), (std::map<int, QColor>{{0, kWrong}}));
+    QTest::keyClick(&Typing(), Qt::Key_F2);
 
     CExerciseSession next;
     CExerciseDlg nextExercise(next);
     EXPECT_FALSE(nextExercise.IsKeyboardShown());
     nextExercise.ShowKeyboard(true);
     EXPECT_TRUE(nextExercise.IsKeyboardShown());
+}
+
+// On a lab account that a class shares, one pupil's choice is not the next
+// pupil's.
+TEST(KeyboardChoice, EachPupilKeepsTheirOwn) {
+    TempFolder program;
+    CProgramContext context(program.Path());
+    context.currentPupil = "Ala";
+    {
+        CExerciseSession session;
+        CExerciseDlg exercise(session);
+        EXPECT_TRUE(exercise.IsKeyboardShown());
+        exercise.ShowKeyboard(false);
+    }
+    context.currentPupil = "Ola";
+    CExerciseSession olasSession;
+    CExerciseDlg olas(olasSession);
+    EXPECT_TRUE(olas.IsKeyboardShown());
+    context.currentPupil = "Ala";
+    CExerciseSession alasSession;
+    CExerciseDlg alas(alasSession);
+    EXPECT_FALSE(alas.IsKeyboardShown());
+    EXPECT_EQ(ReadFile(program / "Data/Pupils/Ala/wybory.dat"), "tastrum wybory 1\npomoce=0\n");
+}
+
+// At 200 % (the test runs once more with QT_SCALE_FACTOR=2) the keyboard is
+// drawn at the screen's pixel density, not enlarged from a picture drawn
+// for 100 %: the same as painting it straight onto the screen.
+TEST(KeyboardView, IsDrawnAtTheScreensPixelDensity) {
+    CKeyboardView view;
+    view.resize(600, 200);
+    view.Light(ChordOf(Utf8ToCp1250("Ż")[0]));
+    view.show();
+    const double ratio = view.devicePixelRatioF();
+    const QImage shown = view.grab().toImage();
+    ASSERT_EQ(shown.size(), view.size() * ratio);
+
+    QImage straight(shown.size(), shown.format());
+    straight.setDevicePixelRatio(ratio);
+    straight.fill(view.palette().color(QPalette::Window));
+    QPainter painter(&straight);
+    painter.setFont(view.font());
+    std::vector<bool> lit(PolishKeyboard().size());
+    for (const int key : KeysOf(*ChordOf(Utf8ToCp1250("Ż")[0])))
+        lit[key] = true;
+    PaintKeyboard(painter, view.rect(), {.lit = lit});
+    painter.end();
+    EXPECT_TRUE(shown == straight);
+
+    // A picture enlarged from 100 % repeats each of its pixels in a square
+    // of ratio × ratio; a sharp one has finer detail.
+    if (ratio == 2) {
+        bool finer = false;
+        for (int y = 0; y + 1 < shown.height() && !finer; y += 2)
+            for (int x = 0; x + 1 < shown.width() && !finer; x += 2)
+                finer = shown.pixel(x, y) != shown.pixel(x + 1, y) ||
+                        shown.pixel(x, y) != shown.pixel(x, y + 1) ||
+                        shown.pixel(x, y) != shown.pixel(x + 1, y + 1);
+        EXPECT_TRUE(finer);
+    }
 }

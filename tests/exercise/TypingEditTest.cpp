@@ -80,6 +80,23 @@ TEST_F(TypingEditTest, ChordsWithTheLeftAltKeyTypeNothing) {
     ExpectUnchanged();
 }
 
+// Enter and Backspace too: with Ctrl, Meta or the left Alt they neither
+// accept a line nor delete.
+TEST_F(TypingEditTest, ChordsOfEnterAndBackspaceDoNothing) {
+    QTest::keyClick(&m_edit, 'b');
+    QTest::keyClick(&m_edit, 'c');
+    for (const Qt::KeyboardModifier modifier :
+         {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier}) {
+        QTest::keyClick(&m_edit, Qt::Key_Return, modifier);
+        QTest::keyClick(&m_edit, Qt::Key_Enter, modifier);
+        QTest::keyClick(&m_edit, Qt::Key_Backspace, modifier);
+    }
+    EXPECT_EQ(m_edit.toPlainText(), "abc\nabc");
+    EXPECT_FALSE(m_session.IsFinished());
+    QTest::keyClick(&m_edit, Qt::Key_Return);
+    EXPECT_TRUE(m_session.IsFinished());
+}
+
 TEST_F(TypingEditTest, BackspaceAndEnterStayWithinTheTypingLine) {
     QTest::keyClick(&m_edit, Qt::Key_Backspace);
     QTest::keyClick(&m_edit, Qt::Key_Backspace);

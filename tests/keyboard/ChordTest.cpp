@@ -74,7 +74,40 @@ TEST(PolishKeyboard, TheLineUnderTheKeyboardNamesTheChordForAChild) {
     EXPECT_EQ(LineFor('j'), "j: J (prawy palec wskazujący)");
     EXPECT_EQ(LineFor(' '), "spacja: Spacja (kciuk)");
     EXPECT_EQ(LineFor(13), "Enter (prawy mały palec)");
-    EXPECT_EQ(LineFor(Utf8ToCp1250("„")[0]), "„: tego znaku nie ma na klawiaturze");
+    EXPECT_EQ(LineFor(Utf8ToCp1250("„")[0]),
+              "„: prawy Alt (prawy kciuk) + V (lewy palec wskazujący)");
+    EXPECT_EQ(LineFor(Utf8ToCp1250("°")[0]), "°: lewy Shift (lewy mały palec) + prawy Alt "
+                                             "(prawy kciuk) + 0 (prawy mały palec)");
+    EXPECT_EQ(LineFor(Utf8ToCp1250("¤")[0]), "¤: tego znaku nie ma na klawiaturze");
+}
+
+// The signs of print that Linux's Polish layout gives with right Alt, and
+// with Shift too on the upper level, read off `xkbcomp` for the layout "pl".
+TEST(PolishKeyboard, SignsOfPrintTakeRightAltWhereLinuxPutsThem) {
+    struct Sign {
+        const char* sign;
+        char key;
+        char shift; // the Shift held: 'L'eft, 'R'ight or ' ' none
+    };
+    const Sign signs[] = {
+        {"„", 'v', ' '}, {"”", 'b', ' '}, {"“", 'b', 'R'}, {"‘", 'v', 'R'}, {"’", 'h', ' '},
+        {"–", '-', ' '}, {"—", '-', 'L'}, {"…", 'k', ' '}, {"€", '5', ' '}, {"‰", '5', 'R'},
+        {"§", '7', ' '}, {"°", '0', 'L'}, {"«", '9', ' '}, {"»", '0', ' '}, {"±", '9', 'L'},
+        {"·", '8', ' '}, {"×", ',', 'L'}, {"÷", '.', 'L'}, {"©", 'r', ' '}, {"®", 'r', 'R'},
+        {"™", 't', 'R'}, {"µ", 'm', ' '}, {"•", 'h', 'L'}, {"¬", '`', ' '},
+    };
+    for (const Sign& sign : signs) {
+        SCOPED_TRACE(sign.sign);
+        const std::optional<Chord> chord = ChordOf(Utf8ToCp1250(sign.sign)[0]);
+        ASSERT_TRUE(chord);
+        EXPECT_TRUE(chord->rightAlt);
+        EXPECT_EQ(chord->key, ChordOf(sign.key)->key);
+        EXPECT_EQ(chord->shift, sign.shift == 'L'   ? LeftShiftKey()
+                                : sign.shift == 'R' ? RightShiftKey()
+                                                    : -1);
+    }
+    // A non-breaking space looks like a space: the lesson check reports it.
+    EXPECT_FALSE(ChordOf('\xA0'));
 }
 
 TEST(PolishKeyboard, PlainLetterForAPolishOneGetsAHint) {

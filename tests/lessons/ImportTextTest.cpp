@@ -21,8 +21,13 @@ StringList Import(const std::string& bytes) {
 TEST(LoadImportText, CarriageReturnsEndLinesAndEmptyLinesVanish) {
     EXPECT_EQ(Import("a\r\n\r\nb"), (StringList{"before", "a", "b"}));
     EXPECT_EQ(Import("a\rb\r"), (StringList{"before", "a", "b"}));
-    // Files with a CR keep the rule byte for byte: a lone LF ends nothing.
-    EXPECT_EQ(Import("one\ntwo\r\nthree\n"), (StringList{"before", "onetwo", "three"}));
+}
+
+// One CR LF pasted among Linux lines must not glue them together: each line
+// end counts by itself.
+TEST(LoadImportText, MixedLineEndsEachEndALine) {
+    EXPECT_EQ(Import("one\ntwo\r\nthree\n"), (StringList{"before", "one", "two", "three"}));
+    EXPECT_EQ(Import("a\rb\nc\r\n\n\rd"), (StringList{"before", "a", "b", "c", "d"}));
 }
 
 TEST(LoadImportText, WithoutAnyCarriageReturnALineFeedEndsTheLine) {

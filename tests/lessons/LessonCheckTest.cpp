@@ -119,9 +119,10 @@ TEST_F(LessonCheckTest, ALessonTooBigToReadIsReportedNotRead) {
     EXPECT_NE(ProblemsOf("duza").find("za duży"), std::string::npos) << ProblemsOf("duza");
 }
 
-// Text pasted from a word processor holds characters no key gives; the
-// check names each with its line and column, in the lesson file and in its
-// import text.
+// A lesson may hold characters the keyboard the check is given cannot type
+// (here a small one of letters and digits; on the real one a non-breaking
+// space pasted from a word processor); the check names each with its line
+// and column, in the lesson file and in its import text.
 TEST_F(LessonCheckTest, CharactersNoKeyTypesAreListedWithLineAndColumn) {
     const auto typable = [](char ch) {
         return ch == ' ' || (ch >= 'a' && ch <= 'z') || ch == '|' || (ch >= '0' && ch <= '9');

@@ -33,7 +33,10 @@ TEST(LessonFile, ReadsWhatATeacherWroteByHand) {
                                 "a='single'\n"
                                 "just text without an equals sign\n"
                                 "  ; x=commented out\n"
+                                "  # line=commented out too\n"
                                 "m = \"only one pair\"\"\n"
+                                "o = \"opening quote only\n"
+                                "q='\n"
                                 "[General]\r"
                                 "line=ignored\r"
                                 "[lesson]\r"
@@ -42,9 +45,11 @@ TEST(LessonFile, ReadsWhatATeacherWroteByHand) {
                                 "LINE=third; not a comment\r");
     const LessonFile lesson(folder / "a.ini");
     EXPECT_EQ(lesson.ReadString("General", "description", "x"), "Pierwsza lekcja");
-    EXPECT_EQ(Keys(lesson, "lesson"), (StringList{"z", "a", "m", "line", "line", "LINE"}));
-    EXPECT_EQ(Values(lesson, "LESSON"), (StringList{"  spaces kept  ", "single", "only one pair\"",
-                                                    "first", "", "third; not a comment"}));
+    EXPECT_EQ(Keys(lesson, "lesson"),
+              (StringList{"z", "a", "m", "o", "q", "line", "line", "LINE"}));
+    EXPECT_EQ(Values(lesson, "LESSON"),
+              (StringList{"  spaces kept  ", "single", "only one pair\"", "\"opening quote only",
+                          "'", "first", "", "third; not a comment"}));
     EXPECT_EQ(lesson.ReadString("LESSON", "Line", ""), "first");
 }
 
@@ -76,18 +81,27 @@ TEST(LessonFile, LongValuesAreCutAndKeyNamesBeyondTheirRoomAreLeftOut) {
     TempFolder folder;
     const std::string longValue(3000, 'x');
     // 2047 keys of 7 characters and a terminator fill 16376 bytes; with the
-    // final byte one more such key would not fit.
+    // final byte, a key of 6 characters fills the 16384 bytes exactly, and
+    // one of 7 does not fit.
     std::string lesson = "[General]\ndescription=" + longValue + "\n[LESSON]\n";
-    for (int i = 0; i < 2048; ++i)
+    for (int i = 0; i < 2047; ++i)
         lesson += "k" + std::to_string(100000 + i) + "=v\n";
-    WriteFile(folder / "a.ini", lesson);
+    WriteFile(folder / "fits.ini", lesson + "last06=v\nafter=v\n");
+    WriteFile(folder / "over.ini", lesson + "last007=v\n");
 
-    const LessonFile file(folder / "a.ini");
-    EXPECT_EQ(file.ReadString("General", "description", ""), longValue.substr(0, 2046));
-    const StringList keys = Keys(file, "LESSON");
-    ASSERT_EQ(keys.size(), 2047u);
-    EXPECT_EQ(keys.back(), "k102046");
-    EXPECT_EQ(Values(file, "LESSON").size(), 2047u);
+    const LessonFile fits(folder / "fits.ini");
+    EXPECT_EQ(fits.ReadString("General", "description", ""), longValue.substr(0, 2046));
+    const StringList keys = Keys(fits, "LESSON");
+    ASSERT_EQ(keys.size(), 2048u);
+    EXPECT_EQ(keys[2046], "k102046");
+    EXPECT_EQ(keys.back(), "last06");
+    EXPECT_EQ(Values(fits, "LESSON").size(), 2048u);
+
+    const LessonFile over(folder / "over.ini");
+    EXPECT_EQ(Keys(over, "LESSON").back(), "k102046");
+    EXPECT_EQ(Values(over, "LESSON").size(), 2047u);
+    // A key left out of the lists is still read by its name.
+    EXPECT_EQ(over.ReadString("LESSON", "last007", ""), "v");
 }
 
 TEST(LessonFile, FileThatCannotBeReadThrowsNamingIt) {

@@ -71,6 +71,24 @@ TEST_F(LessonLines, DrillsReadTheirNumbersLikeAtolAndUnusableOnesBecomeErrorLine
         EXPECT_NE(lines[8].find(c), std::string::npos);
 }
 
+// Separators stand only between groups: a drill of exactly 100 000
+// characters is typed, one of 100 001 is a mistake in the lesson.
+TEST_F(LessonLines, ADrillMayBeExactlyAHundredThousandCharactersLong) {
+    const StringList lines = Build("[RANDOM_LESSON]\n"
+                                   "a=ab|49999|2|--\n"
+                                   "b=ab|100000|1|-\n"
+                                   "c=ab|50000|2|\n"
+                                   "d=ab|100001|1|-\n");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].size(), 100000u);
+    EXPECT_EQ(lines[0].substr(49999, 2), "--");
+    EXPECT_TRUE(OnlyFrom(lines[0].substr(0, 49999) + lines[0].substr(50001), "ab"));
+    EXPECT_EQ(lines[1].size(), 100000u);
+    EXPECT_TRUE(OnlyFrom(lines[1], "ab"));
+    EXPECT_EQ(lines[2], ErrorLine());
+    EXPECT_EQ(lines[3], ErrorLine());
+}
+
 TEST_F(LessonLines, ImportPathsOutsideTheLessonsFolderImportNothing) {
     WriteFile(m_program / "Data/secret.txt", "secret");
     WriteFile(LessonsFolder() + "/own.txt", "own");

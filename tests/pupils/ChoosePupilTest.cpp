@@ -136,7 +136,9 @@ TEST_F(ChoosePupilTest, OkTakesTheSelectedPupilAndCancelTheFirstOnDisk) {
     ChoosePupil();
     EXPECT_EQ(GetCurrentPupil(), "Ela");
 
-    OnNextModal<CPupilDlg>([](CPupilDlg& dialog) {
+    // A double click selects, as a click does; only OK accepts.
+    bool stillOpen = false;
+    OnNextModal<CPupilDlg>([&stillOpen](CPupilDlg& dialog) {
         QListWidget& list = ListOf(dialog);
         QListWidgetItem* zosia = list.item(4);
         list.scrollToItem(zosia);
@@ -144,8 +146,11 @@ TEST_F(ChoosePupilTest, OkTakesTheSelectedPupilAndCancelTheFirstOnDisk) {
         const QPoint centre = list.visualItemRect(zosia).center();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
+        stillOpen = dialog.isVisible();
+        dialog.accept();
     });
     EXPECT_EQ(ChoosePupil(), QDialog::Accepted);
+    EXPECT_TRUE(stillOpen);
     EXPECT_EQ(GetCurrentPupil(), "Zosia");
 }
 

@@ -1,9 +1,12 @@
 #include "pupils/PlausibleRun.h"
+#include "platform/FileError.h"
+#include "pupils/StatFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -70,4 +73,28 @@ TEST(PlausibleRun, ForeignValuesShowAsNumbersAWindowCanDraw) {
     EXPECT_EQ(negative.errorPercent, 0.0);
     EXPECT_EQ(WithShowableValues(Record(-kInfinity, 250)).errorPercent, 100.0);
     EXPECT_EQ(WithShowableValues(Record(321.5, 4.25)), Record(321.5, 4.25));
+}
+
+// A file read whole but with a stray byte at its end: the salvage keeps the
+// runs up to the first one the program could not have stored, and the
+// character table only while every run was kept, since it stands behind them.
+TEST(PlausibleRun, TheSalvageTrustsTheCharacterTableOnlyWhenEveryRunIsKept) {
+    const auto salvage = [](const std::vector<StatRecord>& runs) {
+        CPupilStats written;
+        written.assign(runs.begin(), runs.end());
+        written.m_charErrors = {{'x', 7}, {'\xB3', 2}};
+        CPupilStats read;
+        EXPECT_THROW(DecodeStatFile(EncodeStatFile(written) + "!", "stat.dat", read), FileError);
+        EXPECT_EQ(read.m_charErrors.size(), 2u) << "the whole table was read";
+        return read;
+    };
+
+    CPupilStats outOfStep = salvage({Record(120, 2), Record(1.7e199, 2), Record(130, 1)});
+    EXPECT_EQ(KeepPlausibleRuns(outOfStep), 1u);
+    EXPECT_EQ(outOfStep.front(), Record(120, 2));
+    EXPECT_EQ(outOfStep.m_charErrors, CharErrorArray{});
+
+    CPupilStats sound = salvage({Record(120, 2), Record(130, 1)});
+    EXPECT_EQ(KeepPlausibleRuns(sound), 2u);
+    EXPECT_EQ(sound.m_charErrors, (CharErrorArray{{'x', 7}, {'\xB3', 2}}));
 }

@@ -154,12 +154,34 @@ TEST(StatFileTest, ForeignAndOverlongFilesAreRefused) {
     std::string sound = EncodeStatFile(VariedStats());
     EXPECT_THROW(Decode(sound + "x"), FileError);
     EXPECT_THROW(Decode("[General]\r\ndescription=Lekcja pierwsza\r\n"), FileError);
+}
 
-    CPupilStats unknownStatus;
-    unknownStatus.push_back(MakeRun("a"));
-    std::string bytes = EncodeStatFile(unknownStatus);
-    bytes[4 + 2] = 3; // the date's status
-    EXPECT_THROW(Decode(bytes), FileError);
+// A date is valid (0), invalid (1) or null (2); any other status, a negative
+// one included, means the file is not what the reader takes it for.
+TEST(StatFileTest, OnlyTheThreeDateStatesAreRead) {
+    CPupilStats oneRun;
+    oneRun.push_back(MakeRun("a"));
+    const std::string bytes = EncodeStatFile(oneRun);
+    const size_t status = 4 + 2;
+    const auto withStatus = [&](std::initializer_list<int> statusBytes) {
+        return bytes.substr(0, status) + Bytes(statusBytes) + bytes.substr(status + 4);
+    };
+    EXPECT_EQ(Decode(withStatus({0, 0, 0, 0})).front().date.GetStatus(), COleDateTime::valid);
+    EXPECT_EQ(Decode(withStatus({1, 0, 0, 0})).front().date.GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ(Decode(withStatus({2, 0, 0, 0})).front().date.GetStatus(), COleDateTime::null);
+    const std::pair<std::string, std::string> refused[] = {
+        {withStatus({3, 0, 0, 0}), "nieznany stan daty (3)"},
+        {withStatus({0xFF, 0xFF, 0xFF, 0xFF}), "nieznany stan daty (-1)"},
+        {withStatus({0, 0, 0, 0x80}), "nieznany stan daty (-2147483648)"},
+    };
+    for (const auto& [file, message] : refused) {
+        try {
+            Decode(file);
+            ADD_FAILURE() << "read despite " << message;
+        } catch (const FileError& error) {
+            EXPECT_THAT(error.what(), HasSubstr(message));
+        }
+    }
 }
 
 TEST(StatFileTest, KeepsWhatWasReadWholeBeforeTheDamage) {

@@ -4,7 +4,6 @@
 #include "teacher/PupilReport.h"
 
 #include "ProgramFolderTest.h"
-#include "exercise/Grading.h"
 #include "platform/Cp1250.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilStats.h"
@@ -66,7 +65,7 @@ TEST_F(ClassTableTest, TheKnownFileGivesItsRunInTheTableAndTheReport) {
     ASSERT_EQ(row.lessons.size(), 2u);
     EXPECT_EQ(row.lessons[0].runs, 1);
     EXPECT_EQ(row.lessons[0].bestSpeed, 120.0);
-    EXPECT_EQ(row.lessons[0].bestGrade, ComputeGrade(120.0, 2.5));
+    EXPECT_EQ(row.lessons[0].bestGrade, 4);
     EXPECT_EQ(row.lessons[1].runs, 0);
     EXPECT_EQ(row.lessons[1].bestGrade, 0);
 
@@ -96,10 +95,10 @@ TEST_F(ClassTableTest, BestGradesCountRunsOfAnyLetterCaseAndOtherLessonsCloseThe
     EXPECT_EQ(row.lessons[0].endedEarly, 1);
     EXPECT_EQ(row.lessons[1].endedEarly, 0);
     EXPECT_EQ(row.lessons[0].bestSpeed, 200.0);
-    EXPECT_EQ(row.lessons[0].bestGrade, std::max(ComputeGrade(100, 10), ComputeGrade(200, 1)));
+    EXPECT_EQ(row.lessons[0].bestGrade, 4);
     EXPECT_EQ(row.lessons[0].lastRun, COleDateTime::FromDateTime(2026, 10, 1, 8));
-    EXPECT_EQ(row.lessons[1].bestGrade, ComputeGrade(50, 40));
-    EXPECT_EQ(row.lessonsPassed, (row.lessons[0].bestGrade >= 2) + (row.lessons[1].bestGrade >= 2));
+    EXPECT_EQ(row.lessons[1].bestGrade, 1);
+    EXPECT_EQ(row.lessonsPassed, 1);
     EXPECT_EQ(row.lastRun, COleDateTime::FromDateTime(2026, 11, 5, 9, 15));
 
     CPupilStats stats;
@@ -113,6 +112,18 @@ TEST_F(ClassTableTest, BestGradesCountRunsOfAnyLetterCaseAndOtherLessonsCloseThe
     EXPECT_EQ(report.speeds.front().charsPerMinute, 80.0);
     EXPECT_EQ(report.speeds.back().charsPerMinute, 50.0);
     EXPECT_EQ(report.mistyped, (CharErrorArray{{'z', 7}, {'a', 1}}));
+}
+
+// Grade 2 is the lowest pass: a lesson whose best grade is 2 counts as
+// passed, one whose best is 1 does not.
+TEST_F(ClassTableTest, ALessonPassedWithGradeTwoCountsAsPassed) {
+    Store("Olek", {RunOf("abc", 50, 0, COleDateTime::FromDateTime(2026, 12, 1, 8)),
+                   RunOf("abc", 30, 0, COleDateTime::FromDateTime(2026, 12, 2, 8)),
+                   RunOf("Żaba", 45, 7.5, COleDateTime::FromDateTime(2026, 12, 3, 8))});
+    const PupilRow& row = RowOf(m_class.Refresh(m_lessons), "Olek");
+    EXPECT_EQ(row.lessons[0].bestGrade, 2);
+    EXPECT_EQ(row.lessons[1].bestGrade, 1);
+    EXPECT_EQ(row.lessonsPassed, 1);
 }
 
 TEST_F(ClassTableTest, ADamagedFileIsAMarkedRowAndTheOthersStillShow) {

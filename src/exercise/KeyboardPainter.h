@@ -1,0 +1,32 @@
+#pragma once
+
+#include "pupils/CharErrorCount.h"
+
+#include <QRect>
+
+#include <vector>
+
+class QPainter;
+
+// What a drawing of the keyboard shows besides the keys and their signs.
+struct KeyboardLook {
+    // Per key of PolishKeyboard(), the keys lit: a thick frame around the
+    // finger's colour, with the finger named on the key. Empty for none.
+    std::vector<bool> lit{};
+    // Per key, 0 to 1: a heat map from white to red in place of the
+    // fingers' tints. Empty for the tints.
+    std::vector<double> heat{};
+};
+
+// Where a key stands when the keyboard fills area.
+QRect KeyRectIn(const QRect& area, int key);
+
+// Paints the Polish keyboard to fill area, in vectors, on any painter (a
+// widget, a cached picture, a printer, a PDF file): keys tinted by the
+// finger that presses them, their signs, the Polish letters in dark red,
+// bumps on F and J. The area's background is the caller's.
+void PaintKeyboard(QPainter& painter, const QRect& area, const KeyboardLook& look);
+
+// Each key's share of the mistakes counted for the characters it types,
+// the most mistyped key's being 1.
+std::vector<double> KeyHeat(const CharErrorArray& errors);

@@ -1,0 +1,49 @@
+#include "pupils/PupilChoices.h"
+
+#include "platform/BinaryFile.h"
+#include "platform/FileError.h"
+#include "platform/FileLock.h"
+#include "pupils/DamagedCopy.h"
+#include "pupils/PupilFolders.h"
+
+namespace {
+
+constexpr std::string_view kHeading = "tastrum wybory 1\n";
+constexpr std::string_view kAidsShown = "pomoce=1\n";
+constexpr std::string_view kAidsHidden = "pomoce=0\n";
+constexpr size_t kMostBytes = 4096;
+
+std::string ChoicesPath(const std::string& pupil) {
+    return GetPupilFolder(pupil) + "/wybory.dat";
+}
+
+// The choice the bytes hold; nothing for bytes that are not such a file.
+std::optional<bool> Decode(const std::string& bytes) {
+    if (bytes == std::string(kHeading) + std::string(kAidsShown))
+        return true;
+    if (bytes == std::string(kHeading) + std::string(kAidsHidden))
+        return false;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<bool> LoadAidsShown(const std::string& pupil) {
+    try {
+        const std::optional<std::string> bytes = ReadBinaryFileIfPresent(ChoicesPath(pupil), kMostBytes);
+        return bytes ? Decode(*bytes) : std::nullopt;
+    } catch (const FileError&) {
+        return std::nullopt;
+    }
+}
+
+void SaveAidsShown(const std::string& pupil, bool shown) {
+    const std::string path = ChoicesPath(pupil);
+    MakePupilFolder(pupil);
+    const CFileLock lock(path + ".lock");
+    const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMostBytes);
+    if (bytes && !Decode(*bytes))
+        KeepDamagedCopy(GetPupilFolder(pupil), "wybory", *bytes);
+    WriteFileAtomically(path, std::string(kHeading) +
+                                  std::string(shown ? kAidsShown : kAidsHidden));
+}

@@ -1,0 +1,66 @@
+#include "exercise/LessonGrades.h"
+
+#include "ProgramFolderTest.h"
+#include "platform/Cp1250.h"
+#include "pupils/PupilFolders.h"
+#include "pupils/PupilStatsCache.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+StatRecord RunOf(const std::string& lesson, double speed, double errors) {
+    StatRecord run;
+    run.lesson = lesson;
+    run.charsPerMinute = speed;
+    run.errorPercent = errors;
+    run.date = COleDateTime::FromDateTime(2026, 12, 7, 10);
+    return run;
+}
+
+using PupilStatsCacheTest = ProgramFolderTest;
+
+} // namespace
+
+// The lesson list, the class table and the report show the best grade a
+// pupil ever had in a lesson, not the last one: a bad run after a good one
+// takes nothing away. Grade 2 is a pass.
+TEST(LessonGrades, TheBestGradeOfEveryLessonAndWhatIsPassed) {
+    CStatRecordArray runs;
+    for (const StatRecord& run :
+         {RunOf("Lekcja 1", 150, 0), RunOf("LEKCJA 1", 50, 40), RunOf("Lekcja 2", 70, 0),
+          RunOf(Utf8ToCp1250("Żółw"), 30, 0), RunOf("Lekcja 2", 90, 0), RunOf("Lekcja 4", 41, 0)})
+        runs.push_back(run);
+    const CLessonGrades grades(runs);
+    EXPECT_EQ(grades.BestGrade("lekcja 1"), 5);
+    EXPECT_EQ(grades.BestGrade("Lekcja 2"), 4);
+    EXPECT_EQ(grades.BestGrade(Utf8ToCp1250("żÓŁW")), 1);
+    EXPECT_EQ(grades.BestGrade("Lekcja 3"), 0);
+    EXPECT_EQ(grades.BestGrade("Lekcja 4"), 2);
+    EXPECT_TRUE(grades.Passed("Lekcja 4"));
+    EXPECT_EQ(grades.PassedCount({"Lekcja 1", "Lekcja 2", Utf8ToCp1250("Żółw"), "Lekcja 3",
+                                  "Lekcja 4"}),
+              3);
+}
+
+// A file is read again only when it changed; one that cannot be read now
+// is forgotten, never shown from the last look.
+TEST_F(PupilStatsCacheTest, AFileIsReadAgainOnlyWhenItChanged) {
+    std::filesystem::create_directories(GetPupilFolder("Ala"));
+    CPupilStats stats;
+    stats.push_back(RunOf("a", 100, 0));
+    stats.Save(GetStatFilePath("Ala"));
+    CPupilStatsCache cache;
+    const CPupilStatsCache::Entry* first = &cache.Load("Ala");
+    EXPECT_EQ(first->stats.size(), 1u);
+    EXPECT_EQ(&cache.Load("Ala"), first);
+    EXPECT_EQ(cache.Load("Ola").stats.size(), 0u) << "a pupil without a file has no runs";
+
+    stats.push_back(RunOf("b", 100, 0));
+    stats.Save(GetStatFilePath("Ala"));
+    EXPECT_EQ(cache.Load("Ala").stats.size(), 2u);
+    WriteFile(GetStatFilePath("Ala"), "zepsuty");
+    EXPECT_ANY_THROW(cache.Load("Ala"));
+}
