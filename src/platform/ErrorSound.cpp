@@ -61,6 +61,8 @@ QAudioSink* OpenDefaultOutput(const QAudioFormat& format) {
 // stream opened and closed for every beep loses the start or the end of a
 // short sound; an open one also starts each beep at once. It owns the sink.
 class SoundPlayer : public QObject {
+    Q_OBJECT
+
 public:
     SoundPlayer(QAudioSink* sink, const WaveSound& sound)
         : m_sink(sink), m_samples(sound.samples),
@@ -164,3 +166,5 @@ void CErrorSound::Play() {
     if (m_player && m_player->CanPlay())
         m_player->Play();
 }
+
+#include "ErrorSound.moc"

@@ -6,6 +6,8 @@
 // letter) presses the button at once. Qt shows the press for 100 ms first,
 // which a pupil feels as a slow window.
 class CInstantButtons : public QObject {
+    Q_OBJECT
+
 public:
     CInstantButtons();
     ~CInstantButtons() override;
