@@ -40,7 +40,7 @@ public:
             run.errorPercent = i % 9;
             m_stats.push_back(run);
         }
-        std::filesystem::create_directories(GetPupilFolder("Ola"));
+        std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Ola"));
         Store();
         for (int i = 0; i < kLessons; ++i)
             m_list.AddLesson(LessonName(i), "");
@@ -50,7 +50,7 @@ public:
     }
     ~PaintedChooser() { std::filesystem::remove_all(m_folder); }
 
-    void Store() { SavePupilStats("Ola", m_stats); }
+    void Store() { SavePupilStats(ContextPupilsFolder(), "Ola", m_stats); }
     void Paint() { benchmark::DoNotOptimize(m_list.viewport()->grab()); }
 
 private:

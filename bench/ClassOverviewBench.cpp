@@ -45,8 +45,8 @@ public:
         const CPupilStats stats = ManyRuns(runs);
         for (int pupil = 0; pupil < pupils; ++pupil) {
             const std::string name = "Uczeń " + std::to_string(pupil + 1);
-            std::filesystem::create_directories(GetPupilFolder(name));
-            stats.Save(GetStatFilePath(name));
+            std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), name));
+            stats.Save(GetStatFilePath(ContextPupilsFolder(), name));
         }
         for (int lesson = 0; lesson < kLessons; ++lesson)
             m_lessons.push_back(LessonName(lesson));

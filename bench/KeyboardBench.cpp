@@ -1,5 +1,6 @@
 #include "exercise/ExerciseDlg.h"
 #include "exercise/TypingEdit.h"
+#include "platform/ProgramContext.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -24,7 +25,7 @@ void KeystrokeInExercise(benchmark::State& state, bool keyboardShown) {
     std::string line;
     while (line.size() < 45)
         line += "ab";
-    CExerciseSession session;
+    CExerciseSession session{CProgramContext::Current().clock};
     CExerciseDlg exercise(session);
     exercise.SetLines(StringList(static_cast<size_t>(state.range(0)) / 47, line));
     exercise.ShowKeyboard(keyboardShown);

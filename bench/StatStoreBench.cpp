@@ -22,13 +22,13 @@ public:
                     ("tastrum-store-bench-" + std::to_string(getpid())))
                        .string()),
           m_context(m_folder) {
-        MakePupilFolder(kPupil);
+        MakePupilFolder(ContextPupilsFolder(), kPupil);
         CPupilStats stats;
         for (long i = 0; i < runs; ++i)
             stats.push_back(Run(i));
         for (int c = 0; c < 60; ++c)
             stats.AddCharErrors(static_cast<char>('!' + c), c);
-        SavePupilStats(kPupil, stats);
+        SavePupilStats(ContextPupilsFolder(), kPupil, stats);
     }
     ~StoredRuns() { std::filesystem::remove_all(m_folder); }
 
@@ -54,7 +54,7 @@ void BM_LoadPupilStats(benchmark::State& state) {
     const StoredRuns stored(state.range(0));
     for (auto _ : state) {
         CPupilStats stats;
-        LoadPupilStats(StoredRuns::kPupil, stats);
+        LoadPupilStats(ContextPupilsFolder(), StoredRuns::kPupil, stats);
         benchmark::DoNotOptimize(stats.data());
     }
     state.SetComplexityN(state.range(0));
@@ -72,7 +72,7 @@ void BM_StoreRun(benchmark::State& state) {
     const CharErrorArray errors{{'a', 2}, {'\xB9', 1}};
     long i = 0;
     for (auto _ : state)
-        StoreRun(StoredRuns::kPupil, StoredRuns::Run(i++), errors);
+        StoreRun(ContextPupilsFolder(), StoredRuns::kPupil, StoredRuns::Run(i++), errors);
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_StoreRun)

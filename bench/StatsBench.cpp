@@ -58,7 +58,7 @@ public:
                      .string()),
           m_context(m_path) {
         std::filesystem::create_directories(m_path + "/Data/Pupils/Ania");
-        SavePupilStats("Ania", ManyRuns(runs));
+        SavePupilStats(ContextPupilsFolder(), "Ania", ManyRuns(runs));
         SetCurrentPupil("Ania");
     }
     ~BenchProgramFolder() { std::filesystem::remove_all(m_path); }

@@ -1,4 +1,5 @@
 #include "exercise/TypingEdit.h"
+#include "platform/ProgramContext.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -36,7 +37,7 @@ public:
     }
 
 private:
-    CExerciseSession m_session;
+    CExerciseSession m_session{CProgramContext::Current().clock};
     CTypingEdit m_edit{m_session};
 };
 

@@ -75,7 +75,7 @@ BENCHMARK(BM_AltSToStatisticsWindow)
 void BM_ExerciseWindowOpens(benchmark::State& state) {
     const StringList lines(static_cast<size_t>(state.range(0)) / 47, std::string(45, 'a'));
     for (auto _ : state) {
-        CExerciseSession session;
+        CExerciseSession session{CProgramContext::Current().clock};
         CExerciseDlg exercise(session);
         exercise.SetLines(lines);
         exercise.show();

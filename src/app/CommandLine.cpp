@@ -6,9 +6,10 @@
 #include "lessons/LessonCheck.h"
 #include "lessons/LessonListing.h"
 #include "platform/BinaryFile.h"
-#include "platform/FileError.h"
 #include "platform/Cp1250.h"
+#include "platform/FileError.h"
 #include "platform/Format.h"
+#include "platform/Paths.h"
 #include "platform/ProgramContext.h"
 #include "pupils/KeyStatsFile.h"
 #include "pupils/PupilFolders.h"
@@ -68,8 +69,8 @@ int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
     std::sort(lessons.begin(), lessons.end(),
               [](const ListedLesson& a, const ListedLesson& b) { return a.path < b.path; });
     for (const ListedLesson& lesson : lessons) {
-        const std::vector<std::string> problems =
-            LessonProblems(lesson.path, [](char ch) { return ChordOf(ch).has_value(); });
+        const std::vector<std::string> problems = LessonProblems(
+            lesson.path, GetProgramFolder(), [](char ch) { return ChordOf(ch).has_value(); });
         if (problems.empty()) {
             out << lesson.path << ": OK\n";
             continue;
@@ -89,7 +90,7 @@ int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
 int ExportCsv(const std::string& path, std::ostream& out, std::ostream& errors) {
     std::vector<std::string> unreadable;
     try {
-        WriteFileAtomically(path, ClassRunsCsv(unreadable));
+        WriteFileAtomically(path, ClassRunsCsv(ContextPupilsFolder(), unreadable));
     } catch (const FileError& error) {
         errors << "tastrum: " << error.what() << "\n";
         return kFaultsFound;
@@ -118,7 +119,7 @@ constexpr size_t kWeakKeysListed = 10;
 
 bool IsPupil(const std::string& pupil) {
     StringList pupils;
-    ListPupils(pupils);
+    ListPupils(ContextPupilsFolder(), pupils);
     return std::find(pupils.begin(), pupils.end(), pupil) != pupils.end();
 }
 
@@ -135,23 +136,24 @@ void PrintWeakKeys(const CKeyStats& stats, std::ostream& out) {
 int WeakKeysCommand(const std::string& name, std::ostream& out, std::ostream& errors) {
     const std::string pupil = Utf8ToCp1250(name);
     try {
-        if (const std::optional<FileError> problem = PupilsFolderProblem())
+        if (const std::optional<FileError> problem = PupilsFolderProblem(ContextPupilsFolder()))
             throw *problem;
         if (!IsPupil(pupil)) {
-            errors << "tastrum: nie ma ucznia " << name << " w folderze " << GetPupilsFolder()
-                   << "\n";
+            errors << "tastrum: nie ma ucznia " << name << " w folderze "
+                   << ContextPupilsFolder().path << "\n";
             return kFaultsFound;
         }
-        const CKeyStats stats = LoadKeyStats(pupil);
+        const CKeyStats stats = LoadKeyStats(ContextPupilsFolder(), pupil);
         if (stats.TotalPresses() < kPressesForPractice) {
             errors << "tastrum: za mało pomiarów ucznia " << name << " (" << stats.TotalPresses()
                    << " znaków z " << kPressesForPractice << " potrzebnych)\n";
             return kFaultsFound;
         }
         PrintWeakKeys(stats, out);
-        const WeakKeyLesson lesson =
-            MakeWeakKeyLesson(stats, CourseTexts(ListLessonFiles(LessonFolders())),
-                              CProgramContext::Current().random);
+        const WeakKeyLesson lesson = MakeWeakKeyLesson(
+            stats,
+            CourseTexts(ListLessonFiles(LessonFolders(CProgramContext::Current().Folders()))),
+            CProgramContext::Current().random);
         out << "\n";
         for (const std::string& line : lesson.lines)
             out << Cp1250ToUtf8(line) << "\n";
@@ -182,7 +184,9 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std
         return 0;
     }
     if (option == "--check-lessons" && arguments.size() <= 2)
-        return CheckLessons(arguments.size() == 2 ? std::vector{arguments[1]} : LessonFolders(),
+        return CheckLessons(arguments.size() == 2
+                                ? std::vector{arguments[1]}
+                                : LessonFolders(CProgramContext::Current().Folders()),
                             out);
     if (option == "--export-csv" && arguments.size() == 2)
         return ExportCsv(arguments[1], out, errors);

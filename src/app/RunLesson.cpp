@@ -35,7 +35,7 @@ bool Introduce(const std::string& description, const std::string& lessonName) {
 // The lesson's companion document opens beside the exercise; one that is
 // missing, or would lie outside the program folder, opens nothing.
 void OpenCompanionDocument(const LessonFile& lesson) {
-    const std::string target = CompanionDocumentPath(lesson);
+    const std::string target = CompanionDocumentPath(lesson, GetProgramFolder());
     if (FileExists(target))
         OpenWithDesktop(target, GetFolderOfPath(target));
 }
@@ -61,7 +61,7 @@ StringList LinesToType(const LessonFile& lesson, const std::string& lessonName) 
 // pupil hears which of the two became of it.
 void KeepUndeliveredRun(const ExerciseOutcome& outcome, const FileError& error) {
     try {
-        KeepInOutbox(GetCurrentPupil(), outcome.record, outcome.charErrors);
+        KeepInOutbox(ContextOutbox(), GetCurrentPupil(), outcome.record, outcome.charErrors);
     } catch (const FileError& outboxError) {
         ShowMessage(nullptr, QStringLiteral("Wyniku tej lekcji nie zapisano.\n\n%1\n\n%2")
                                  .arg(QString::fromStdString(error.what()),
@@ -81,7 +81,7 @@ void KeepUndeliveredRun(const ExerciseOutcome& outcome, const FileError& error) 
 // starts from the errors stat.dat counted before this run.
 void StoreKeyMeasurements(const ExerciseOutcome& outcome) {
     try {
-        StoreKeyPresses(GetCurrentPupil(), outcome.keyPresses);
+        StoreKeyPresses(ContextPupilsFolder(), GetCurrentPupil(), outcome.keyPresses);
     } catch (const FileError&) {
     }
 }
@@ -91,21 +91,22 @@ void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& ses
     StoreKeyMeasurements(outcome);
     StoreRunResult result;
     try {
-        result = StoreRun(GetCurrentPupil(), outcome.record, outcome.charErrors);
+        result =
+            StoreRun(ContextPupilsFolder(), GetCurrentPupil(), outcome.record, outcome.charErrors);
     } catch (const FileError& error) {
         KeepUndeliveredRun(outcome, error);
         return;
     }
     if (!result.notice.empty())
         ShowMessage(nullptr, QString::fromStdString(result.notice));
-    DeliverOutbox();
+    DeliverOutbox(ContextOutbox(), ContextPupilsFolder());
 }
 
 // Runs the exercise of the lines and stores a finished run; true when the
 // pupil asked for the next lesson.
 bool ExerciseAndStore(const std::string& lessonName, const StringList& lines,
                       bool offerNextLesson) {
-    CExerciseSession session;
+    CExerciseSession session{CProgramContext::Current().clock};
     CExerciseDlg exercise(session);
     exercise.SetLines(lines);
     if (offerNextLesson)
@@ -138,9 +139,9 @@ void RunWeakKeyLessonOf(const CKeyStats& stats) {
                                  .arg(missing));
         return;
     }
-    const WeakKeyLesson lesson =
-        MakeWeakKeyLesson(stats, CourseTexts(ListLessonFiles(LessonFolders())),
-                          CProgramContext::Current().random);
+    const WeakKeyLesson lesson = MakeWeakKeyLesson(
+        stats, CourseTexts(ListLessonFiles(LessonFolders(CProgramContext::Current().Folders()))),
+        CProgramContext::Current().random);
     if (lesson.keys.empty()) {
         ShowMessage(nullptr, QStringLiteral("Na razie żaden klawisz nie potrzebuje osobnego "
                                             "ćwiczenia. Ćwicz dalej zwykłe lekcje."));
@@ -154,7 +155,7 @@ void RunWeakKeyLessonOf(const CKeyStats& stats) {
 
 void RunWeakKeyLesson() {
     try {
-        RunWeakKeyLessonOf(LoadKeyStats(GetCurrentPupil()));
+        RunWeakKeyLessonOf(LoadKeyStats(ContextPupilsFolder(), GetCurrentPupil()));
     } catch (const FileError& error) {
         ShowFileError(nullptr, error);
     }

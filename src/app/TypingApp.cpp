@@ -3,8 +3,8 @@
 #include "app/RunLesson.h"
 #include "chooser/LessonDlg.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramContext.h"
 #include "platform/Paths.h"
+#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "pupils/Outbox.h"
 #include "pupils/PupilsFolderCheck.h"
@@ -16,7 +16,7 @@ namespace {
 // A pupils folder that cannot be used (a share not mounted) is told at
 // once; runs then wait on this computer until it is back.
 void WarnOfUnavailablePupilsFolder() {
-    const std::optional<FileError> problem = PupilsFolderProblem();
+    const std::optional<FileError> problem = PupilsFolderProblem(ContextPupilsFolder());
     if (!problem)
         return;
     ShowMessage(nullptr,
@@ -29,7 +29,7 @@ void WarnOfUnavailablePupilsFolder() {
 
 // Runs kept while the share was away are stored as soon as it is back.
 void DeliverWaitingRuns() {
-    const OutboxDelivery delivery = DeliverOutbox();
+    const OutboxDelivery delivery = DeliverOutbox(ContextOutbox(), ContextPupilsFolder());
     if (delivery.delivered > 0)
         ShowMessage(nullptr, QStringLiteral("Zapisano w folderze uczniów wyniki zachowane "
                                             "wcześniej na tym komputerze: %1.")
@@ -40,8 +40,9 @@ void DeliverWaitingRuns() {
 // teacher finds where to put lessons.
 void MakeOwnLessonsFolder() {
     std::error_code ignored;
-    if (!GetOwnLessonsFolder().empty())
-        std::filesystem::create_directories(GetOwnLessonsFolder(), ignored);
+    const std::string& own = CProgramContext::Current().Folders().ownLessons;
+    if (!own.empty())
+        std::filesystem::create_directories(own, ignored);
 }
 
 } // namespace
@@ -52,7 +53,8 @@ int CTypingApp::Run() {
     DeliverWaitingRuns();
     CLessonDlg chooser;
     chooser.SetPracticeRunner(&RunWeakKeyLesson);
-    chooser.SetLessonRunner([](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
+    chooser.SetLessonRunner(
+        [](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
     chooser.Start();
     return 0;
 }

@@ -95,7 +95,8 @@ int CLessonDlg::Start() {
 }
 
 void CLessonDlg::FillLessonList() {
-    for (const ListedLesson& lesson : ListLessonFiles(LessonFolders()))
+    for (const ListedLesson& lesson :
+         ListLessonFiles(LessonFolders(CProgramContext::Current().Folders())))
         m_lessonList->AddLesson(lesson.title, lesson.path);
 }
 

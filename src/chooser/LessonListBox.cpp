@@ -4,6 +4,7 @@
 #include "exercise/Grading.h"
 #include "exercise/LessonGrades.h"
 #include "platform/FileError.h"
+#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "pupils/PupilRegistry.h"
 
@@ -46,7 +47,7 @@ void CLessonListBox::RefreshGrades() {
     CStatRecordArray none;
     const CStatRecordArray* runs = &none;
     try {
-        runs = &m_stats.Load(GetCurrentPupil()).stats;
+        runs = &m_stats.Load(ContextPupilsFolder(), GetCurrentPupil()).stats;
     } catch (const FileError&) {
     }
     const CLessonGrades grades(*runs);
@@ -66,4 +67,3 @@ int CLessonListBox::MarkNextLesson(bool scrollIntoView) {
     viewport()->update();
     return m_nextRow;
 }
-

@@ -9,13 +9,14 @@
 #include "exercise/TypingEdit.h"
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
+#include "platform/FileError.h"
 #include "platform/HelpFile.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "platform/Settings.h"
 #include "pupils/PupilChoices.h"
 #include "pupils/PupilRegistry.h"
-#include "platform/FileError.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -39,7 +40,7 @@ constexpr int kKeyboardMarginPixels = 10;
 const QString kKeyboardShownSetting = QStringLiteral("exercise/keyboardShown");
 
 bool AidsShownForPupil() {
-    return LoadAidsShown(GetCurrentPupil())
+    return LoadAidsShown(ContextPupilsFolder(), GetCurrentPupil())
         .value_or(ProgramSettings()->value(kKeyboardShownSetting, true).toBool());
 }
 
@@ -146,7 +147,7 @@ void CExerciseDlg::ShowKeyboard(bool shown) {
         return;
     }
     try {
-        SaveAidsShown(GetCurrentPupil(), shown);
+        SaveAidsShown(ContextPupilsFolder(), GetCurrentPupil(), shown);
     } catch (const FileError&) {
         // The aids still follow the pupil's wish in this exercise.
     }

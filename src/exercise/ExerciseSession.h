@@ -28,7 +28,7 @@ struct ExerciseOutcome {
 // lesson run stores its outcome.
 class CExerciseSession {
 public:
-    explicit CExerciseSession(const TickSource& clock = CProgramContext::Current().clock);
+    explicit CExerciseSession(const TickSource& clock);
 
     void SetLines(const StringList& lines);
     // True until lines are given, and when the lesson gave none.

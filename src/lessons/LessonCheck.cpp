@@ -39,7 +39,8 @@ void CheckValueLengths(const std::string& text, std::vector<std::string>& proble
                                    std::to_string(LessonFile::kMaxValueLength));
 }
 
-void CheckNamedFiles(const LessonFile& lesson, std::vector<std::string>& problems) {
+void CheckNamedFiles(const LessonFile& lesson, const std::string& programFolder,
+                     std::vector<std::string>& problems) {
     const auto check = [&](const char* key, const std::string& path, const char* where) {
         const std::string value = lesson.ReadString("Special", key, "");
         if (value.empty())
@@ -51,7 +52,7 @@ void CheckNamedFiles(const LessonFile& lesson, std::vector<std::string>& problem
             problems.push_back(std::string(key) + "=" + Utf8(value) + ": nie ma pliku " + path);
     };
     check("ImportText", ImportTextPath(lesson), "folder lekcji");
-    check("run", CompanionDocumentPath(lesson), "folder programu");
+    check("run", CompanionDocumentPath(lesson, programFolder), "folder programu");
 }
 
 // A drill that is not usable shows the error line in its place, the drills'
@@ -76,7 +77,8 @@ std::string UntypableAt(const std::string& where, int line, int column, char ch)
     char codePoint[16];
     std::snprintf(codePoint, sizeof codePoint, "U+%04X",
                   static_cast<unsigned>(UnicodeFromCp1250(static_cast<unsigned char>(ch))));
-    const std::string shown = ch == '\xA0' ? std::string("twarda spacja") : Utf8(std::string(1, ch));
+    const std::string shown =
+        ch == '\xA0' ? std::string("twarda spacja") : Utf8(std::string(1, ch));
     return where + "linia " + std::to_string(line) + ", kolumna " + std::to_string(column) +
            ": znak „" + shown + "” (" + codePoint + ") nie do napisania na polskiej klawiaturze";
 }
@@ -85,7 +87,8 @@ void CheckTypable(std::string_view text, const std::string& where, int line, int
                   const TypableCharacter& typable, std::vector<std::string>& problems) {
     for (size_t i = 0; i < text.size(); ++i)
         if (!typable(text[i]))
-            problems.push_back(UntypableAt(where, line, firstColumn + static_cast<int>(i), text[i]));
+            problems.push_back(
+                UntypableAt(where, line, firstColumn + static_cast<int>(i), text[i]));
 }
 
 // The lines and drills of the lesson file, and the lines of its import
@@ -112,7 +115,8 @@ void CheckTypableText(const std::string& lessonText, const LessonFile& lesson,
 
 } // namespace
 
-std::vector<std::string> LessonProblems(const std::string& path, const TypableCharacter& typable) {
+std::vector<std::string> LessonProblems(const std::string& path, const std::string& programFolder,
+                                        const TypableCharacter& typable) {
     std::vector<std::string> problems;
     try {
         const std::string bytes = ReadBinaryFile(path, kMaxTextFileBytes);
@@ -123,7 +127,7 @@ std::vector<std::string> LessonProblems(const std::string& path, const TypableCh
         const std::string text = ReadTextFile(path).value_or("");
         CheckValueLengths(text, problems);
         const LessonFile lesson(path);
-        CheckNamedFiles(lesson, problems);
+        CheckNamedFiles(lesson, programFolder, problems);
         CheckLines(lesson, Utf8ToCp1250(GetFileTitleOfPath(path)), problems);
         if (typable)
             CheckTypableText(text, lesson, typable, problems);

@@ -11,9 +11,10 @@ using TypableCharacter = std::function<bool(char ch)>;
 // way the lesson run reads it: a file that cannot be read or is neither
 // Windows-1250 nor UTF-8 text, a value the program cuts short, a drill that
 // shows the error line, an import text or a document that cannot be found,
-// a lesson with nothing to type. With typable, also every character of the
+// a lesson with nothing to type (the "run" document is looked for below
+// programFolder). With typable, also every character of the
 // lines, drills and import text that a pupil cannot type (text pasted from
 // a word processor: „ ” – … and non-breaking spaces), with its line and
 // column. Empty for a sound lesson.
-std::vector<std::string> LessonProblems(const std::string& path,
+std::vector<std::string> LessonProblems(const std::string& path, const std::string& programFolder,
                                         const TypableCharacter& typable = {});

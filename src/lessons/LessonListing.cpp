@@ -34,9 +34,9 @@ std::vector<ListedLesson> ListLessonFiles(const std::vector<std::string>& folder
     return lessons;
 }
 
-std::vector<std::string> LessonFolders() {
-    std::vector<std::string> folders{GetLessonsFolder()};
-    for (const std::string& folder : {GetSchoolLessonsFolder(), GetOwnLessonsFolder()})
+std::vector<std::string> LessonFolders(const ProgramFolders& program) {
+    std::vector<std::string> folders{program.lessons};
+    for (const std::string& folder : {program.schoolLessons, program.ownLessons})
         if (!folder.empty())
             folders.push_back(folder);
     return folders;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProgramFolders.h"
+
 #include <string>
 #include <vector>
 
@@ -18,4 +20,4 @@ std::vector<ListedLesson> ListLessonFiles(const std::vector<std::string>& folder
 // The folders the lesson list shows: the shipped lessons, then the school's
 // shared ones, then the user's own; each replaces lessons of the same name
 // from the folders before it.
-std::vector<std::string> LessonFolders();
+std::vector<std::string> LessonFolders(const ProgramFolders& folders);

@@ -5,11 +5,12 @@
 #include <filesystem>
 
 std::string ImportTextPath(const LessonFile& lesson) {
+    // A lesson named without a folder lies in the working folder.
     const std::string folder = std::filesystem::path(lesson.Path()).parent_path().string();
-    return JoinLessonPath(folder.empty() ? GetLessonsFolder() : folder,
+    return JoinLessonPath(folder.empty() ? std::string(".") : folder,
                           lesson.ReadString("Special", "ImportText", ""));
 }
 
-std::string CompanionDocumentPath(const LessonFile& lesson) {
-    return JoinLessonPath(GetProgramFolder(), lesson.ReadString("Special", "run", ""));
+std::string CompanionDocumentPath(const LessonFile& lesson, const std::string& programFolder) {
+    return JoinLessonPath(programFolder, lesson.ReadString("Special", "run", ""));
 }

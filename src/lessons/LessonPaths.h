@@ -11,4 +11,4 @@
 std::string ImportTextPath(const LessonFile& lesson);
 
 // The document opened beside the exercise ("run"), below the program folder.
-std::string CompanionDocumentPath(const LessonFile& lesson);
+std::string CompanionDocumentPath(const LessonFile& lesson, const std::string& programFolder);

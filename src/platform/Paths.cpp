@@ -47,18 +47,6 @@ std::string GetProgramFolder() {
     return CProgramContext::Current().ProgramFolder();
 }
 
-std::string GetLessonsFolder() {
-    return CProgramContext::Current().Folders().lessons;
-}
-
-std::string GetSchoolLessonsFolder() {
-    return CProgramContext::Current().Folders().schoolLessons;
-}
-
-std::string GetOwnLessonsFolder() {
-    return CProgramContext::Current().Folders().ownLessons;
-}
-
 std::string GetFolderOfPath(std::string path) {
     if (path.empty())
         return {};

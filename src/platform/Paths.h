@@ -7,11 +7,9 @@
 // "/" and "\" as separators, and return folders without a trailing separator.
 // Paths are in the system's encoding (UTF-8).
 
-// The program context's folders (see ProgramFolders).
+// The program context's program folder (see ProgramFolders), where the
+// platform's services find the help and the sound.
 std::string GetProgramFolder();
-std::string GetLessonsFolder();    // the lessons that ship
-std::string GetSchoolLessonsFolder(); // the school's shared lessons; empty when not set
-std::string GetOwnLessonsFolder();    // the user's own lessons; empty when portable
 
 std::string GetFolderOfPath(std::string path);
 std::string GetDriveOfPath(const std::string& path);

@@ -36,6 +36,22 @@ CProgramContext& CProgramContext::Current() {
     return *g_current;
 }
 
+std::string GetCurrentPupil() {
+    return CProgramContext::Current().currentPupil;
+}
+
+void SetCurrentPupil(const std::string& pupil) {
+    CProgramContext::Current().currentPupil = pupil;
+}
+
+const PupilsFolder& ContextPupilsFolder() {
+    return CProgramContext::Current().Folders().pupils;
+}
+
+const std::string& ContextOutbox() {
+    return CProgramContext::Current().Folders().outbox;
+}
+
 std::string ExecutableFolder() {
     std::error_code error;
     const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);

@@ -61,6 +61,17 @@ private:
     CProgramContext* m_previous;
 };
 
+// The pupil whose runs are stored and shown (Windows-1250), chosen once at
+// start and kept by the program context; empty when no pupil was chosen.
+// The windows and the lesson run read it and hand it to the core.
+std::string GetCurrentPupil();
+void SetCurrentPupil(const std::string& pupil);
+
+// The context's pupils folder and outbox, which the windows and the command
+// line hand to the core.
+const PupilsFolder& ContextPupilsFolder();
+const std::string& ContextOutbox();
+
 // The folder of the running executable, or empty when the system cannot
 // tell it.
 std::string ExecutableFolder();

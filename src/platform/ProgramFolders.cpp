@@ -22,8 +22,8 @@ std::string Environment(const char* name) {
 ProgramFolders PortableFolders(const std::string& programFolder) {
     std::string program = programFolder;
     RemoveTrailingSeparator(program);
-    return {program,   program + "/Data/Lessons", {}, {}, program + "/Data/Pupils",
-            program + "/Data/Outbox"};
+    return {program, program + "/Data/Lessons",  {},
+            {},      {program + "/Data/Pupils"}, program + "/Data/Outbox"};
 }
 
 ProgramFolders FindProgramFolders(const std::string& executableFolder,
@@ -38,15 +38,14 @@ ProgramFolders FindProgramFolders(const std::string& executableFolder,
                    (shipped / "Lessons").lexically_normal().string(),
                    {},
                    user + "/Lessons",
-                   user + "/Pupils",
+                   {user + "/Pupils"},
                    user + "/Outbox"};
     }
     folders.schoolLessons = lessonsFolder;
     RemoveTrailingSeparator(folders.schoolLessons);
     if (!pupilsFolder.empty()) {
-        folders.pupils = pupilsFolder;
-        RemoveTrailingSeparator(folders.pupils);
-        folders.pupilsFolderSet = true;
+        folders.pupils = {pupilsFolder, true};
+        RemoveTrailingSeparator(folders.pupils.path);
     }
     return folders;
 }

@@ -8,6 +8,14 @@
 // - installed: the program in bin/, what ships with it in share/tastrum/
 //   beside bin/, and each user's own lessons and pupils in
 //   $XDG_DATA_HOME/tastrum/.
+// Where the pupils' folders lie. A pupils folder the school set is never
+// created by the program: a share that is not mounted must not be replaced
+// by a local folder.
+struct PupilsFolder {
+    std::string path;
+    bool setBySchool = false;
+};
+
 // A school may put the pupils folder and a folder of its own lessons
 // anywhere, such as a server's share.
 struct ProgramFolders {
@@ -15,13 +23,10 @@ struct ProgramFolders {
     std::string lessons;       // the lessons that ship with the program
     std::string schoolLessons; // the lessons the school shares; empty when not set
     std::string ownLessons;    // the user's own lessons; empty when portable
-    std::string pupils;
+    PupilsFolder pupils;
     // Runs that could not reach the pupils folder wait here: Data/Outbox
     // when portable, $XDG_DATA_HOME/tastrum/Outbox when installed.
     std::string outbox;
-    // A pupils folder the school set is never created by the program: a
-    // share that is not mounted must not be replaced by a local folder.
-    bool pupilsFolderSet = false;
 };
 
 ProgramFolders PortableFolders(const std::string& programFolder);

@@ -2,6 +2,7 @@
 
 #include "platform/FileError.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramContext.h"
 #include "pupils/NewPupil.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilRegistry.h"
@@ -13,7 +14,8 @@ namespace {
 std::string AddAskedPupil(const QString& typedName) {
     std::string pupil;
     try {
-        const std::string refusal = AddNewPupil(typedName.toStdString(), &pupil);
+        const std::string refusal =
+            AddNewPupil(ContextPupilsFolder(), typedName.toStdString(), &pupil);
         if (refusal.empty())
             return pupil;
         ShowMessage(nullptr, QString::fromStdString(refusal));
@@ -42,7 +44,7 @@ int ChoosePupil() {
     std::string newPupil;
     for (;;) {
         StringList& names = listings.emplace_back();
-        ListPupils(names);
+        ListPupils(ContextPupilsFolder(), names);
         CPupilDlg dialog(names);
         // The pupil just made is the one at the keyboard.
         if (!newPupil.empty())

@@ -11,38 +11,39 @@
 
 namespace {
 
-CKeyStats FromStatFile(const std::string& pupil) {
+CKeyStats FromStatFile(const PupilsFolder& pupils, const std::string& pupil) {
     CPupilStats stats;
-    LoadPupilStats(pupil, stats);
+    LoadPupilStats(pupils, pupil, stats);
     return CKeyStats::FromCharErrors(stats.m_charErrors);
 }
 
 } // namespace
 
-std::string GetKeyStatsPath(const std::string& pupil) {
-    return GetPupilFolder(pupil) + "/klawisze.dat";
+std::string GetKeyStatsPath(const PupilsFolder& pupils, const std::string& pupil) {
+    return GetPupilFolder(pupils, pupil) + "/klawisze.dat";
 }
 
-CKeyStats LoadKeyStats(const std::string& pupil) {
-    const std::string path = GetKeyStatsPath(pupil);
+CKeyStats LoadKeyStats(const PupilsFolder& pupils, const std::string& pupil) {
+    const std::string path = GetKeyStatsPath(pupils, pupil);
     const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
-    return bytes ? CKeyStats::Decode(*bytes, path) : FromStatFile(pupil);
+    return bytes ? CKeyStats::Decode(*bytes, path) : FromStatFile(pupils, pupil);
 }
 
-void StoreKeyPresses(const std::string& pupil, const std::vector<KeyPress>& presses) {
-    const std::string path = GetKeyStatsPath(pupil);
-    MakePupilFolder(pupil);
+void StoreKeyPresses(const PupilsFolder& pupils, const std::string& pupil,
+                     const std::vector<KeyPress>& presses) {
+    const std::string path = GetKeyStatsPath(pupils, pupil);
+    MakePupilFolder(pupils, pupil);
     const CFileLock lock(path + ".lock");
-    RemoveInterruptedWrites(GetPupilFolder(pupil));
+    RemoveInterruptedWrites(GetPupilFolder(pupils, pupil));
     const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
     CKeyStats stats;
     try {
-        stats = bytes ? CKeyStats::Decode(*bytes, path) : FromStatFile(pupil);
+        stats = bytes ? CKeyStats::Decode(*bytes, path) : FromStatFile(pupils, pupil);
     } catch (const FileError&) {
         if (!bytes)
             throw;
-        KeepDamagedCopy(GetPupilFolder(pupil), "klawisze", *bytes);
-        stats = FromStatFile(pupil);
+        KeepDamagedCopy(GetPupilFolder(pupils, pupil), "klawisze", *bytes);
+        stats = FromStatFile(pupils, pupil);
     }
     stats.Add(presses);
     WriteFileAtomically(path, stats.Encode());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ProgramFolders.h"
 #include "pupils/KeyPress.h"
 #include "pupils/KeyStats.h"
 
@@ -11,15 +12,16 @@
 // damaged file kept under a name of its own, and never replaced after a
 // failed read. stat.dat itself is not touched.
 
-std::string GetKeyStatsPath(const std::string& pupil);
+std::string GetKeyStatsPath(const PupilsFolder& pupils, const std::string& pupil);
 
 // The pupil's measurements; without klawisze.dat, the errors stat.dat counts.
 // Throws FileError when a file cannot be read now, or klawisze.dat is
 // damaged.
-CKeyStats LoadKeyStats(const std::string& pupil);
+CKeyStats LoadKeyStats(const PupilsFolder& pupils, const std::string& pupil);
 
 // Adds one run's first tries to the pupil's measurements. A damaged
 // klawisze.dat is kept aside and the measurements start again from the
 // errors stat.dat counts. Throws FileError, changing nothing, when a file
 // cannot be read or written.
-void StoreKeyPresses(const std::string& pupil, const std::vector<KeyPress>& presses);
+void StoreKeyPresses(const PupilsFolder& pupils, const std::string& pupil,
+                     const std::vector<KeyPress>& presses);

@@ -54,24 +54,25 @@ std::string NameProblem(const std::string& name) {
     return {};
 }
 
-bool IsKnownPupil(const std::string& pupil) {
+bool IsKnownPupil(const PupilsFolder& folder, const std::string& pupil) {
     StringList pupils;
-    ListPupils(pupils);
+    ListPupils(folder, pupils);
     return std::any_of(pupils.begin(), pupils.end(),
                        [&](const std::string& known) { return EqualsIgnoringCase(known, pupil); });
 }
 
 } // namespace
 
-std::string AddNewPupil(const std::string& typedName, std::string* pupilMade) {
+std::string AddNewPupil(const PupilsFolder& pupils, const std::string& typedName,
+                        std::string* pupilMade) {
     const std::string name = Trimmed(typedName);
     if (std::string problem = NameProblem(name); !problem.empty())
         return problem;
     const std::string pupil = Utf8ToCp1250(name);
     if (pupilMade)
         *pupilMade = pupil;
-    if (IsKnownPupil(pupil))
+    if (IsKnownPupil(pupils, pupil))
         return {};
-    MakePupilFolder(pupil);
+    MakePupilFolder(pupils, pupil);
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProgramFolders.h"
+
 #include <string>
 
 // Makes the folder of a new pupil from the name as typed (UTF-8; spaces
@@ -10,4 +12,5 @@
 // when the pupil exists afterwards: newly made, or already there under that
 // name in any letter case; pupil then receives the pupil's name
 // (Windows-1250) when given. Throws FileError when the folder cannot be made.
-std::string AddNewPupil(const std::string& typedName, std::string* pupil = nullptr);
+std::string AddNewPupil(const PupilsFolder& pupils, const std::string& typedName,
+                        std::string* pupil = nullptr);

@@ -6,7 +6,6 @@
 #include "platform/FileError.h"
 #include "platform/FileLock.h"
 #include "platform/FolderScan.h"
-#include "platform/ProgramContext.h"
 #include "platform/SystemErrorText.h"
 #include "pupils/PupilStats.h"
 #include "pupils/StatFile.h"
@@ -28,10 +27,6 @@ constexpr std::string_view kExtension = ".run";
 // already.
 constexpr std::string_view kDeliveringMark = ".delivering";
 constexpr std::string_view kSetAsideExtension = ".nieczytelny";
-
-std::string OutboxFolder() {
-    return CProgramContext::Current().Folders().outbox;
-}
 
 // Names sort by the time the run was kept, so the oldest comes first.
 std::string NewRunFileName() {
@@ -71,10 +66,10 @@ KeptRun Decode(const std::string& bytes, const std::string& path) {
     return kept;
 }
 
-std::vector<std::string> WaitingFiles() {
+std::vector<std::string> WaitingFiles(const std::string& outbox) {
     std::vector<std::string> paths;
     CFolderScan scan;
-    scan.Open(OutboxFolder());
+    scan.Open(outbox);
     while (scan.Next())
         if (!scan.IsDirectory() &&
             (scan.GetFileName().ends_with(kExtension) ||
@@ -94,7 +89,7 @@ bool Rename(const std::string& from, const std::string& to) {
 // run is marked as being delivered while it is stored, so that one whose
 // delivery was cut short is known, and only such a run is checked against
 // the runs already in the file.
-bool Deliver(const std::string& path, OutboxDelivery& delivery) {
+bool Deliver(const PupilsFolder& pupils, const std::string& path, OutboxDelivery& delivery) {
     const bool cutShort = path.ends_with(kDeliveringMark);
     const std::string waiting =
         cutShort ? path.substr(0, path.size() - kDeliveringMark.size()) : path;
@@ -111,9 +106,9 @@ bool Deliver(const std::string& path, OutboxDelivery& delivery) {
     }
     try {
         if (cutShort)
-            StoreRunOnce(kept.pupil, kept.stats.front(), kept.stats.m_charErrors);
+            StoreRunOnce(pupils, kept.pupil, kept.stats.front(), kept.stats.m_charErrors);
         else
-            StoreRun(kept.pupil, kept.stats.front(), kept.stats.m_charErrors);
+            StoreRun(pupils, kept.pupil, kept.stats.front(), kept.stats.m_charErrors);
     } catch (const FileError& error) {
         Rename(delivering, waiting);
         delivery.problem = error.what();
@@ -127,19 +122,20 @@ bool Deliver(const std::string& path, OutboxDelivery& delivery) {
 
 } // namespace
 
-void KeepInOutbox(const std::string& pupil, const StatRecord& run, const CharErrorArray& errors) {
+void KeepInOutbox(const std::string& outbox, const std::string& pupil, const StatRecord& run,
+                  const CharErrorArray& errors) {
     std::error_code error;
-    std::filesystem::create_directories(OutboxFolder(), error);
+    std::filesystem::create_directories(outbox, error);
     if (error)
-        throw FileError(OutboxFolder(), "nie można utworzyć folderu na wyniki do dostarczenia (" +
-                                            SystemErrorText(error.value()) + ")");
-    WriteFileAtomically(OutboxFolder() + "/" + NewRunFileName(), Encode(pupil, run, errors));
+        throw FileError(outbox, "nie można utworzyć folderu na wyniki do dostarczenia (" +
+                                    SystemErrorText(error.value()) + ")");
+    WriteFileAtomically(outbox + "/" + NewRunFileName(), Encode(pupil, run, errors));
 }
 
-OutboxDelivery DeliverOutbox() {
+OutboxDelivery DeliverOutbox(const std::string& outbox, const PupilsFolder& pupils) {
     OutboxDelivery delivery;
     try {
-        if (!PathIsPresent(OutboxFolder()))
+        if (!PathIsPresent(outbox))
             return delivery;
     } catch (const FileError& error) {
         delivery.problem = error.what();
@@ -147,16 +143,16 @@ OutboxDelivery DeliverOutbox() {
     }
     // One copy of the program delivers at a time, so a run marked as being
     // delivered at the start was left by a delivery that was cut short.
-    const CFileLock lock(OutboxFolder() + "/.lock");
-    const std::vector<std::string> paths = WaitingFiles();
+    const CFileLock lock(outbox + "/.lock");
+    const std::vector<std::string> paths = WaitingFiles(outbox);
     for (size_t i = 0; i < paths.size(); ++i)
-        if (!Deliver(paths[i], delivery)) {
+        if (!Deliver(pupils, paths[i], delivery)) {
             delivery.waiting = static_cast<int>(paths.size() - i);
             break;
         }
     return delivery;
 }
 
-int CountOutbox() {
-    return static_cast<int>(WaitingFiles().size());
+int CountOutbox(const std::string& outbox) {
+    return static_cast<int>(WaitingFiles(outbox).size());
 }

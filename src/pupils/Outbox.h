@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ProgramFolders.h"
 #include "pupils/CharErrorCount.h"
 #include "pupils/StatRecord.h"
 
@@ -11,7 +12,8 @@
 // folders, one file a run, until they can be stored, oldest first.
 
 // Puts the run into the outbox. Throws FileError when even that fails.
-void KeepInOutbox(const std::string& pupil, const StatRecord& run, const CharErrorArray& errors);
+void KeepInOutbox(const std::string& outbox, const std::string& pupil, const StatRecord& run,
+                  const CharErrorArray& errors);
 
 struct OutboxDelivery {
     int delivered = 0;
@@ -26,7 +28,7 @@ struct OutboxDelivery {
 // the file is not added again). Stops at the first run that cannot be
 // stored, so the order holds; a file of the outbox that cannot be read is
 // set aside under a name of its own and reported.
-OutboxDelivery DeliverOutbox();
+OutboxDelivery DeliverOutbox(const std::string& outbox, const PupilsFolder& pupils);
 
 // How many runs wait in the outbox.
-int CountOutbox();
+int CountOutbox(const std::string& outbox);

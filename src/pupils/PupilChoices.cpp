@@ -13,8 +13,8 @@ constexpr std::string_view kAidsShown = "pomoce=1\n";
 constexpr std::string_view kAidsHidden = "pomoce=0\n";
 constexpr size_t kMostBytes = 4096;
 
-std::string ChoicesPath(const std::string& pupil) {
-    return GetPupilFolder(pupil) + "/wybory.dat";
+std::string ChoicesPath(const PupilsFolder& pupils, const std::string& pupil) {
+    return GetPupilFolder(pupils, pupil) + "/wybory.dat";
 }
 
 // The choice the bytes hold; nothing for bytes that are not such a file.
@@ -28,22 +28,23 @@ std::optional<bool> Decode(const std::string& bytes) {
 
 } // namespace
 
-std::optional<bool> LoadAidsShown(const std::string& pupil) {
+std::optional<bool> LoadAidsShown(const PupilsFolder& pupils, const std::string& pupil) {
     try {
-        const std::optional<std::string> bytes = ReadBinaryFileIfPresent(ChoicesPath(pupil), kMostBytes);
+        const std::optional<std::string> bytes =
+            ReadBinaryFileIfPresent(ChoicesPath(pupils, pupil), kMostBytes);
         return bytes ? Decode(*bytes) : std::nullopt;
     } catch (const FileError&) {
         return std::nullopt;
     }
 }
 
-void SaveAidsShown(const std::string& pupil, bool shown) {
-    const std::string path = ChoicesPath(pupil);
-    MakePupilFolder(pupil);
+void SaveAidsShown(const PupilsFolder& pupils, const std::string& pupil, bool shown) {
+    const std::string path = ChoicesPath(pupils, pupil);
+    MakePupilFolder(pupils, pupil);
     const CFileLock lock(path + ".lock");
     const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMostBytes);
     if (bytes && !Decode(*bytes))
-        KeepDamagedCopy(GetPupilFolder(pupil), "wybory", *bytes);
-    WriteFileAtomically(path, std::string(kHeading) +
-                                  std::string(shown ? kAidsShown : kAidsHidden));
+        KeepDamagedCopy(GetPupilFolder(pupils, pupil), "wybory", *bytes);
+    WriteFileAtomically(path,
+                        std::string(kHeading) + std::string(shown ? kAidsShown : kAidsHidden));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProgramFolders.h"
+
 #include <optional>
 #include <string>
 
@@ -12,7 +14,7 @@
 
 // The pupil's choice; nothing when they made none, or the file cannot be
 // read now (the account's choice then stands).
-std::optional<bool> LoadAidsShown(const std::string& pupil);
+std::optional<bool> LoadAidsShown(const PupilsFolder& pupils, const std::string& pupil);
 
 // Throws FileError when the choice cannot be kept.
-void SaveAidsShown(const std::string& pupil, bool shown);
+void SaveAidsShown(const PupilsFolder& pupils, const std::string& pupil, bool shown);

@@ -5,41 +5,36 @@
 #include "platform/FolderScan.h"
 #include "platform/GroupShare.h"
 #include "platform/Paths.h"
-#include "platform/ProgramContext.h"
 #include "platform/SystemErrorText.h"
 #include "pupils/PupilsFolderCheck.h"
 
 #include <filesystem>
 
-std::string GetPupilsFolder() {
-    return CProgramContext::Current().Folders().pupils;
-}
-
-std::string GetPupilFolder(const std::string& pupil) {
+std::string GetPupilFolder(const PupilsFolder& pupils, const std::string& pupil) {
     if (pupil.empty())
-        return GetPupilsFolder();
-    return GetPupilsFolder() + "/" + Cp1250ToUtf8(pupil);
+        return pupils.path;
+    return pupils.path + "/" + Cp1250ToUtf8(pupil);
 }
 
-std::string GetStatFilePath(const std::string& pupil) {
-    return GetPupilFolder(pupil) + "/stat.dat";
+std::string GetStatFilePath(const PupilsFolder& pupils, const std::string& pupil) {
+    return GetPupilFolder(pupils, pupil) + "/stat.dat";
 }
 
-void MakePupilFolder(const std::string& pupil) {
-    if (const std::optional<FileError> problem = PupilsFolderProblem())
+void MakePupilFolder(const PupilsFolder& pupils, const std::string& pupil) {
+    if (const std::optional<FileError> problem = PupilsFolderProblem(pupils))
         throw *problem;
-    const std::string folder = GetPupilFolder(pupil);
+    const std::string folder = GetPupilFolder(pupils, pupil);
     if (PathIsPresent(folder))
         return;
     std::error_code error;
     // A school's folder is there (checked above); only the pupil's is made.
-    if (CProgramContext::Current().Folders().pupilsFolderSet)
+    if (pupils.setBySchool)
         std::filesystem::create_directory(folder, error);
     else
         std::filesystem::create_directories(folder, error);
     if (error)
         throw FileError(folder, "nie można utworzyć folderu ucznia (" +
                                     SystemErrorText(error.value()) + ")");
-    if (IsSharedWithGroup(GetPupilsFolder()))
+    if (IsSharedWithGroup(pupils.path))
         OpenFolderToGroup(folder);
 }

@@ -2,26 +2,16 @@
 
 #include "platform/Cp1250.h"
 #include "platform/FolderScan.h"
-#include "platform/ProgramContext.h"
 #include "platform/SystemErrorText.h"
-#include "pupils/PupilFolders.h"
 #include "pupils/PupilsFolderCheck.h"
 
-std::string GetCurrentPupil() {
-    return CProgramContext::Current().currentPupil;
-}
-
-void SetCurrentPupil(const std::string& pupil) {
-    CProgramContext::Current().currentPupil = pupil;
-}
-
-PupilScan ScanPupils() {
+PupilScan ScanPupils(const PupilsFolder& pupils) {
     PupilScan found;
-    found.folderProblem = PupilsFolderProblem();
+    found.folderProblem = PupilsFolderProblem(pupils);
     if (found.folderProblem)
         return found;
     CFolderScan scan;
-    scan.Open(GetPupilsFolder());
+    scan.Open(pupils.path);
     while (scan.Next()) {
         if (!scan.IsDirectory())
             continue;
@@ -36,14 +26,14 @@ PupilScan ScanPupils() {
                         "folderu, aby pokazać jego wyniki"});
     }
     if (scan.Error() && scan.Error() != std::errc::no_such_file_or_directory)
-        found.folderProblem = FileError(GetPupilsFolder(), "nie można odczytać folderu uczniów (" +
-                                                               SystemErrorText(scan.Error().value()) +
-                                                               ")");
+        found.folderProblem =
+            FileError(pupils.path, "nie można odczytać folderu uczniów (" +
+                                       SystemErrorText(scan.Error().value()) + ")");
     return found;
 }
 
-int ListPupils(StringList& names) {
-    PupilScan found = ScanPupils();
+int ListPupils(const PupilsFolder& pupils, StringList& names) {
+    PupilScan found = ScanPupils(pupils);
     names.insert(names.end(), found.names.begin(), found.names.end());
     return static_cast<int>(found.names.size());
 }

@@ -1,22 +1,18 @@
 #pragma once
 
 #include "platform/FileError.h"
+#include "platform/ProgramFolders.h"
 #include "platform/StringList.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-// The pupil whose runs are stored and shown (Windows-1250), chosen once at
-// start and kept by the program context; empty when no pupil was chosen.
-std::string GetCurrentPupil();
-void SetCurrentPupil(const std::string& pupil);
-
 // Appends the names of the pupils (the folders in the pupils folder, each
 // under its whole name, in Windows-1250) in the order the file system lists
 // them, and returns how many it appended. A folder whose name has characters
 // that Windows-1250 lacks is left out: its runs could not be stored under it.
-int ListPupils(StringList& names);
+int ListPupils(const PupilsFolder& pupils, StringList& names);
 
 // A pupil's folder whose name the program cannot use as a pupil's name.
 struct UnlistedPupil {
@@ -32,4 +28,4 @@ struct PupilScan {
     std::vector<UnlistedPupil> unlisted;
     std::optional<FileError> folderProblem;
 };
-PupilScan ScanPupils();
+PupilScan ScanPupils(const PupilsFolder& pupils);

@@ -29,10 +29,10 @@ void CPupilStats::AddCharErrors(char ch, int32_t n) {
     entry->count = static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
 }
 
-void LoadPupilStats(const std::string& pupil, CPupilStats& stats) {
+void LoadPupilStats(const PupilsFolder& pupils, const std::string& pupil, CPupilStats& stats) {
     // Only "no such file" means a pupil without runs; a file that is there
     // but cannot be read now throws, so that nobody takes it for empty.
-    const std::string path = GetStatFilePath(pupil);
+    const std::string path = GetStatFilePath(pupils, pupil);
     const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
     if (!bytes)
         return;
@@ -41,6 +41,7 @@ void LoadPupilStats(const std::string& pupil, CPupilStats& stats) {
     stats = std::move(loaded);
 }
 
-void SavePupilStats(const std::string& pupil, const CPupilStats& stats) {
-    stats.Save(GetStatFilePath(pupil));
+void SavePupilStats(const PupilsFolder& pupils, const std::string& pupil,
+                    const CPupilStats& stats) {
+    stats.Save(GetStatFilePath(pupils, pupil));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ProgramFolders.h"
 #include "pupils/CharErrorCount.h"
 #include "pupils/StatRecord.h"
 
@@ -29,5 +30,5 @@ public:
 // it was (callers pass an empty store). Throws FileError as Load does, and
 // also when the file cannot be looked at now (only "no such file" means no
 // runs).
-void LoadPupilStats(const std::string& pupil, CPupilStats& stats);
-void SavePupilStats(const std::string& pupil, const CPupilStats& stats);
+void LoadPupilStats(const PupilsFolder& pupils, const std::string& pupil, CPupilStats& stats);
+void SavePupilStats(const PupilsFolder& pupils, const std::string& pupil, const CPupilStats& stats);

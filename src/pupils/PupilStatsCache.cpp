@@ -3,17 +3,19 @@
 #include "platform/FileError.h"
 #include "pupils/PupilFolders.h"
 
-const CPupilStatsCache::Entry& CPupilStatsCache::Load(const std::string& pupil) {
-    const FileStamp stamp = FileStamp::Of(GetStatFilePath(pupil));
-    const auto known = m_entries.find(pupil);
+const CPupilStatsCache::Entry& CPupilStatsCache::Load(const PupilsFolder& pupils,
+                                                      const std::string& pupil) {
+    const std::string path = GetStatFilePath(pupils, pupil);
+    const FileStamp stamp = FileStamp::Of(path);
+    const auto known = m_entries.find(path);
     if (known != m_entries.end() && known->second.stamp == stamp)
         return known->second;
     Entry fresh{stamp, {}};
     try {
-        LoadPupilStats(pupil, fresh.stats);
+        LoadPupilStats(pupils, pupil, fresh.stats);
     } catch (const FileError&) {
-        m_entries.erase(pupil);
+        m_entries.erase(path);
         throw;
     }
-    return m_entries[pupil] = std::move(fresh);
+    return m_entries[path] = std::move(fresh);
 }

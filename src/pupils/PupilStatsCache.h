@@ -18,7 +18,7 @@ public:
 
     // The pupil's file as it is now. Throws FileError, forgetting the pupil,
     // when it cannot be read (see LoadPupilStats).
-    const Entry& Load(const std::string& pupil);
+    const Entry& Load(const PupilsFolder& pupils, const std::string& pupil);
 
 private:
     std::map<std::string, Entry> m_entries;

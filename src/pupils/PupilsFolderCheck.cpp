@@ -2,9 +2,7 @@
 
 #include "platform/FolderScan.h"
 #include "platform/GroupShare.h"
-#include "platform/ProgramContext.h"
 #include "platform/SystemErrorText.h"
-#include "pupils/PupilFolders.h"
 
 #include <filesystem>
 
@@ -51,16 +49,17 @@ std::optional<FileError> SchoolFolderProblem(const std::string& folder) {
 
 } // namespace
 
-std::optional<FileError> PupilsFolderProblem() {
-    const std::string folder = GetPupilsFolder();
-    const bool setBySchool = CProgramContext::Current().Folders().pupilsFolderSet;
+std::optional<FileError> PupilsFolderProblem(const PupilsFolder& pupils) {
+    const std::string& folder = pupils.path;
+    const bool setBySchool = pupils.setBySchool;
     try {
         if (!PathIsPresent(folder))
-            return setBySchool ? std::optional(FileError(
-                                     folder, "folder uczniów nie istnieje (udział sieciowy "
-                                             "nie jest zamontowany albo ustawienie wskazuje "
-                                             "zły folder)"))
-                               : std::nullopt;
+            return setBySchool
+                       ? std::optional(FileError(folder,
+                                                 "folder uczniów nie istnieje (udział sieciowy "
+                                                 "nie jest zamontowany albo ustawienie wskazuje "
+                                                 "zły folder)"))
+                       : std::nullopt;
         std::error_code error;
         if (!std::filesystem::is_directory(folder, error))
             return FileError(folder, "to nie jest folder");

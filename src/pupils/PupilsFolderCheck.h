@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileError.h"
+#include "platform/ProgramFolders.h"
 
 #include <optional>
 
@@ -14,4 +15,4 @@ constexpr const char* kPupilsFolderMark = ".tastrum-pupils";
 // fine: it is made with the first run. A folder the school set must be
 // there and carry the mark; one that already holds pupils with runs gets
 // the mark now.
-std::optional<FileError> PupilsFolderProblem();
+std::optional<FileError> PupilsFolderProblem(const PupilsFolder& pupils);

@@ -48,9 +48,9 @@ StoreRunResult LoadOrSalvage(const std::string& folder, const std::string& path,
 FileError NamingKeptCopy(const FileError& error, const std::string& keptAs) {
     if (keptAs.empty())
         return error;
-    return FileError(error.Path(), error.Problem() +
-                                       ". Uszkodzony plik ze statystykami zachowano jako: " +
-                                       keptAs);
+    return FileError(error.Path(),
+                     error.Problem() +
+                         ". Uszkodzony plik ze statystykami zachowano jako: " + keptAs);
 }
 
 bool Holds(const CStatRecordArray& runs, const StatRecord& run) {
@@ -86,18 +86,17 @@ bool TryToStore(const std::string& folder, const std::string& path, const StatRe
         stats.AddCharErrors(error.ch, error.count);
     stats.push_back(run);
     try {
-        return ReplaceFileIfUnchanged(path, EncodeStatFile(stats), stamp) &&
-               RunIsStored(path, run);
+        return ReplaceFileIfUnchanged(path, EncodeStatFile(stats), stamp) && RunIsStored(path, run);
     } catch (const FileError& error) {
         throw NamingKeptCopy(error, result.damagedFileKeptAs);
     }
 }
 
-StoreRunResult Store(const std::string& pupil, const StatRecord& run, const CharErrorArray& errors,
-                     IfStored ifStored) {
-    const std::string folder = GetPupilFolder(pupil);
-    const std::string path = GetStatFilePath(pupil);
-    MakePupilFolder(pupil);
+StoreRunResult Store(const PupilsFolder& pupils, const std::string& pupil, const StatRecord& run,
+                     const CharErrorArray& errors, IfStored ifStored) {
+    const std::string folder = GetPupilFolder(pupils, pupil);
+    const std::string path = GetStatFilePath(pupils, pupil);
+    MakePupilFolder(pupils, pupil);
     StoreRunResult result;
     for (int attempt = 0; attempt < kSaveAttempts; ++attempt)
         if (TryToStore(folder, path, run, errors, ifStored, result))
@@ -108,11 +107,12 @@ StoreRunResult Store(const std::string& pupil, const StatRecord& run, const Char
 
 } // namespace
 
-StoreRunResult StoreRun(const std::string& pupil, StatRecord run, const CharErrorArray& errors) {
-    return Store(pupil, run, errors, IfStored::StoreAgain);
+StoreRunResult StoreRun(const PupilsFolder& pupils, const std::string& pupil, StatRecord run,
+                        const CharErrorArray& errors) {
+    return Store(pupils, pupil, run, errors, IfStored::StoreAgain);
 }
 
-StoreRunResult StoreRunOnce(const std::string& pupil, const StatRecord& run,
-                            const CharErrorArray& errors) {
-    return Store(pupil, run, errors, IfStored::Skip);
+StoreRunResult StoreRunOnce(const PupilsFolder& pupils, const std::string& pupil,
+                            const StatRecord& run, const CharErrorArray& errors) {
+    return Store(pupils, pupil, run, errors, IfStored::Skip);
 }

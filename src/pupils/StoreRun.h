@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ProgramFolders.h"
 #include "pupils/CharErrorCount.h"
 #include "pupils/StatRecord.h"
 
@@ -28,10 +29,11 @@ struct StoreRunResult {
 // result then says so. Throws FileError when the file cannot be read or
 // written, or cannot even be looked at (only "no such file" means a pupil
 // without runs): the run is then not stored, and the file stays as it was.
-StoreRunResult StoreRun(const std::string& pupil, StatRecord run, const CharErrorArray& errors);
+StoreRunResult StoreRun(const PupilsFolder& pupils, const std::string& pupil, StatRecord run,
+                        const CharErrorArray& errors);
 
 // StoreRun for a run that may have been stored before (one delivered from
 // the outbox after a crash): a run equal to it in the file is not added
 // again.
-StoreRunResult StoreRunOnce(const std::string& pupil, const StatRecord& run,
-                            const CharErrorArray& errors);
+StoreRunResult StoreRunOnce(const PupilsFolder& pupils, const std::string& pupil,
+                            const StatRecord& run, const CharErrorArray& errors);

@@ -4,6 +4,7 @@
 #include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "platform/SortedList.h"
 #include "pupils/PlausibleRun.h"
@@ -88,7 +89,7 @@ void CStatsDlg::SetClassOverviewOpener(std::function<void()> opener) {
 void CStatsDlg::OnInitDialog() {
     m_pupil = GetCurrentPupil();
     StringList pupils;
-    ListPupils(pupils);
+    ListPupils(ContextPupilsFolder(), pupils);
     for (const std::string& pupil : pupils) {
         const int row = m_pupilCombo->AddSorted(ToQString(pupil));
         m_pupilCombo->setItemData(row, NameData(pupil), kNameRole);
@@ -167,7 +168,7 @@ void CStatsDlg::RefreshStatistics(const CPupilStats& stats) {
 const CPupilStats& CStatsDlg::LoadStats() {
     static const CPupilStats kNoRuns;
     try {
-        return m_stats.Load(m_pupil).stats;
+        return m_stats.Load(ContextPupilsFolder(), m_pupil).stats;
     } catch (const FileError& error) {
         // Read again next time: the file may be mended by then.
         ShowFileError(this, error);

@@ -7,6 +7,7 @@
 #include "platform/FileError.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "platform/SortedList.h"
 #include "pupils/Outbox.h"
@@ -68,8 +69,9 @@ SortedItem* GradeItem(const LessonCell& cell) {
                              .arg(cell.runs)
                              .arg(QString::fromStdString(FormatDecimalComma(cell.bestSpeed, 1)))
                              .arg(DateText(cell.lastRun))
-                             .arg(cell.endedEarly ? QStringLiteral(" (przerwane: %1)").arg(cell.endedEarly)
-                                                  : QString()));
+                             .arg(cell.endedEarly
+                                      ? QStringLiteral(" (przerwane: %1)").arg(cell.endedEarly)
+                                      : QString()));
     else
         item->setToolTip(QStringLiteral("Jeszcze nie ćwiczona"));
     return item;
@@ -79,7 +81,8 @@ SortedItem* GradeItem(const LessonCell& cell) {
 
 std::vector<std::string> LessonsInListOrder() {
     std::vector<std::string> titles;
-    for (const ListedLesson& lesson : ListLessonFiles(LessonFolders()))
+    for (const ListedLesson& lesson :
+         ListLessonFiles(LessonFolders(CProgramContext::Current().Folders())))
         titles.push_back(lesson.title);
     std::stable_sort(titles.begin(), titles.end(), [](const std::string& a, const std::string& b) {
         return PolishLess(ToQString(a), ToQString(b));
@@ -88,7 +91,8 @@ std::vector<std::string> LessonsInListOrder() {
 }
 
 CClassOverviewDlg::CClassOverviewDlg(std::vector<std::string> lessons, QWidget* parent)
-    : QDialog(parent), m_lessons(std::move(lessons)), m_table(new QTableWidget(this)) {
+    : QDialog(parent), m_lessons(std::move(lessons)), m_class(ContextPupilsFolder()),
+      m_table(new QTableWidget(this)) {
     setWindowTitle(QStringLiteral("Tastrum: przegląd klasy"));
     auto* hint = new QLabel(QStringLiteral("Ocena najlepszego podejścia do każdej lekcji. Enter "
                                            "albo dwukrotne kliknięcie otwiera raport ucznia; "
@@ -184,7 +188,7 @@ void CClassOverviewDlg::ShowStatus() {
     if (const std::optional<FileError>& problem = m_class.FolderProblem())
         lines << QStringLiteral("Folder uczniów jest niedostępny: %1")
                      .arg(QString::fromStdString(problem->what()));
-    if (const int waiting = CountOutbox())
+    if (const int waiting = CountOutbox(ContextOutbox()))
         lines << QStringLiteral("Na tym komputerze czekają wyniki do zapisania w folderze "
                                 "uczniów: %1. Zostaną zapisane, gdy folder będzie dostępny.")
                      .arg(waiting);
@@ -232,9 +236,10 @@ bool CClassOverviewDlg::ExportRuns(const QString& path) {
     std::vector<std::string> unreadable;
     std::string csv;
     try {
-        csv = ClassRunsCsv(unreadable);
+        csv = ClassRunsCsv(ContextPupilsFolder(), unreadable);
     } catch (const FileError& error) {
-        ShowMessage(this, QStringLiteral("Nie zapisano pliku: ") + QString::fromStdString(error.what()));
+        ShowMessage(this,
+                    QStringLiteral("Nie zapisano pliku: ") + QString::fromStdString(error.what()));
         return false;
     }
     if (!WriteExport(path, csv))

@@ -9,19 +9,20 @@
 
 namespace {
 
-PupilRow RowOf(const std::string& pupil, const CStatRecordArray& runs,
+PupilRow RowOf(const PupilsFolder& pupils, const std::string& pupil, const CStatRecordArray& runs,
                const std::vector<std::string>& lessons) {
     PupilRow row = MakePupilRow(pupil, runs, lessons);
-    row.weakKeys = ReadKeyMeasurements(pupil).weakKeys;
+    row.weakKeys = ReadKeyMeasurements(pupils, pupil).weakKeys;
     return row;
 }
 
 } // namespace
 
-PupilRow ReadPupilRow(const std::string& pupil, const std::vector<std::string>& lessons) {
+PupilRow ReadPupilRow(const PupilsFolder& pupils, const std::string& pupil,
+                      const std::vector<std::string>& lessons) {
     try {
         CPupilStatsCache cache;
-        return RowOf(pupil, cache.Load(pupil).stats, lessons);
+        return RowOf(pupils, pupil, cache.Load(pupils, pupil).stats, lessons);
     } catch (const FileError& error) {
         return MakeUnreadableRow(pupil, error.Problem(), lessons);
     }
@@ -32,17 +33,17 @@ const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>
         m_pupils.clear();
         m_lessons = lessons;
     }
-    PupilScan scan = ScanPupils();
+    PupilScan scan = ScanPupils(m_pupilsFolder);
     m_folderProblem = scan.folderProblem;
     std::map<std::string, Pupil> pupils;
     m_rows.clear();
     for (const std::string& name : scan.names) {
         try {
-            const CPupilStatsCache::Entry& file = m_stats.Load(name);
+            const CPupilStatsCache::Entry& file = m_stats.Load(m_pupilsFolder, name);
             auto known = m_pupils.find(name);
             Pupil pupil = known != m_pupils.end() && known->second.stamp == file.stamp
                               ? std::move(known->second)
-                              : Pupil{file.stamp, RowOf(name, file.stats, lessons)};
+                              : Pupil{file.stamp, RowOf(m_pupilsFolder, name, file.stats, lessons)};
             m_rows.push_back(pupil.row);
             pupils.emplace(name, std::move(pupil));
         } catch (const FileError& error) {

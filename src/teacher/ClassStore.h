@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The class as the pupils' files hold it when asked: a row per pupil of the
@@ -18,6 +19,8 @@
 // Files are only ever read.
 class CClassStore {
 public:
+    explicit CClassStore(PupilsFolder pupils) : m_pupilsFolder(std::move(pupils)) {}
+
     // Brings every row up to date for the table's lessons (Windows-1250).
     const std::vector<PupilRow>& Refresh(const std::vector<std::string>& lessons);
 
@@ -31,6 +34,7 @@ private:
         PupilRow row;
     };
 
+    PupilsFolder m_pupilsFolder;
     std::vector<std::string> m_lessons;
     CPupilStatsCache m_stats;
     std::map<std::string, Pupil> m_pupils;
@@ -39,4 +43,5 @@ private:
 };
 
 // The row of one pupil, read from their file now.
-PupilRow ReadPupilRow(const std::string& pupil, const std::vector<std::string>& lessons);
+PupilRow ReadPupilRow(const PupilsFolder& pupils, const std::string& pupil,
+                      const std::vector<std::string>& lessons);

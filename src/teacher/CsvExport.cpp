@@ -89,8 +89,8 @@ std::string ClassTableCsv(const std::vector<std::string>& lessons,
     return csv;
 }
 
-std::string ClassRunsCsv(std::vector<std::string>& unreadable) {
-    PupilScan scan = ScanPupils();
+std::string ClassRunsCsv(const PupilsFolder& folder, std::vector<std::string>& unreadable) {
+    PupilScan scan = ScanPupils(folder);
     if (scan.folderProblem)
         throw *scan.folderProblem;
     std::vector<PupilRuns> pupils;
@@ -98,7 +98,7 @@ std::string ClassRunsCsv(std::vector<std::string>& unreadable) {
         PupilRuns pupil{name, {}, {}};
         try {
             CPupilStats stats;
-            LoadPupilStats(name, stats);
+            LoadPupilStats(folder, name, stats);
             pupil.runs = std::move(stats);
         } catch (const FileError& error) {
             pupil.problem = error.Problem();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ProgramFolders.h"
 #include "pupils/StatRecord.h"
 #include "teacher/ClassTable.h"
 
@@ -33,4 +34,4 @@ std::string ClassTableCsv(const std::vector<std::string>& lessons,
 // Polish alphabetical order. The pupils whose runs cannot be shown have a
 // line saying why and are named with the reason in unreadable (UTF-8).
 // Throws FileError when the pupils folder itself is not available.
-std::string ClassRunsCsv(std::vector<std::string>& unreadable);
+std::string ClassRunsCsv(const PupilsFolder& pupils, std::vector<std::string>& unreadable);

@@ -15,11 +15,11 @@ constexpr double kTenthsOfPercent = 1000.0;
 
 } // namespace
 
-KeyMeasurements ReadKeyMeasurements(const std::string& pupil) {
+KeyMeasurements ReadKeyMeasurements(const PupilsFolder& pupils, const std::string& pupil) {
     KeyMeasurements measured;
     CKeyStats stats;
     try {
-        stats = LoadKeyStats(pupil);
+        stats = LoadKeyStats(pupils, pupil);
     } catch (const FileError&) {
         return measured;
     }

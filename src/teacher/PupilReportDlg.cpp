@@ -3,6 +3,7 @@
 #include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "pupils/PupilStats.h"
 #include "teacher/KeyMeasurements.h"
@@ -47,9 +48,9 @@ CPupilReportDlg::CPupilReportDlg(const std::string& pupil, const std::vector<std
     auto* buttons = new QDialogButtonBox(this);
     try {
         CPupilStats stats;
-        LoadPupilStats(pupil, stats);
+        LoadPupilStats(ContextPupilsFolder(), pupil, stats);
         PupilReport report = MakePupilReport(pupil, stats, lessons);
-        const KeyMeasurements measured = ReadKeyMeasurements(pupil);
+        const KeyMeasurements measured = ReadKeyMeasurements(ContextPupilsFolder(), pupil);
         report.weakKeys = measured.weakKeys;
         report.recentErrors = measured.recentErrors;
         m_page = new CPupilReportPage(std::move(report));

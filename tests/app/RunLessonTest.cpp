@@ -4,15 +4,16 @@
 #include "chooser/LessonListBox.h"
 #include "exercise/ExerciseDlg.h"
 #include "exercise/ResultDlg.h"
+#include "platform/ProgramContext.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilStats.h"
 
 #include "ProgramFolderTest.h"
 #include "platform/Cp1250.h"
 #include "platform/DesktopOpener.h"
-#include "platform/Paths.h"
-#include "platform/FileFaults.h"
 #include "platform/DialogTemplate.h"
+#include "platform/FileFaults.h"
+#include "platform/Paths.h"
 #include "pupils/KeyStatsFile.h"
 #include "pupils/Outbox.h"
 #include "pupils/PupilRegistry.h"
@@ -55,7 +56,8 @@ protected:
 
     void OpenChooser() {
         OnNextModal<CPupilDlg>([](CPupilDlg& pupils) { pupils.accept(); });
-        m_chooser.SetLessonRunner([](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
+        m_chooser.SetLessonRunner(
+            [](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
         m_chooser.Initialise();
         m_chooser.show();
         m_chooser.LessonList().setCurrentRow(0);
@@ -252,14 +254,14 @@ TEST_F(RunLessonTest, ARunThatCannotBeStoredWaitsAndIsDeliveredLater) {
         << message.toStdString();
     EXPECT_TRUE(message.contains(QString::fromStdString(StatFile()))) << message.toStdString();
     EXPECT_FALSE(std::filesystem::exists(StatFile()));
-    EXPECT_EQ(CountOutbox(), 1);
+    EXPECT_EQ(CountOutbox(ContextOutbox()), 1);
 
     finishEarly(nullptr);
     PressEnterOnList();
     CPupilStats stats;
     stats.Load(StatFile());
     EXPECT_EQ(stats.size(), 2u);
-    EXPECT_EQ(CountOutbox(), 0);
+    EXPECT_EQ(CountOutbox(ContextOutbox()), 0);
 }
 
 // After a pass the result window says what the next grade needs and which
@@ -300,8 +302,7 @@ TEST_F(RunLessonTest, APassedRunOffersTheNextLessonOfTheList) {
 TEST_F(RunLessonTest, ThePracticeLessonOfTheWeakKeysRunsLikeAnyLesson) {
     OpenChooser();
     m_chooser.SetPracticeRunner(&RunWeakKeyLesson);
-    auto* practice =
-        m_chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdPracticeButton));
+    auto* practice = m_chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdPracticeButton));
     ASSERT_NE(practice, nullptr);
     EXPECT_EQ(practice->text(), QStringLiteral("Ć&wicz trudne klawisze"));
     QString told;
@@ -316,7 +317,7 @@ TEST_F(RunLessonTest, ThePracticeLessonOfTheWeakKeysRunsLikeAnyLesson) {
     for (const char key : std::string("asdfjkl \xB3"))
         for (int i = 0; i < 30; ++i)
             presses.push_back({key, !(key == '\xB3' && i < 12), 200});
-    StoreKeyPresses("Ola", presses);
+    StoreKeyPresses(ContextPupilsFolder(), "Ola", presses);
     QString introduced, title;
     OnNextModal<CResultDlg>([&](CResultDlg& introduction) {
         title = introduction.windowTitle();
@@ -332,7 +333,8 @@ TEST_F(RunLessonTest, ThePracticeLessonOfTheWeakKeysRunsLikeAnyLesson) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_chooser));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
     EXPECT_EQ(title, QStringLiteral("Trudne klawisze"));
-    EXPECT_TRUE(introduced.contains(QStringLiteral("Dziś ćwiczysz: ł."))) << introduced.toStdString();
+    EXPECT_TRUE(introduced.contains(QStringLiteral("Dziś ćwiczysz: ł.")))
+        << introduced.toStdString();
     CPupilStats stats;
     stats.Load(StatFile());
     ASSERT_EQ(stats.size(), 1u);

@@ -7,9 +7,9 @@
 #include "platform/FileError.h"
 #include "platform/ProgramContext.h"
 #include "platform/Settings.h"
+#include "pupils/KeyStatsFile.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilStats.h"
-#include "pupils/KeyStatsFile.h"
 #include "pupils/StoreRun.h"
 
 #include <QMessageBox>
@@ -40,7 +40,8 @@ pid_t StoreRunsInAnotherProcess(int first, int count) {
         int status = 0;
         try {
             for (int i = first; i < first + count; ++i)
-                StoreRun("Ala", RunOf("Lekcja " + std::to_string(i)), {{'a', 1}});
+                StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja " + std::to_string(i)),
+                         {{'a', 1}});
         } catch (...) {
             status = 1;
         }
@@ -111,7 +112,7 @@ TEST(SchoolPupilsFolder, AShareThatIsNotThereIsToldAndNothingIsWrittenElsewhere)
     EXPECT_TRUE(std::filesystem::is_directory(program / "own/Lessons"))
         << "a teacher finds where own lessons go";
 
-    EXPECT_THROW(StoreRun("Ala", RunOf("Lekcja 1"), {}), FileError);
+    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {}), FileError);
     EXPECT_FALSE(std::filesystem::exists(share));
     EXPECT_FALSE(std::filesystem::exists(program / "Data"));
 
@@ -128,7 +129,7 @@ TEST(SchoolPupilsFolder, TheExportNamesPupilsWhoseRunsCannotBeShownAndFailsForTh
     const CProgramContext context(FindProgramFolders(program.Path(), share.Path()));
     std::ostringstream out, errors;
     ASSERT_EQ(RunCommandLine({"--init-pupils-folder", share.Path()}, out, errors), 0);
-    StoreRun("Ala", RunOf("Lekcja 1"), {});
+    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {});
     std::filesystem::create_directory(share / "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD");
     const std::string csv = program / "wyniki.csv";
     EXPECT_EQ(RunCommandLine({"--export-csv", csv}, out, errors), 1);
@@ -167,14 +168,18 @@ TEST(CommandLine, AnswersOnTheTerminalAndChecksLessons) {
 TEST(CommandLine, WeakKeysArePrintedWithAPracticeTextOnlyForAPupilWithHistory) {
     TempFolder program;
     const CProgramContext context(program.Path());
-    WriteFile(program / "Data/Lessons/01.ini",
-              "[LESSON]\r\nline=\xB3" "adna \xBF" "aba i \xB3" "a\xBF" "a w \xB3" "odzi\r\n");
+    WriteFile(program / "Data/Lessons/01.ini", "[LESSON]\r\nline=\xB3"
+                                               "adna \xBF"
+                                               "aba i \xB3"
+                                               "a\xBF"
+                                               "a w \xB3"
+                                               "odzi\r\n");
     std::ostringstream out, errors;
     EXPECT_EQ(RunCommandLine({"--weak-keys", "Ala"}, out, errors), 1);
     EXPECT_NE(errors.str().find("nie ma ucznia Ala"), std::string::npos) << errors.str();
 
     std::filesystem::create_directories(program / "Data/Pupils/Ala");
-    StoreKeyPresses("Ala", {{'a', true, 100}});
+    StoreKeyPresses(ContextPupilsFolder(), "Ala", {{'a', true, 100}});
     errors.str("");
     EXPECT_EQ(RunCommandLine({"--weak-keys", "Ala"}, out, errors), 1);
     EXPECT_NE(errors.str().find("za mało pomiarów ucznia Ala (1 znaków z 200"), std::string::npos)
@@ -184,7 +189,7 @@ TEST(CommandLine, WeakKeysArePrintedWithAPracticeTextOnlyForAPupilWithHistory) {
     for (const char key : std::string("adnbiwozy\xB3\xBF"))
         for (int i = 0; i < 25; ++i)
             presses.push_back({key, !(key == '\xB3' && i < 10), key == '\xBF' ? 400.0 : 200.0});
-    StoreKeyPresses("Ala", presses);
+    StoreKeyPresses(ContextPupilsFolder(), "Ala", presses);
     out.str("");
     EXPECT_EQ(RunCommandLine({"--weak-keys", "Ala"}, out, errors), 0) << errors.str();
     EXPECT_TRUE(out.str().starts_with("ł: ")) << out.str();

@@ -2,9 +2,10 @@
 #include "chooser/LessonDlg.h"
 #include "exercise/ExerciseDlg.h"
 #include "exercise/ExerciseSession.h"
-#include "exercise/ResultDlg.h"
 #include "exercise/Grading.h"
+#include "exercise/ResultDlg.h"
 #include "platform/DialogTemplate.h"
+#include "platform/ProgramContext.h"
 #include "platform/Settings.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/QuestionDlg.h"
@@ -70,7 +71,7 @@ TEST(WindowsFit, EveryDialogFitsTheScreenWithAReadableFont) {
 }
 
 TEST(WindowsFit, ExerciseShrinksItsFontOnANetbookAndScrollsOnlyOnATinyScreen) {
-    CExerciseSession session;
+    CExerciseSession session{CProgramContext::Current().clock};
     CExerciseDlg exercise(session);
     ExpectFitsTheScreen(exercise);
     EXPECT_TRUE(exercise.IsKeyboardShown());
@@ -88,10 +89,10 @@ TEST(WindowsFit, ExerciseShrinksItsFontOnANetbookAndScrollsOnlyOnATinyScreen) {
 // allows.
 TEST(WindowsFit, TheExerciseWindowFitsForWhatItShows) {
     ProgramSettings()->setValue(QStringLiteral("exercise/keyboardShown"), false);
-    CExerciseSession aloneSession;
+    CExerciseSession aloneSession{CProgramContext::Current().clock};
     CExerciseDlg alone(aloneSession);
     ProgramSettings()->setValue(QStringLiteral("exercise/keyboardShown"), true);
-    CExerciseSession shownSession;
+    CExerciseSession shownSession{CProgramContext::Current().clock};
     CExerciseDlg withKeyboard(shownSession);
     ExpectFitsTheScreen(alone);
     EXPECT_FALSE(alone.IsKeyboardShown());

@@ -43,7 +43,7 @@ void CloseResultWith(int id, ResultSeen& seen) {
 } // namespace
 
 TEST(ExerciseDlg, TypingTheLessonToTheEndShowsTheVerdictThenAccepts) {
-    CExerciseSession exerciseSession;
+    CExerciseSession exerciseSession{CProgramContext::Current().clock};
     CExerciseDlg exercise(exerciseSession);
     exercise.SetLines({"ab", "c"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
@@ -72,7 +72,7 @@ TEST(ExerciseDlg, TypingTheLessonToTheEndShowsTheVerdictThenAccepts) {
 }
 
 TEST(ExerciseDlg, EnterNeverClosesButEndOfTestAcceptsAtAnyMoment) {
-    CExerciseSession exerciseSession;
+    CExerciseSession exerciseSession{CProgramContext::Current().clock};
     CExerciseDlg exercise(exerciseSession);
     exercise.SetLines({"ab", "c"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
@@ -97,21 +97,21 @@ TEST(ExerciseDlg, EnterNeverClosesButEndOfTestAcceptsAtAnyMoment) {
 }
 
 TEST(ExerciseDlg, EscapeAndTheCloseButtonReject) {
-    CExerciseSession escapedSession;
+    CExerciseSession escapedSession{CProgramContext::Current().clock};
     CExerciseDlg escaped(escapedSession);
     escaped.SetLines({"ab"});
     OnNextModal<CExerciseDlg>(
         [](CExerciseDlg& window) { QTest::keyClick(&TypingOf(window), Qt::Key_Escape); });
     EXPECT_EQ(escaped.exec(), QDialog::Rejected);
 
-    CExerciseSession closedSession;
+    CExerciseSession closedSession{CProgramContext::Current().clock};
     CExerciseDlg closed(closedSession);
     closed.SetLines({"ab"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) { window.close(); });
     EXPECT_EQ(closed.exec(), QDialog::Rejected);
 
     // Once anything is typed, a slip on Escape or the close box asks first.
-    CExerciseSession typedSession;
+    CExerciseSession typedSession{CProgramContext::Current().clock};
     CExerciseDlg typed(typedSession);
     typed.SetLines({"ab"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
@@ -128,7 +128,7 @@ TEST(ExerciseDlg, EscapeAndTheCloseButtonReject) {
 }
 
 TEST(ExerciseDlg, EmptyLessonWarnsThenFinishesOnEnter) {
-    CExerciseSession exerciseSession;
+    CExerciseSession exerciseSession{CProgramContext::Current().clock};
     CExerciseDlg exercise(exerciseSession);
     exercise.SetLines({});
     QString warning;
@@ -151,7 +151,7 @@ TEST(ExerciseDlg, AfterHelpTheKeysGoOnToTheExercise) {
     CProgramContext context(ExecutableFolder());
     int helpOpened = 0;
     context.openWithDesktop = [&](const std::string&, const std::string&) { ++helpOpened; };
-    CExerciseSession session;
+    CExerciseSession session{CProgramContext::Current().clock};
     CExerciseDlg exercise(session);
     exercise.SetLines({"a b"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {

@@ -67,7 +67,7 @@ protected:
         return colours;
     }
 
-    CExerciseSession m_session;
+    CExerciseSession m_session{CProgramContext::Current().clock};
     CExerciseDlg m_exercise{m_session};
 };
 
@@ -202,7 +202,7 @@ TEST_F(KeyboardPanelTest, HiddenKeyboardLeavesTheExerciseWindowAloneAndStaysHidd
     EXPECT_EQ(ColoursOfLine(1), (std::map<int, QColor>{{0, kWrong}}));
     QTest::keyClick(&Typing(), Qt::Key_F2);
 
-    CExerciseSession next;
+    CExerciseSession next{CProgramContext::Current().clock};
     CExerciseDlg nextExercise(next);
     EXPECT_FALSE(nextExercise.IsKeyboardShown());
     nextExercise.ShowKeyboard(true);
@@ -216,17 +216,17 @@ TEST(KeyboardChoice, EachPupilKeepsTheirOwn) {
     CProgramContext context(program.Path());
     context.currentPupil = "Ala";
     {
-        CExerciseSession session;
+        CExerciseSession session{CProgramContext::Current().clock};
         CExerciseDlg exercise(session);
         EXPECT_TRUE(exercise.IsKeyboardShown());
         exercise.ShowKeyboard(false);
     }
     context.currentPupil = "Ola";
-    CExerciseSession olasSession;
+    CExerciseSession olasSession{CProgramContext::Current().clock};
     CExerciseDlg olas(olasSession);
     EXPECT_TRUE(olas.IsKeyboardShown());
     context.currentPupil = "Ala";
-    CExerciseSession alasSession;
+    CExerciseSession alasSession{CProgramContext::Current().clock};
     CExerciseDlg alas(alasSession);
     EXPECT_FALSE(alas.IsKeyboardShown());
     EXPECT_EQ(ReadFile(program / "Data/Pupils/Ala/wybory.dat"), "tastrum wybory 1\npomoce=0\n");

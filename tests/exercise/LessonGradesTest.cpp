@@ -1,4 +1,5 @@
 #include "exercise/LessonGrades.h"
+#include "platform/ProgramContext.h"
 
 #include "ProgramFolderTest.h"
 #include "platform/Cp1250.h"
@@ -40,27 +41,28 @@ TEST(LessonGrades, TheBestGradeOfEveryLessonAndWhatIsPassed) {
     EXPECT_EQ(grades.BestGrade("Lekcja 3"), 0);
     EXPECT_EQ(grades.BestGrade("Lekcja 4"), 2);
     EXPECT_TRUE(grades.Passed("Lekcja 4"));
-    EXPECT_EQ(grades.PassedCount({"Lekcja 1", "Lekcja 2", Utf8ToCp1250("Żółw"), "Lekcja 3",
-                                  "Lekcja 4"}),
-              3);
+    EXPECT_EQ(
+        grades.PassedCount({"Lekcja 1", "Lekcja 2", Utf8ToCp1250("Żółw"), "Lekcja 3", "Lekcja 4"}),
+        3);
 }
 
 // A file is read again only when it changed; one that cannot be read now
 // is forgotten, never shown from the last look.
 TEST_F(PupilStatsCacheTest, AFileIsReadAgainOnlyWhenItChanged) {
-    std::filesystem::create_directories(GetPupilFolder("Ala"));
+    std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Ala"));
     CPupilStats stats;
     stats.push_back(RunOf("a", 100, 0));
-    stats.Save(GetStatFilePath("Ala"));
+    stats.Save(GetStatFilePath(ContextPupilsFolder(), "Ala"));
     CPupilStatsCache cache;
-    const CPupilStatsCache::Entry* first = &cache.Load("Ala");
+    const CPupilStatsCache::Entry* first = &cache.Load(ContextPupilsFolder(), "Ala");
     EXPECT_EQ(first->stats.size(), 1u);
-    EXPECT_EQ(&cache.Load("Ala"), first);
-    EXPECT_EQ(cache.Load("Ola").stats.size(), 0u) << "a pupil without a file has no runs";
+    EXPECT_EQ(&cache.Load(ContextPupilsFolder(), "Ala"), first);
+    EXPECT_EQ(cache.Load(ContextPupilsFolder(), "Ola").stats.size(), 0u)
+        << "a pupil without a file has no runs";
 
     stats.push_back(RunOf("b", 100, 0));
-    stats.Save(GetStatFilePath("Ala"));
-    EXPECT_EQ(cache.Load("Ala").stats.size(), 2u);
-    WriteFile(GetStatFilePath("Ala"), "zepsuty");
-    EXPECT_ANY_THROW(cache.Load("Ala"));
+    stats.Save(GetStatFilePath(ContextPupilsFolder(), "Ala"));
+    EXPECT_EQ(cache.Load(ContextPupilsFolder(), "Ala").stats.size(), 2u);
+    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Ala"), "zepsuty");
+    EXPECT_ANY_THROW(cache.Load(ContextPupilsFolder(), "Ala"));
 }

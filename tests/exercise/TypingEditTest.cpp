@@ -1,4 +1,5 @@
 #include "exercise/TypingEdit.h"
+#include "platform/ProgramContext.h"
 
 #include "platform/Cp1250.h"
 
@@ -38,7 +39,7 @@ protected:
         QApplication::sendEvent(&m_edit, &key);
     }
 
-    CExerciseSession m_session;
+    CExerciseSession m_session{CProgramContext::Current().clock};
     CTypingEdit m_edit{m_session};
 };
 
@@ -107,7 +108,7 @@ TEST_F(TypingEditTest, BackspaceAndEnterStayWithinTheTypingLine) {
 }
 
 TEST(TypingEdit, PolishLettersCountAsTheCharactersTheyAre) {
-    CExerciseSession session;
+    CExerciseSession session{CProgramContext::Current().clock};
     session.SetLines({Utf8ToCp1250("żąb")});
     CTypingEdit edit(session);
     edit.ShowSession();
@@ -125,7 +126,7 @@ TEST(TypingEdit, PolishLettersCountAsTheCharactersTheyAre) {
 }
 
 TEST(TypingEdit, TypingLineAndItsModelStayInView) {
-    CExerciseSession session;
+    CExerciseSession session{CProgramContext::Current().clock};
     session.SetLines(StringList(60, "x"));
     CTypingEdit edit(session);
     edit.resize(300, 150);
@@ -143,7 +144,7 @@ TEST(TypingEdit, TypingLineAndItsModelStayInView) {
 }
 
 TEST(TypingEdit, ALongLessonOpensWithItsFirstLinesAndTheRestFollow) {
-    CExerciseSession session;
+    CExerciseSession session{CProgramContext::Current().clock};
     session.SetLines(StringList(20000, "asdf jkl;"));
     CTypingEdit edit(session);
     edit.ShowSession();

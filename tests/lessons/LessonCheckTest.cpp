@@ -1,6 +1,7 @@
 #include "lessons/LessonCheck.h"
 #include "keyboard/Chord.h"
 #include "lessons/LessonListing.h"
+#include "platform/ProgramContext.h"
 
 #include "ProgramFolderTest.h"
 #include "platform/BinaryFile.h"
@@ -23,7 +24,7 @@ protected:
     std::string ProblemsOf(const std::string& name) {
         std::string all;
         for (const std::string& problem :
-             LessonProblems(m_program / ("Data/Lessons/" + name + ".ini")))
+             LessonProblems(m_program / ("Data/Lessons/" + name + ".ini"), m_program.Path()))
             all += problem + "\n";
         return all;
     }
@@ -66,10 +67,11 @@ TEST_F(LessonCheckTest, EachFaultATeacherMustMendIsNamed) {
 
 TEST(LessonCheck, TheShippedCourseIsSound) {
     const CProgramContext shipped(std::string(TASTRUM_SOURCE_DIR) + "/../data");
-    const std::vector<ListedLesson> lessons = ListLessonFiles(LessonFolders());
+    const std::vector<ListedLesson> lessons = ListLessonFiles(LessonFolders(shipped.Folders()));
     EXPECT_GT(lessons.size(), 10u);
     for (const ListedLesson& lesson : lessons)
-        EXPECT_EQ(LessonProblems(lesson.path, [](char ch) { return ChordOf(ch).has_value(); }),
+        EXPECT_EQ(LessonProblems(lesson.path, shipped.ProgramFolder(),
+                                 [](char ch) { return ChordOf(ch).has_value(); }),
                   std::vector<std::string>{})
             << lesson.path;
 }
@@ -105,7 +107,7 @@ TEST_F(LessonCheckTest, TheSchoolsLessonsComeBetweenTheShippedAndTheUsersOwn) {
     WriteFile(m_program / "school/02 Dalej.ini", "");
     WriteFile(m_program / "own/02 dalej.ini", "");
     std::map<std::string, std::string> listed;
-    for (const ListedLesson& lesson : ListLessonFiles(LessonFolders()))
+    for (const ListedLesson& lesson : ListLessonFiles(LessonFolders(school.Folders())))
         listed[lesson.title] = lesson.path;
     EXPECT_EQ(listed, (std::map<std::string, std::string>{
                           {"01 start", m_program / "school/01 start.ini"},
@@ -127,12 +129,13 @@ TEST_F(LessonCheckTest, CharactersNoKeyTypesAreListedWithLineAndColumn) {
     const auto typable = [](char ch) {
         return ch == ' ' || (ch >= 'a' && ch <= 'z') || ch == '|' || (ch >= '0' && ch <= '9');
     };
-    WriteFile(m_program / "Data/Lessons/wklejony.txt", "abc\r\nde\xA0" "f\r\n");
+    WriteFile(m_program / "Data/Lessons/wklejony.txt", "abc\r\nde\xA0"
+                                                       "f\r\n");
     AddLesson("wklejona", "[Special]\r\nImportText=wklejony.txt\r\n[LESSON]\r\n"
                           "line=ala \x84kot\x94\r\n"
                           "  line = \"b\x85\"\r\n[RANDOM_LESSON]\r\ndrill=a\x96|3|2|\r\n");
     const std::vector<std::string> problems =
-        LessonProblems(m_program / "Data/Lessons/wklejona.ini", typable);
+        LessonProblems(m_program / "Data/Lessons/wklejona.ini", m_program.Path(), typable);
     EXPECT_EQ(problems, (std::vector<std::string>{
                             "linia 4, kolumna 10: znak „„” (U+201E) nie do napisania na "
                             "polskiej klawiaturze",
@@ -145,6 +148,7 @@ TEST_F(LessonCheckTest, CharactersNoKeyTypesAreListedWithLineAndColumn) {
                             "wklejony.txt, linia 2, kolumna 3: znak „twarda spacja” (U+00A0) "
                             "nie do napisania na polskiej klawiaturze",
                         }));
-    EXPECT_EQ(LessonProblems(m_program / "Data/Lessons/wklejona.ini"), std::vector<std::string>{})
+    EXPECT_EQ(LessonProblems(m_program / "Data/Lessons/wklejona.ini", m_program.Path()),
+              std::vector<std::string>{})
         << "without a keyboard nothing is judged";
 }

@@ -25,12 +25,13 @@ TEST(InstalledPackage, LessonsShippedAndOwnAreListedAndRunsLandInTheUsersDataFol
         GTEST_SKIP() << "run by check-package.sh";
     CProgramContext context(FindProgramFolders(root.toStdString() + "/usr/bin"));
     const std::string data = qEnvironmentVariable("XDG_DATA_HOME").toStdString() + "/tastrum";
-    ASSERT_EQ(context.Folders().pupils, data + "/Pupils");
+    ASSERT_EQ(context.Folders().pupils.path, data + "/Pupils");
 
     std::string pupil;
-    ASSERT_EQ(AddNewPupil("Zosia", &pupil), "");
+    ASSERT_EQ(AddNewPupil(ContextPupilsFolder(), "Zosia", &pupil), "");
     CLessonDlg chooser;
-    chooser.SetLessonRunner([](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
+    chooser.SetLessonRunner(
+        [](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
     OnNextModal<CPupilDlg>([](CPupilDlg& pupils) { pupils.accept(); });
     chooser.Initialise();
     chooser.show();
@@ -38,7 +39,8 @@ TEST(InstalledPackage, LessonsShippedAndOwnAreListedAndRunsLandInTheUsersDataFol
     QStringList titles;
     for (int row = 0; row < list.count(); ++row)
         titles << list.item(row)->text();
-    EXPECT_TRUE(titles.contains(QStringLiteral("01 Rząd środkowy"))) << titles.join(", ").toStdString();
+    EXPECT_TRUE(titles.contains(QStringLiteral("01 Rząd środkowy")))
+        << titles.join(", ").toStdString();
     ASSERT_TRUE(titles.contains(QStringLiteral("Moja lekcja")));
 
     list.setCurrentRow(static_cast<int>(titles.indexOf(QStringLiteral("Moja lekcja"))));

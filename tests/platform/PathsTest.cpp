@@ -38,7 +38,7 @@ TEST(Paths, ProgramFoldersHangFromTheExecutable) {
     {
         const CProgramContext installed("/opt/tastrum/");
         EXPECT_EQ(GetProgramFolder(), "/opt/tastrum");
-        EXPECT_EQ(GetLessonsFolder(), "/opt/tastrum/Data/Lessons");
+        EXPECT_EQ(installed.Folders().lessons, "/opt/tastrum/Data/Lessons");
     }
     EXPECT_EQ(GetProgramFolder(), ExecutableFolder());
 }

@@ -39,8 +39,8 @@ TEST(ProgramFolders, AFolderWithDataIsPortableWhereverItLies) {
     EXPECT_EQ(folders.program, root / "bin");
     EXPECT_EQ(folders.lessons, root / "bin/Data/Lessons");
     EXPECT_EQ(folders.ownLessons, "");
-    EXPECT_EQ(folders.pupils, root / "bin/Data/Pupils");
-    EXPECT_FALSE(folders.pupilsFolderSet);
+    EXPECT_EQ(folders.pupils.path, root / "bin/Data/Pupils");
+    EXPECT_FALSE(folders.pupils.setBySchool);
     EXPECT_EQ(FindProgramFolders(root / "opt/x").program, root / "opt/x");
 }
 
@@ -53,7 +53,7 @@ TEST(ProgramFolders, AnInstalledProgramKeepsEachUsersFilesInTheirDataFolder) {
     EXPECT_EQ(folders.program, root / "usr/share/tastrum");
     EXPECT_EQ(folders.lessons, root / "usr/share/tastrum/Lessons");
     EXPECT_EQ(folders.ownLessons, root / "home/.data/tastrum/Lessons");
-    EXPECT_EQ(folders.pupils, root / "home/.data/tastrum/Pupils");
+    EXPECT_EQ(folders.pupils.path, root / "home/.data/tastrum/Pupils");
     EXPECT_EQ(folders.outbox, root / "home/.data/tastrum/Outbox");
 
     const ScopedEnvironment relative("XDG_DATA_HOME", "relative/data");
@@ -65,8 +65,8 @@ TEST(ProgramFolders, ASchoolsFoldersJoinEitherLayout) {
     TempFolder root;
     const ProgramFolders folders =
         FindProgramFolders(root.Path(), "/mnt/klasa/uczniowie/", "/mnt/klasa/lekcje/");
-    EXPECT_EQ(folders.pupils, "/mnt/klasa/uczniowie");
-    EXPECT_TRUE(folders.pupilsFolderSet);
+    EXPECT_EQ(folders.pupils.path, "/mnt/klasa/uczniowie");
+    EXPECT_TRUE(folders.pupils.setBySchool);
     EXPECT_EQ(folders.lessons, root / "Data/Lessons");
     EXPECT_EQ(folders.schoolLessons, "/mnt/klasa/lekcje");
     // Runs that cannot reach the share wait on this computer.

@@ -1,4 +1,5 @@
 #include "PupilsFixture.h"
+#include "platform/ProgramContext.h"
 
 #include "ModalWindow.h"
 #include "platform/DialogTemplate.h"
@@ -29,7 +30,7 @@ protected:
     }
     static std::string FirstInScanOrder() {
         StringList names;
-        ListPupils(names);
+        ListPupils(ContextPupilsFolder(), names);
         return names.empty() ? std::string{} : names.front();
     }
 };

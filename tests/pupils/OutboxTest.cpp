@@ -1,4 +1,5 @@
 #include "SchoolFolderFixture.h"
+#include "platform/ProgramContext.h"
 
 #include "platform/FileError.h"
 #include "pupils/Outbox.h"
@@ -16,7 +17,7 @@ using OutboxTest = SchoolFolderFixture;
 
 CPupilStats Stored(const std::string& pupil) {
     CPupilStats stats;
-    LoadPupilStats(pupil, stats);
+    LoadPupilStats(ContextPupilsFolder(), pupil, stats);
     return stats;
 }
 
@@ -32,22 +33,22 @@ std::vector<std::string> OutboxFiles(const std::string& outbox) {
 } // namespace
 
 TEST_F(OutboxTest, RunsFinishedWhileTheShareIsAwayAreStoredOnceItIsBackOldestFirst) {
-    KeepInOutbox("Ala", RunOf("Lekcja 1", 100), {{'a', 1}});
-    KeepInOutbox("Ola", RunOf("Lekcja 1", 110), {});
-    KeepInOutbox("Ala", RunOf("Lekcja 2", 200), {{'a', 2}, {'b', 1}});
-    EXPECT_EQ(CountOutbox(), 3);
+    KeepInOutbox(ContextOutbox(), "Ala", RunOf("Lekcja 1", 100), {{'a', 1}});
+    KeepInOutbox(ContextOutbox(), "Ola", RunOf("Lekcja 1", 110), {});
+    KeepInOutbox(ContextOutbox(), "Ala", RunOf("Lekcja 2", 200), {{'a', 2}, {'b', 1}});
+    EXPECT_EQ(CountOutbox(ContextOutbox()), 3);
 
-    OutboxDelivery delivery = DeliverOutbox();
+    OutboxDelivery delivery = DeliverOutbox(ContextOutbox(), ContextPupilsFolder());
     EXPECT_EQ(delivery.delivered, 0);
     EXPECT_EQ(delivery.waiting, 3);
     EXPECT_NE(delivery.problem.find(m_share), std::string::npos) << delivery.problem;
     EXPECT_FALSE(std::filesystem::exists(m_share));
 
     InitPupilsFolder(m_share, "");
-    delivery = DeliverOutbox();
+    delivery = DeliverOutbox(ContextOutbox(), ContextPupilsFolder());
     EXPECT_EQ(delivery.delivered, 3);
     EXPECT_EQ(delivery.waiting, 0);
-    EXPECT_EQ(CountOutbox(), 0);
+    EXPECT_EQ(CountOutbox(ContextOutbox()), 0);
     const CPupilStats ala = Stored("Ala");
     ASSERT_EQ(ala.size(), 2u);
     EXPECT_EQ(ala[0].lesson, "Lekcja 1");
@@ -60,33 +61,33 @@ TEST_F(OutboxTest, RunsFinishedWhileTheShareIsAwayAreStoredOnceItIsBackOldestFir
 // outbox file went, must not store the run twice; two equal runs that both
 // waited are both stored.
 TEST_F(OutboxTest, ARunIsDeliveredExactlyOnce) {
-    KeepInOutbox("Ala", RunOf("Lekcja 1"), {{'a', 1}});
+    KeepInOutbox(ContextOutbox(), "Ala", RunOf("Lekcja 1"), {{'a', 1}});
     const std::string kept = OutboxFiles(m_context.Folders().outbox).front();
     const std::string bytes = ReadFile(kept);
     InitPupilsFolder(m_share, "");
-    EXPECT_EQ(DeliverOutbox().delivered, 1);
+    EXPECT_EQ(DeliverOutbox(ContextOutbox(), ContextPupilsFolder()).delivered, 1);
 
     WriteFile(kept + ".delivering", bytes);
-    EXPECT_EQ(DeliverOutbox().delivered, 1);
+    EXPECT_EQ(DeliverOutbox(ContextOutbox(), ContextPupilsFolder()).delivered, 1);
     EXPECT_EQ(Stored("Ala").size(), 1u);
     EXPECT_EQ(Stored("Ala").m_charErrors, (CharErrorArray{{'a', 1}}));
-    EXPECT_EQ(CountOutbox(), 0);
+    EXPECT_EQ(CountOutbox(ContextOutbox()), 0);
 
-    KeepInOutbox("Ala", RunOf("Lekcja 1"), {});
-    KeepInOutbox("Ala", RunOf("Lekcja 1"), {});
-    EXPECT_EQ(DeliverOutbox().delivered, 2);
+    KeepInOutbox(ContextOutbox(), "Ala", RunOf("Lekcja 1"), {});
+    KeepInOutbox(ContextOutbox(), "Ala", RunOf("Lekcja 1"), {});
+    EXPECT_EQ(DeliverOutbox(ContextOutbox(), ContextPupilsFolder()).delivered, 2);
     EXPECT_EQ(Stored("Ala").size(), 3u);
 }
 
 TEST_F(OutboxTest, ADamagedOutboxFileIsSetAsideAndTheOthersGoOn) {
     InitPupilsFolder(m_share, "");
-    KeepInOutbox("Ala", RunOf("Lekcja 1"), {});
+    KeepInOutbox(ContextOutbox(), "Ala", RunOf("Lekcja 1"), {});
     WriteFile(m_context.Folders().outbox + "/00000000000000000001-1-0.run", "zepsuty");
-    const OutboxDelivery delivery = DeliverOutbox();
+    const OutboxDelivery delivery = DeliverOutbox(ContextOutbox(), ContextPupilsFolder());
     EXPECT_EQ(delivery.delivered, 1);
     EXPECT_FALSE(delivery.problem.empty());
     EXPECT_EQ(Stored("Ala").size(), 1u);
-    EXPECT_EQ(CountOutbox(), 0);
+    EXPECT_EQ(CountOutbox(ContextOutbox()), 0);
     EXPECT_TRUE(std::filesystem::exists(m_context.Folders().outbox +
                                         "/00000000000000000001-1-0.run.nieczytelny"));
 }

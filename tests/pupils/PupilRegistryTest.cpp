@@ -1,4 +1,5 @@
 #include "PupilsFixture.h"
+#include "platform/ProgramContext.h"
 
 #include "pupils/NewPupil.h"
 #include "pupils/PupilFolders.h"
@@ -17,7 +18,7 @@ using PupilRegistryTest = PupilsFixture;
 
 StringList Pupils() {
     StringList names;
-    ListPupils(names);
+    ListPupils(ContextPupilsFolder(), names);
     return names;
 }
 
@@ -34,7 +35,7 @@ std::vector<std::string> Tree(const std::string& folder) {
 
 TEST_F(PupilRegistryTest, PupilsAreTheWholeNamesOfTheFoldersInThePupilsFolder) {
     StringList names;
-    EXPECT_EQ(ListPupils(names), 0);
+    EXPECT_EQ(ListPupils(ContextPupilsFolder(), names), 0);
 
     for (const char* folder : {"Ala", "Jan.Kowalski", "Ola.", "Łucja", "Иван"})
         std::filesystem::create_directories(PupilsFolder() + "/" + folder);
@@ -42,14 +43,14 @@ TEST_F(PupilRegistryTest, PupilsAreTheWholeNamesOfTheFoldersInThePupilsFolder) {
     WriteFile(PupilsFolder() + "/notatki.txt", "");
 
     names = {"already there"};
-    EXPECT_EQ(ListPupils(names), 4);
+    EXPECT_EQ(ListPupils(ContextPupilsFolder(), names), 4);
     EXPECT_EQ(names.front(), "already there");
     EXPECT_THAT(StringList(names.begin() + 1, names.end()),
                 UnorderedElementsAre("Ala", "Jan.Kowalski", "Ola.", "\xA3ucja"));
 }
 
 TEST_F(PupilRegistryTest, ANewPupilGetsAFolderUnderTheTypedNameAndThePupilsFolderIfMissing) {
-    EXPECT_EQ(AddNewPupil("  Żaneta Nowak "), "");
+    EXPECT_EQ(AddNewPupil(ContextPupilsFolder(), "  Żaneta Nowak "), "");
     EXPECT_TRUE(std::filesystem::is_directory(PupilsFolder() + "/Żaneta Nowak"));
     EXPECT_EQ(Pupils(), StringList{"\xAF"
                                    "aneta Nowak"});
@@ -58,8 +59,8 @@ TEST_F(PupilRegistryTest, ANewPupilGetsAFolderUnderTheTypedNameAndThePupilsFolde
 TEST_F(PupilRegistryTest, AnExistingNameInAnyCaseMakesNothingNew) {
     std::filesystem::create_directories(PupilsFolder() + "/Łucja");
     const auto before = Tree(m_program.Path());
-    EXPECT_EQ(AddNewPupil("Łucja"), "");
-    EXPECT_EQ(AddNewPupil("łUCJA"), "");
+    EXPECT_EQ(AddNewPupil(ContextPupilsFolder(), "Łucja"), "");
+    EXPECT_EQ(AddNewPupil(ContextPupilsFolder(), "łUCJA"), "");
     EXPECT_EQ(Tree(m_program.Path()), before);
 }
 
@@ -70,8 +71,8 @@ TEST_F(PupilRegistryTest, NamesNoPupilFolderCanHaveAreRefusedWithAReason) {
          StringList{"", "   ", ".", "..", "../Ala", "Ala/Ola", "..\\Ala", "a:b", "Ala?",
                     "tab\there", "Иван", std::string(256, 'a'), std::string("Ala\0Ola", 7),
                     "Ala\u0081", "Ala\u009F", "\u00A0", "\u00AD", " \u00A0\u00AD "}) {
-        EXPECT_THAT(AddNewPupil(name), Not(IsEmpty())) << name;
+        EXPECT_THAT(AddNewPupil(ContextPupilsFolder(), name), Not(IsEmpty())) << name;
     }
     EXPECT_EQ(Tree(m_program.Path()), before);
-    EXPECT_EQ(AddNewPupil(std::string(255, 'a')), "");
+    EXPECT_EQ(AddNewPupil(ContextPupilsFolder(), std::string(255, 'a')), "");
 }

@@ -1,4 +1,5 @@
 #include "SchoolFolderFixture.h"
+#include "platform/ProgramContext.h"
 
 #include "platform/FileError.h"
 #include "platform/FileFaults.h"
@@ -36,48 +37,51 @@ mode_t ModeOf(const std::string& path) {
 // An unmounted share's mount point is an empty local folder: it must never
 // be taken for the class.
 TEST_F(PupilsFolderTest, AnEmptyFolderWithoutTheMarkIsNotTheClass) {
-    EXPECT_THAT(PupilsFolderProblem()->Problem(), HasSubstr("nie istnieje"));
+    EXPECT_THAT(PupilsFolderProblem(ContextPupilsFolder())->Problem(), HasSubstr("nie istnieje"));
     std::filesystem::create_directory(m_share);
-    ASSERT_TRUE(PupilsFolderProblem().has_value());
-    EXPECT_THAT(PupilsFolderProblem()->what(), HasSubstr(m_share));
-    EXPECT_THAT(PupilsFolderProblem()->Problem(), HasSubstr("--init-pupils-folder"));
+    ASSERT_TRUE(PupilsFolderProblem(ContextPupilsFolder()).has_value());
+    EXPECT_THAT(PupilsFolderProblem(ContextPupilsFolder())->what(), HasSubstr(m_share));
+    EXPECT_THAT(PupilsFolderProblem(ContextPupilsFolder())->Problem(),
+                HasSubstr("--init-pupils-folder"));
 
-    EXPECT_THROW(StoreRun("Ala", RunOf("Lekcja 1"), {}), FileError);
+    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {}), FileError);
     EXPECT_TRUE(std::filesystem::is_empty(m_share));
-    const PupilScan scan = ScanPupils();
+    const PupilScan scan = ScanPupils(ContextPupilsFolder());
     EXPECT_TRUE(scan.folderProblem.has_value());
     std::vector<std::string> unreadable;
-    EXPECT_THROW(ClassRunsCsv(unreadable), FileError);
+    EXPECT_THROW(ClassRunsCsv(ContextPupilsFolder(), unreadable), FileError);
 
     InitPupilsFolder(m_share, "");
-    EXPECT_FALSE(PupilsFolderProblem().has_value());
-    StoreRun("Ala", RunOf("Lekcja 1"), {});
+    EXPECT_FALSE(PupilsFolderProblem(ContextPupilsFolder()).has_value());
+    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {});
     CPupilStats stats;
-    LoadPupilStats("Ala", stats);
+    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
     EXPECT_EQ(stats.size(), 1u);
 }
 
 TEST_F(PupilsFolderTest, AFolderThatAlreadyHoldsPupilsGetsItsMarkOnFirstUse) {
     std::filesystem::create_directories(m_share + "/Ala");
     WriteFile(m_share + "/Ala/stat.dat", std::string(8, '\0'));
-    EXPECT_FALSE(PupilsFolderProblem().has_value());
+    EXPECT_FALSE(PupilsFolderProblem(ContextPupilsFolder()).has_value());
     EXPECT_TRUE(std::filesystem::exists(m_share + "/" + kPupilsFolderMark));
     StringList pupils;
-    ListPupils(pupils);
+    ListPupils(ContextPupilsFolder(), pupils);
     EXPECT_EQ(pupils, StringList{"Ala"}) << "the mark is no pupil";
 }
 
 TEST_F(PupilsFolderTest, AFileOrAnUnreadableFolderIsNotAnEmptyClass) {
     WriteFile(m_share, "to nie folder");
-    EXPECT_THAT(PupilsFolderProblem()->Problem(), HasSubstr("to nie jest folder"));
+    EXPECT_THAT(PupilsFolderProblem(ContextPupilsFolder())->Problem(),
+                HasSubstr("to nie jest folder"));
 
     std::filesystem::remove(m_share);
     InitPupilsFolder(m_share, "");
     const CScopedFileFault fault([this](FileCall call, const std::string& path) {
         return call == FileCall::Scan && path == m_share ? EACCES : 0;
     });
-    ASSERT_TRUE(ScanPupils().folderProblem.has_value());
-    EXPECT_THAT(ScanPupils().folderProblem->Problem(), HasSubstr("brak uprawnień"));
+    ASSERT_TRUE(ScanPupils(ContextPupilsFolder()).folderProblem.has_value());
+    EXPECT_THAT(ScanPupils(ContextPupilsFolder()).folderProblem->Problem(),
+                HasSubstr("brak uprawnień"));
 }
 
 // What setting up a class folder for several accounts leaves behind.
@@ -98,24 +102,39 @@ TEST_F(PupilsFolderTest, FoldersWhoseNamesTheProgramCannotUseAreListedWithTheRea
     InitPupilsFolder(m_share, "");
     for (const char* name : {"Ola", "Иван", "Zosia\xB3", "\xF0\x9F\x98\x80"})
         std::filesystem::create_directory(m_share + "/" + name);
-    const PupilScan scan = ScanPupils();
+    const PupilScan scan = ScanPupils(ContextPupilsFolder());
     EXPECT_EQ(scan.names, StringList{"Ola"});
     ASSERT_EQ(scan.unlisted.size(), 3u);
     for (const UnlistedPupil& pupil : scan.unlisted)
         EXPECT_THAT(pupil.problem, HasSubstr("nazwa folderu"));
 
     std::vector<std::string> unreadable;
-    const std::string csv = ClassRunsCsv(unreadable);
+    const std::string csv = ClassRunsCsv(ContextPupilsFolder(), unreadable);
     EXPECT_EQ(unreadable.size(), 3u);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 3);
 }
 
 TEST(PolishOrder, PupilsSortAsInAPolishClassRegister) {
-    std::vector<std::string> names{"\xAF" "aneta", "Zosia", "\x8C" "cibor", "Szymon", "\xA3ucja",
-                                   "lena",     "Celina", "\xC6wik",       "dawid",  "Ala",
-                                   "ala",      "10b"};
+    std::vector<std::string> names{"\xAF"
+                                   "aneta",
+                                   "Zosia",
+                                   "\x8C"
+                                   "cibor",
+                                   "Szymon",
+                                   "\xA3ucja",
+                                   "lena",
+                                   "Celina",
+                                   "\xC6wik",
+                                   "dawid",
+                                   "Ala",
+                                   "ala",
+                                   "10b"};
     std::sort(names.begin(), names.end(), PolishLessCp1250);
     EXPECT_EQ(names, (std::vector<std::string>{"10b", "Ala", "ala", "Celina", "\xC6wik", "dawid",
-                                               "lena", "\xA3ucja", "Szymon", "\x8C" "cibor",
-                                               "Zosia", "\xAF" "aneta"}));
+                                               "lena", "\xA3ucja", "Szymon",
+                                               "\x8C"
+                                               "cibor",
+                                               "Zosia",
+                                               "\xAF"
+                                               "aneta"}));
 }

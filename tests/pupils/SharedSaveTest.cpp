@@ -1,4 +1,5 @@
 #include "SchoolFolderFixture.h"
+#include "platform/ProgramContext.h"
 
 #include "platform/FileError.h"
 #include "platform/FileFaults.h"
@@ -47,7 +48,8 @@ int StoreRuns(int first, int count) {
     int failed = 0;
     for (int i = first; i < first + count; ++i)
         try {
-            StoreRun("Ala", SchoolFolderFixture::RunOf("Lekcja " + std::to_string(i)), {{'a', 1}});
+            StoreRun(ContextPupilsFolder(), "Ala",
+                     SchoolFolderFixture::RunOf("Lekcja " + std::to_string(i)), {{'a', 1}});
         } catch (const FileError&) {
             ++failed;
         }
@@ -67,14 +69,15 @@ TEST_F(SharedSaveTest, LocksThatDoNotExcludeLoseNoRunSilently) {
         const CScopedFileFault locks([lockFault](FileCall call, const std::string&) {
             return call == FileCall::Lock ? lockFault : 0;
         });
-        const pid_t computers[] = {InAnotherProcess([] { return StoreRuns(0, kRunsEach); }),
-                                   InAnotherProcess([] { return StoreRuns(kRunsEach, kRunsEach); })};
+        const pid_t computers[] = {
+            InAnotherProcess([] { return StoreRuns(0, kRunsEach); }),
+            InAnotherProcess([] { return StoreRuns(kRunsEach, kRunsEach); })};
         int failed = 0;
         for (const pid_t computer : computers)
             failed += ExitStatusOf(computer);
 
         CPupilStats stats;
-        LoadPupilStats("Ala", stats);
+        LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
         std::set<std::string> lessons;
         for (const StatRecord& run : stats)
             lessons.insert(run.lesson);
@@ -99,7 +102,7 @@ TEST_F(SharedSaveTest, TwoAccountsOfTheSchoolsGroupStoreForOnePupil) {
             if (setgroups(1, &kSchool) != 0 || setgid(kSchool) != 0 || setuid(account) != 0)
                 return 2;
             try {
-                StoreRun("Ala", RunOf(lesson), {{'a', 1}});
+                StoreRun(ContextPupilsFolder(), "Ala", RunOf(lesson), {{'a', 1}});
                 return 0;
             } catch (const FileError& error) {
                 fprintf(stderr, "%s\n", error.what());
@@ -112,7 +115,7 @@ TEST_F(SharedSaveTest, TwoAccountsOfTheSchoolsGroupStoreForOnePupil) {
     EXPECT_EQ(ExitStatusOf(storeAs(kFirstAccount, "Lekcja 3")), 0);
 
     CPupilStats stats;
-    LoadPupilStats("Ala", stats);
+    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
     EXPECT_EQ(stats.size(), 3u);
     struct stat folder {};
     stat((m_share + "/Ala").c_str(), &folder);
@@ -124,7 +127,7 @@ TEST_F(SharedSaveTest, TwoAccountsOfTheSchoolsGroupStoreForOnePupil) {
 // before it, and its temporary file goes once it is old.
 TEST_F(SharedSaveTest, ASaveKilledAtAnyMomentLosesNoHistoryAndLeavesNoLitter) {
     InitPupilsFolder(m_share, "");
-    StoreRun("Ala", RunOf("Lekcja 0"), {});
+    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 0"), {});
     size_t stored = 1;
     for (int kill = 0; kill < 40; ++kill) {
         const pid_t saver = InAnotherProcess([] { return StoreRuns(1, 1000); });
@@ -132,7 +135,7 @@ TEST_F(SharedSaveTest, ASaveKilledAtAnyMomentLosesNoHistoryAndLeavesNoLitter) {
         ::kill(saver, SIGKILL);
         waitpid(saver, nullptr, 0);
         CPupilStats stats;
-        ASSERT_NO_THROW(LoadPupilStats("Ala", stats));
+        ASSERT_NO_THROW(LoadPupilStats(ContextPupilsFolder(), "Ala", stats));
         EXPECT_GE(stats.size(), stored);
         stored = stats.size();
     }
@@ -140,7 +143,7 @@ TEST_F(SharedSaveTest, ASaveKilledAtAnyMomentLosesNoHistoryAndLeavesNoLitter) {
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         std::filesystem::last_write_time(
             entry.path(), std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
-    StoreRun("Ala", RunOf("Lekcja 1001"), {});
+    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1001"), {});
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.insert(entry.path().filename().string());

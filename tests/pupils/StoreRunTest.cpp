@@ -1,4 +1,5 @@
 #include "PupilsFixture.h"
+#include "platform/ProgramContext.h"
 
 #include "platform/FileError.h"
 #include "pupils/PupilFolders.h"
@@ -25,7 +26,7 @@ using StoreRunTest = PupilsFixture;
 
 CPupilStats Stored(const std::string& pupil) {
     CPupilStats stats;
-    LoadPupilStats(pupil, stats);
+    LoadPupilStats(ContextPupilsFolder(), pupil, stats);
     return stats;
 }
 
@@ -59,7 +60,8 @@ private:
 } // namespace
 
 TEST_F(StoreRunTest, TheFirstRunMakesTheFoldersAndTheFile) {
-    const StoreRunResult result = StoreRun("\xA3ucja", MakeRun("Lekcja 1"), {{'a', 2}, {'s', 1}});
+    const StoreRunResult result =
+        StoreRun(ContextPupilsFolder(), "\xA3ucja", MakeRun("Lekcja 1"), {{'a', 2}, {'s', 1}});
     EXPECT_TRUE(result.notice.empty());
     EXPECT_TRUE(result.damagedFileKeptAs.empty());
     EXPECT_TRUE(std::filesystem::exists(m_program / "Data/Pupils/Łucja/stat.dat"));
@@ -71,9 +73,9 @@ TEST_F(StoreRunTest, TheFirstRunMakesTheFoldersAndTheFile) {
 }
 
 TEST_F(StoreRunTest, RunsAppendAndCharacterErrorsMergeAcrossLessons) {
-    StoreRun("Ala", MakeRun("Lekcja 1", 100), {{'f', 1}, {'j', 2}});
-    StoreRun("Ala", MakeRun("Lekcja 2", 200), {{'k', 5}, {'f', 3}});
-    StoreRun("Ala", MakeRun("Lekcja 1", 300), {});
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1", 100), {{'f', 1}, {'j', 2}});
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2", 200), {{'k', 5}, {'f', 3}});
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1", 300), {});
 
     const CPupilStats stats = Stored("Ala");
     ASSERT_EQ(stats.size(), 3u);
@@ -83,20 +85,22 @@ TEST_F(StoreRunTest, RunsAppendAndCharacterErrorsMergeAcrossLessons) {
 }
 
 TEST_F(StoreRunTest, WithoutAPupilTheRunsGoIntoThePupilsFolder) {
-    StoreRun("", MakeRun("a"), {});
+    StoreRun(ContextPupilsFolder(), "", MakeRun("a"), {});
     EXPECT_TRUE(std::filesystem::is_regular_file(PupilsFolder() + "/stat.dat"));
     EXPECT_EQ(Stored("").size(), 1u);
 }
 
 TEST_F(StoreRunTest, ADamagedFileIsKeptAndItsReadableRunsCarryOn) {
-    StoreRun("Ala", MakeRun("Lekcja 1", 100), {{'f', 1}});
-    StoreRun("Ala", MakeRun("Lekcja 2", 200), {});
-    const std::string path = GetStatFilePath("Ala");
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1", 100), {{'f', 1}});
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2", 200), {});
+    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
     const std::string damaged = ReadFile(path).substr(0, ReadFile(path).size() - 20);
     WriteFile(path, damaged);
 
-    const StoreRunResult result = StoreRun("Ala", MakeRun("Lekcja 3", 300), {{'j', 1}});
-    EXPECT_EQ(result.damagedFileKeptAs, GetPupilFolder("Ala") + "/stat-uszkodzony-1.dat");
+    const StoreRunResult result =
+        StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 3", 300), {{'j', 1}});
+    EXPECT_EQ(result.damagedFileKeptAs,
+              GetPupilFolder(ContextPupilsFolder(), "Ala") + "/stat-uszkodzony-1.dat");
     EXPECT_EQ(ReadFile(result.damagedFileKeptAs), damaged);
     EXPECT_THAT(result.notice, HasSubstr("uszkodzony"));
     EXPECT_THAT(result.notice, HasSubstr("(1)"));
@@ -109,25 +113,26 @@ TEST_F(StoreRunTest, ADamagedFileIsKeptAndItsReadableRunsCarryOn) {
     EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'j', 1}}));
 
     // Told once: the new file is sound.
-    EXPECT_TRUE(StoreRun("Ala", MakeRun("Lekcja 4"), {}).notice.empty());
+    EXPECT_TRUE(StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 4"), {}).notice.empty());
 
     // A second damage keeps the first kept file as it is.
     WriteFile(path, "");
-    const StoreRunResult again = StoreRun("Ala", MakeRun("Lekcja 5"), {});
-    EXPECT_EQ(again.damagedFileKeptAs, GetPupilFolder("Ala") + "/stat-uszkodzony-2.dat");
+    const StoreRunResult again = StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 5"), {});
+    EXPECT_EQ(again.damagedFileKeptAs,
+              GetPupilFolder(ContextPupilsFolder(), "Ala") + "/stat-uszkodzony-2.dat");
     EXPECT_EQ(ReadFile(result.damagedFileKeptAs), damaged);
     EXPECT_EQ(ReadFile(again.damagedFileKeptAs), "");
     EXPECT_EQ(Stored("Ala").size(), 1u);
 }
 
 TEST_F(StoreRunTest, AFileThatCannotBeReadOrWrittenStaysAsItWas) {
-    StoreRun("Ala", MakeRun("Lekcja 1"), {});
-    const std::string path = GetStatFilePath("Ala");
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
+    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
     const std::string before = ReadFile(path);
     {
         const FileSizeLimit fullDisk(before.size() + 10);
         try {
-            StoreRun("Ala", MakeRun("Lekcja 2"), {});
+            StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {});
             ADD_FAILURE() << "a run was reported stored on a full disk";
         } catch (const FileError& error) {
             EXPECT_THAT(error.what(), HasSubstr(path));
@@ -135,11 +140,12 @@ TEST_F(StoreRunTest, AFileThatCannotBeReadOrWrittenStaysAsItWas) {
         }
     }
     EXPECT_EQ(ReadFile(path), before);
-    EXPECT_EQ(FilesIn(GetPupilFolder("Ala")), (std::set<std::string>{"stat.dat", "stat.dat.lock"}));
+    EXPECT_EQ(FilesIn(GetPupilFolder(ContextPupilsFolder(), "Ala")),
+              (std::set<std::string>{"stat.dat", "stat.dat.lock"}));
 
-    std::filesystem::create_directories(GetStatFilePath("Ola"));
-    EXPECT_THROW(StoreRun("Ola", MakeRun("Lekcja 1"), {}), FileError);
-    EXPECT_TRUE(std::filesystem::is_directory(GetStatFilePath("Ola")));
+    std::filesystem::create_directories(GetStatFilePath(ContextPupilsFolder(), "Ola"));
+    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ola", MakeRun("Lekcja 1"), {}), FileError);
+    EXPECT_TRUE(std::filesystem::is_directory(GetStatFilePath(ContextPupilsFolder(), "Ola")));
 }
 
 TEST_F(StoreRunTest, TwoProgramsStoringAtOnceLoseNothing) {
@@ -152,8 +158,8 @@ TEST_F(StoreRunTest, TwoProgramsStoringAtOnceLoseNothing) {
             int status = 0;
             try {
                 for (int i = 0; i < kRunsEach; ++i)
-                    StoreRun("Ala", MakeRun(std::to_string(child) + "-" + std::to_string(i)),
-                             {{'x', 1}});
+                    StoreRun(ContextPupilsFolder(), "Ala",
+                             MakeRun(std::to_string(child) + "-" + std::to_string(i)), {{'x', 1}});
             } catch (...) {
                 status = 1;
             }
@@ -179,13 +185,14 @@ TEST_F(StoreRunTest, TwoProgramsStoringAtOnceLoseNothing) {
 // step; the repair keeps no garbage, and the whole file stays aside.
 TEST_F(StoreRunTest, ARepairKeepsOnlyRunsTheProgramCouldHaveStored) {
     for (int i = 0; i < 9; ++i)
-        StoreRun("Ala", MakeRun("Lekcja " + std::to_string(i), 100 + i), {{'a', 1}});
-    const std::string path = GetStatFilePath("Ala");
+        StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja " + std::to_string(i), 100 + i),
+                 {{'a', 1}});
+    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
     std::string damaged = ReadFile(path);
     damaged[4] = static_cast<char>(damaged[4] ^ 0x10);
     WriteFile(path, damaged);
 
-    const StoreRunResult result = StoreRun("Ala", MakeRun("Nowa"), {});
+    const StoreRunResult result = StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Nowa"), {});
     EXPECT_THAT(result.notice, HasSubstr("(0)"));
     EXPECT_THAT(result.notice, HasSubstr(result.damagedFileKeptAs));
     EXPECT_EQ(ReadFile(result.damagedFileKeptAs), damaged);
@@ -196,8 +203,8 @@ TEST_F(StoreRunTest, ARepairKeepsOnlyRunsTheProgramCouldHaveStored) {
 }
 
 TEST_F(StoreRunTest, FailedSavesOfADamagedFileKeepOneCopyAndNameIt) {
-    StoreRun("Ala", MakeRun("Lekcja 1"), {});
-    const std::string path = GetStatFilePath("Ala");
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
+    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
     const std::string damaged = ReadFile(path) + "garbage";
     WriteFile(path, damaged);
     {
@@ -205,57 +212,58 @@ TEST_F(StoreRunTest, FailedSavesOfADamagedFileKeepOneCopyAndNameIt) {
         const FileSizeLimit nearlyFull(damaged.size());
         for (int attempt = 0; attempt < 3; ++attempt) {
             try {
-                StoreRun("Ala", MakeRun("Lekcja 2"), {});
+                StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {});
                 ADD_FAILURE() << "a run was reported stored on a full disk";
             } catch (const FileError& error) {
                 EXPECT_THAT(error.what(), HasSubstr("stat-uszkodzony-1.dat"));
             }
         }
     }
-    EXPECT_EQ(FilesIn(GetPupilFolder("Ala")),
+    EXPECT_EQ(FilesIn(GetPupilFolder(ContextPupilsFolder(), "Ala")),
               (std::set<std::string>{"stat.dat", "stat.dat.lock", "stat-uszkodzony-1.dat"}));
     EXPECT_EQ(ReadFile(path), damaged);
 
-    const StoreRunResult stored = StoreRun("Ala", MakeRun("Lekcja 2"), {});
-    EXPECT_EQ(stored.damagedFileKeptAs, GetPupilFolder("Ala") + "/stat-uszkodzony-1.dat");
+    const StoreRunResult stored = StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {});
+    EXPECT_EQ(stored.damagedFileKeptAs,
+              GetPupilFolder(ContextPupilsFolder(), "Ala") + "/stat-uszkodzony-1.dat");
     EXPECT_EQ(Stored("Ala").size(), 2u);
 }
 
 // A temporary file younger than a minute may be another computer's save at
 // work on the share; an older one was left by a save that was cut short.
 TEST_F(StoreRunTest, WhatInterruptedSavesLeftIsRemovedByTheNextSaveOnceItIsOld) {
-    StoreRun("Ala", MakeRun("Lekcja 1"), {});
-    const std::string path = GetStatFilePath("Ala");
-    const std::string folder = GetPupilFolder("Ala");
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
+    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
+    const std::string folder = GetPupilFolder(ContextPupilsFolder(), "Ala");
     const std::vector<std::string> abandoned{path + ".tmp-4242-0", path + ".tmp-4243-7",
                                              folder + "/stat-uszkodzony-1.dat.tmp-4244-0"};
     for (const std::string& temp : abandoned) {
         WriteFile(temp, "half");
-        std::filesystem::last_write_time(
-            temp, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
+        std::filesystem::last_write_time(temp, std::filesystem::file_time_type::clock::now() -
+                                                   std::chrono::minutes(2));
     }
     WriteFile(path + ".tmp-5000-1", "another computer at work");
     WriteFile(folder + "/notatki.txt", "nauczyciel");
 
-    StoreRun("Ala", MakeRun("Lekcja 2"), {});
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {});
     EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"stat.dat", "stat.dat.lock", "notatki.txt",
-                                                       "stat.dat.tmp-5000-1"}));
+                                                      "stat.dat.tmp-5000-1"}));
     EXPECT_EQ(Stored("Ala").size(), 2u);
 }
 
 // A pipe or a device under the name stat.dat is refused at once, never
 // waited on or read without end.
 TEST_F(StoreRunTest, AStatFileThatIsNoRegularFileIsReportedNotWaitedOn) {
-    MakePupilFolder("Ala");
-    ASSERT_EQ(mkfifo(GetStatFilePath("Ala").c_str(), 0600), 0);
+    MakePupilFolder(ContextPupilsFolder(), "Ala");
+    ASSERT_EQ(mkfifo(GetStatFilePath(ContextPupilsFolder(), "Ala").c_str(), 0600), 0);
     CPupilStats stats;
-    EXPECT_THROW(LoadPupilStats("Ala", stats), FileError);
-    EXPECT_THROW(StoreRun("Ala", MakeRun("Lekcja 1"), {}), FileError);
+    EXPECT_THROW(LoadPupilStats(ContextPupilsFolder(), "Ala", stats), FileError);
+    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {}), FileError);
 
-    MakePupilFolder("Ola");
-    std::filesystem::create_symlink("/dev/zero", GetStatFilePath("Ola"));
+    MakePupilFolder(ContextPupilsFolder(), "Ola");
+    std::filesystem::create_symlink("/dev/zero", GetStatFilePath(ContextPupilsFolder(), "Ola"));
     try {
-        LoadPupilStats("Ola", stats);
+        LoadPupilStats(ContextPupilsFolder(), "Ola", stats);
         ADD_FAILURE() << "a device was read as a stat.dat";
     } catch (const FileError& error) {
         EXPECT_THAT(error.what(), HasSubstr("to nie jest zwykły plik"));

@@ -1,4 +1,5 @@
 #include "PupilsFixture.h"
+#include "platform/ProgramContext.h"
 
 #include "platform/BinaryFile.h"
 #include "platform/FileError.h"
@@ -32,66 +33,67 @@ CScopedFileFault FailOnStatFile(FileCall failing, int error) {
 // look at the file leaves the history as it was and is reported, to the
 // store and to every reader.
 TEST_F(TransientFaultTest, AShareThatFailsForAMomentNeverWipesAHistory) {
-    StoreRun("Ala", MakeRun("Lekcja 1"), {{'a', 1}});
-    StoreRun("Ala", MakeRun("Lekcja 2"), {});
-    const std::string history = ReadFile(GetStatFilePath("Ala"));
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {{'a', 1}});
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {});
+    const std::string history = ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala"));
 
     for (const int error : {EIO, ESTALE, EACCES})
         for (const FileCall call : {FileCall::Open, FileCall::Read}) {
-            SCOPED_TRACE(testing::Message() << "errno " << error << ", call "
-                                            << static_cast<int>(call));
+            SCOPED_TRACE(testing::Message()
+                         << "errno " << error << ", call " << static_cast<int>(call));
             const CScopedFileFault fault = FailOnStatFile(call, error);
-            EXPECT_THROW(StoreRun("Ala", MakeRun("Lekcja 3"), {}), FileError);
+            EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 3"), {}),
+                         FileError);
             CPupilStats stats;
-            EXPECT_THROW(LoadPupilStats("Ala", stats), FileError);
-            EXPECT_FALSE(ReadPupilRow("Ala", {"Lekcja 1"}).problem.empty());
+            EXPECT_THROW(LoadPupilStats(ContextPupilsFolder(), "Ala", stats), FileError);
+            EXPECT_FALSE(ReadPupilRow(ContextPupilsFolder(), "Ala", {"Lekcja 1"}).problem.empty());
             std::vector<std::string> unreadable;
-            ClassRunsCsv(unreadable);
+            ClassRunsCsv(ContextPupilsFolder(), unreadable);
             EXPECT_EQ(unreadable.size(), 1u);
-            EXPECT_EQ(ReadFile(GetStatFilePath("Ala")), history);
+            EXPECT_EQ(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala")), history);
         }
 
-    StoreRun("Ala", MakeRun("Lekcja 3"), {});
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 3"), {});
     CPupilStats stats;
-    LoadPupilStats("Ala", stats);
+    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
     EXPECT_EQ(stats.size(), 3u);
     EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'a', 1}}));
 }
 
 TEST_F(TransientFaultTest, AFailedCheckOfThePupilsFolderStoresNothing) {
-    StoreRun("Ala", MakeRun("Lekcja 1"), {});
-    const std::string history = ReadFile(GetStatFilePath("Ala"));
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
+    const std::string history = ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala"));
     const CScopedFileFault fault([this](FileCall call, const std::string& path) {
         return call == FileCall::Check && path == PupilsFolder() ? EIO : 0;
     });
-    EXPECT_THROW(StoreRun("Ala", MakeRun("Lekcja 2"), {}), FileError);
-    EXPECT_THROW(StoreRun("Ola", MakeRun("Lekcja 2"), {}), FileError);
-    EXPECT_EQ(ReadFile(GetStatFilePath("Ala")), history);
-    EXPECT_FALSE(std::filesystem::exists(GetPupilFolder("Ola")));
+    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {}), FileError);
+    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ola", MakeRun("Lekcja 2"), {}), FileError);
+    EXPECT_EQ(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala")), history);
+    EXPECT_FALSE(std::filesystem::exists(GetPupilFolder(ContextPupilsFolder(), "Ola")));
 }
 
 TEST_F(TransientFaultTest, AFailedWriteOrRenameKeepsTheOldFileAndNoTemporaryOne) {
-    StoreRun("Ala", MakeRun("Lekcja 1"), {});
-    const std::string history = ReadFile(GetStatFilePath("Ala"));
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
+    const std::string history = ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala"));
     for (const FileCall call : {FileCall::Write, FileCall::Rename}) {
         const CScopedFileFault fault = FailOnStatFile(call, EIO);
-        EXPECT_THROW(StoreRun("Ala", MakeRun("Lekcja 2"), {}), FileError);
-        EXPECT_EQ(ReadFile(GetStatFilePath("Ala")), history);
+        EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {}), FileError);
+        EXPECT_EQ(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala")), history);
     }
     size_t files = 0;
     for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator(GetPupilFolder("Ala")))
+         std::filesystem::directory_iterator(GetPupilFolder(ContextPupilsFolder(), "Ala")))
         ++files;
     EXPECT_EQ(files, 2u) << "stat.dat and its lock only";
 }
 
 TEST_F(TransientFaultTest, AStatFileTooBigToReadIsRefusedWithItsName) {
-    MakePupilFolder("Ala");
-    const std::string path = GetStatFilePath("Ala");
+    MakePupilFolder(ContextPupilsFolder(), "Ala");
+    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
     WriteFile(path, "");
     std::filesystem::resize_file(path, kMaxStatFileBytes + 1);
     try {
-        StoreRun("Ala", MakeRun("Lekcja 1"), {});
+        StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
         ADD_FAILURE() << "a huge stat.dat was read";
     } catch (const FileError& error) {
         EXPECT_EQ(error.Path(), path);
@@ -99,6 +101,6 @@ TEST_F(TransientFaultTest, AStatFileTooBigToReadIsRefusedWithItsName) {
     }
     EXPECT_EQ(std::filesystem::file_size(path), kMaxStatFileBytes + 1);
     std::vector<std::string> unreadable;
-    ClassRunsCsv(unreadable);
+    ClassRunsCsv(ContextPupilsFolder(), unreadable);
     EXPECT_EQ(unreadable.size(), 1u);
 }

@@ -1,4 +1,5 @@
 #include "PupilsFixture.h"
+#include "platform/ProgramContext.h"
 
 #include "platform/FileError.h"
 #include "platform/FileFaults.h"
@@ -84,30 +85,33 @@ TEST(WeakKeys, TheFileReadsBackAndADamagedOneIsRefused) {
 }
 
 TEST_F(KeyStatsFileTest, MeasurementsLiveBesideStatDatWithItsSafety) {
-    StoreRun("Ala", MakeRun("Lekcja 1"), {{'l', 4}});
-    const std::string statFile = ReadFile(GetStatFilePath("Ala"));
-    EXPECT_EQ(LoadKeyStats("Ala").Keys().at('l').errors, 4);
+    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {{'l', 4}});
+    const std::string statFile = ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala"));
+    EXPECT_EQ(LoadKeyStats(ContextPupilsFolder(), "Ala").Keys().at('l').errors, 4);
 
-    StoreKeyPresses("Ala", Presses('l', 10, 0.0, 150));
-    EXPECT_EQ(LoadKeyStats("Ala").Keys().at('l').presses, 10);
-    EXPECT_EQ(ReadFile(GetStatFilePath("Ala")), statFile) << "stat.dat keeps its bytes";
+    StoreKeyPresses(ContextPupilsFolder(), "Ala", Presses('l', 10, 0.0, 150));
+    EXPECT_EQ(LoadKeyStats(ContextPupilsFolder(), "Ala").Keys().at('l').presses, 10);
+    EXPECT_EQ(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala")), statFile)
+        << "stat.dat keeps its bytes";
 
     // A read error changes nothing and is reported.
-    const std::string measured = ReadFile(GetKeyStatsPath("Ala"));
+    const std::string measured = ReadFile(GetKeyStatsPath(ContextPupilsFolder(), "Ala"));
     {
         const CScopedFileFault fault([](FileCall call, const std::string& path) {
             return call == FileCall::Open && path.ends_with("klawisze.dat") ? EIO : 0;
         });
-        EXPECT_THROW(StoreKeyPresses("Ala", Presses('l', 10, 0.0, 150)), FileError);
-        EXPECT_THROW(LoadKeyStats("Ala"), FileError);
+        EXPECT_THROW(StoreKeyPresses(ContextPupilsFolder(), "Ala", Presses('l', 10, 0.0, 150)),
+                     FileError);
+        EXPECT_THROW(LoadKeyStats(ContextPupilsFolder(), "Ala"), FileError);
     }
-    EXPECT_EQ(ReadFile(GetKeyStatsPath("Ala")), measured);
+    EXPECT_EQ(ReadFile(GetKeyStatsPath(ContextPupilsFolder(), "Ala")), measured);
 
     // A damaged file is kept, and measuring starts again from stat.dat.
-    WriteFile(GetKeyStatsPath("Ala"), "zepsuty");
-    EXPECT_THROW(LoadKeyStats("Ala"), FileError);
-    StoreKeyPresses("Ala", Presses('l', 5, 0.0, 150));
-    EXPECT_EQ(ReadFile(GetPupilFolder("Ala") + "/klawisze-uszkodzony-1.dat"), "zepsuty");
-    EXPECT_EQ(LoadKeyStats("Ala").Keys().at('l').presses, 5);
-    EXPECT_EQ(LoadKeyStats("Ala").Keys().at('l').errors, 4);
+    WriteFile(GetKeyStatsPath(ContextPupilsFolder(), "Ala"), "zepsuty");
+    EXPECT_THROW(LoadKeyStats(ContextPupilsFolder(), "Ala"), FileError);
+    StoreKeyPresses(ContextPupilsFolder(), "Ala", Presses('l', 5, 0.0, 150));
+    EXPECT_EQ(ReadFile(GetPupilFolder(ContextPupilsFolder(), "Ala") + "/klawisze-uszkodzony-1.dat"),
+              "zepsuty");
+    EXPECT_EQ(LoadKeyStats(ContextPupilsFolder(), "Ala").Keys().at('l').presses, 5);
+    EXPECT_EQ(LoadKeyStats(ContextPupilsFolder(), "Ala").Keys().at('l').errors, 4);
 }

@@ -1,4 +1,5 @@
 #include "stats/StatsDlg.h"
+#include "platform/ProgramContext.h"
 
 #include "ProgramFolderTest.h"
 #include "platform/Cp1250.h"
@@ -36,7 +37,7 @@ class StatsDlgTest : public ProgramFolderTest {
 protected:
     void AddPupil(const std::string& name, const CPupilStats& stats) {
         std::filesystem::create_directories(m_program / ("Data/Pupils/" + name));
-        SavePupilStats(Utf8ToCp1250(name), stats);
+        SavePupilStats(ContextPupilsFolder(), Utf8ToCp1250(name), stats);
     }
 
     // Ania has run "abc" twice, "ABC" once and "wiersze" once; Bartek once.

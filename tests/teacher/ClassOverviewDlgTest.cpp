@@ -1,4 +1,5 @@
 #include "teacher/ClassOverviewDlg.h"
+#include "platform/ProgramContext.h"
 #include "teacher/PupilReportDlg.h"
 
 #include "ModalWindow.h"
@@ -37,8 +38,8 @@ protected:
                       RunOf("01 ABC", 100, 20, COleDateTime::FromDateTime(2026, 11, 3, 10)),
                       RunOf("02 żaba", 20, 60, COleDateTime::FromDateTime(2026, 11, 4, 10))});
         Store("Żaneta", {RunOf("01 abc", 60, 8, COleDateTime::FromDateTime(2026, 11, 5, 10))});
-        WriteFile(GetStatFilePath("Bartek"), "to nie są wyniki");
-        std::filesystem::create_directories(GetPupilFolder("Celina"));
+        WriteFile(GetStatFilePath(ContextPupilsFolder(), "Bartek"), "to nie są wyniki");
+        std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Celina"));
         m_overview = std::make_unique<CClassOverviewDlg>(
             std::vector<std::string>{"01 abc", Utf8ToCp1250("02 żaba")});
     }
@@ -47,8 +48,9 @@ protected:
         CPupilStats stats;
         stats.insert(stats.end(), runs.begin(), runs.end());
         stats.m_charErrors = {{Utf8ToCp1250("ż")[0], 5}, {'a', 2}};
-        std::filesystem::create_directories(GetPupilFolder(Utf8ToCp1250(pupil)));
-        stats.Save(GetStatFilePath(Utf8ToCp1250(pupil)));
+        std::filesystem::create_directories(
+            GetPupilFolder(ContextPupilsFolder(), Utf8ToCp1250(pupil)));
+        stats.Save(GetStatFilePath(ContextPupilsFolder(), Utf8ToCp1250(pupil)));
     }
 
     QString Cell(const QTableWidget& table, int row, int column) {
@@ -162,8 +164,10 @@ TEST_F(ClassOverviewDlgTest, TheStatisticsWindowOpensTheOverview) {
 // A pupils folder that cannot be read is no empty class, and runs that wait
 // on this computer are counted.
 TEST_F(ClassOverviewDlgTest, SaysWhenThePupilsFolderCannotBeReadAndWhatWaitsHere) {
-    KeepInOutbox("Ala", RunOf("01 abc", 100, 0, COleDateTime::FromDateTime(2026, 12, 1, 9)), {});
-    KeepInOutbox("Ola", RunOf("01 abc", 100, 0, COleDateTime::FromDateTime(2026, 12, 1, 9)), {});
+    KeepInOutbox(ContextOutbox(), "Ala",
+                 RunOf("01 abc", 100, 0, COleDateTime::FromDateTime(2026, 12, 1, 9)), {});
+    KeepInOutbox(ContextOutbox(), "Ola",
+                 RunOf("01 abc", 100, 0, COleDateTime::FromDateTime(2026, 12, 1, 9)), {});
     const CScopedFileFault unreadable([this](FileCall call, const std::string& path) {
         return call == FileCall::Scan && path == m_program / "Data/Pupils" ? EACCES : 0;
     });
@@ -175,6 +179,7 @@ TEST_F(ClassOverviewDlgTest, SaysWhenThePupilsFolderCannotBeReadAndWhatWaitsHere
     EXPECT_TRUE(status.contains(QStringLiteral("Folder uczniów jest niedostępny")))
         << status.toStdString();
     EXPECT_TRUE(status.contains(QString::fromStdString(m_program / "Data/Pupils")));
-    EXPECT_TRUE(status.contains(QStringLiteral("czekają wyniki do zapisania w folderze uczniów: 2")))
+    EXPECT_TRUE(
+        status.contains(QStringLiteral("czekają wyniki do zapisania w folderze uczniów: 2")))
         << status.toStdString();
 }

@@ -1,3 +1,4 @@
+#include "platform/ProgramContext.h"
 #include "pupils/KeyStatsFile.h"
 #include "teacher/ClassStore.h"
 #include "teacher/KeyMeasurements.h"
@@ -39,8 +40,9 @@ protected:
         for (const StatRecord& run : runs)
             stats.push_back(run);
         stats.m_charErrors = std::move(errors);
-        std::filesystem::create_directories(GetPupilFolder(Utf8ToCp1250(pupil)));
-        stats.Save(GetStatFilePath(Utf8ToCp1250(pupil)));
+        std::filesystem::create_directories(
+            GetPupilFolder(ContextPupilsFolder(), Utf8ToCp1250(pupil)));
+        stats.Save(GetStatFilePath(ContextPupilsFolder(), Utf8ToCp1250(pupil)));
     }
 
     const PupilRow& RowOf(const std::vector<PupilRow>& rows, const std::string& pupil) {
@@ -51,13 +53,13 @@ protected:
     }
 
     const std::vector<std::string> m_lessons{"abc", Utf8ToCp1250("Żaba")};
-    CClassStore m_class;
+    CClassStore m_class{ContextPupilsFolder()};
 };
 
 } // namespace
 
 TEST_F(ClassTableTest, TheKnownFileGivesItsRunInTheTableAndTheReport) {
-    WriteFile(GetStatFilePath("Ala"), kSixtyThreeBytes);
+    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Ala"), kSixtyThreeBytes);
     const PupilRow& row = RowOf(m_class.Refresh(m_lessons), "Ala");
     EXPECT_EQ(row.problem, "");
     EXPECT_EQ(row.runs, 1);
@@ -70,7 +72,7 @@ TEST_F(ClassTableTest, TheKnownFileGivesItsRunInTheTableAndTheReport) {
     EXPECT_EQ(row.lessons[1].bestGrade, 0);
 
     CPupilStats stats;
-    LoadPupilStats("Ala", stats);
+    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
     const PupilReport report = MakePupilReport("Ala", stats, m_lessons);
     ASSERT_EQ(report.lessons.size(), 2u);
     EXPECT_EQ(report.lessons[0].averageSpeed, 120.0);
@@ -84,8 +86,7 @@ TEST_F(ClassTableTest, BestGradesCountRunsOfAnyLetterCaseAndOtherLessonsCloseThe
     StatRecord endedEarly = RunOf("ABC", 100, 10, COleDateTime::FromDateTime(2026, 9, 1, 8));
     endedEarly.reservedValue1 = 40;
     Store("Zosia",
-          {endedEarly,
-           RunOf("abc", 200, 1, COleDateTime::FromDateTime(2026, 10, 1, 8)),
+          {endedEarly, RunOf("abc", 200, 1, COleDateTime::FromDateTime(2026, 10, 1, 8)),
            RunOf("żaba", 50, 40, COleDateTime::FromDateTime(2026, 11, 5, 9, 15)),
            RunOf("stara lekcja", 80, 5, COleDateTime::FromDateTime(2026, 8, 1))},
           {{'a', 1}, {'z', 7}});
@@ -102,7 +103,7 @@ TEST_F(ClassTableTest, BestGradesCountRunsOfAnyLetterCaseAndOtherLessonsCloseThe
     EXPECT_EQ(row.lastRun, COleDateTime::FromDateTime(2026, 11, 5, 9, 15));
 
     CPupilStats stats;
-    LoadPupilStats(Utf8ToCp1250("Zosia"), stats);
+    LoadPupilStats(ContextPupilsFolder(), Utf8ToCp1250("Zosia"), stats);
     const PupilReport report = MakePupilReport(Utf8ToCp1250("Zosia"), stats, m_lessons);
     ASSERT_EQ(report.lessons.size(), 3u);
     EXPECT_EQ(report.lessons[0].averageSpeed, 150.0);
@@ -128,9 +129,9 @@ TEST_F(ClassTableTest, ALessonPassedWithGradeTwoCountsAsPassed) {
 
 TEST_F(ClassTableTest, ADamagedFileIsAMarkedRowAndTheOthersStillShow) {
     Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))});
-    WriteFile(GetStatFilePath("Bartek"), kSixtyThreeBytes.substr(0, 40));
-    WriteFile(GetStatFilePath("Celina"), "to nie jest plik z wynikami");
-    std::filesystem::create_directories(GetPupilFolder("Dawid"));
+    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Bartek"), kSixtyThreeBytes.substr(0, 40));
+    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Celina"), "to nie jest plik z wynikami");
+    std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Dawid"));
     const std::vector<PupilRow> rows = m_class.Refresh(m_lessons);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(RowOf(rows, "Ala").runs, 1);
@@ -139,14 +140,15 @@ TEST_F(ClassTableTest, ADamagedFileIsAMarkedRowAndTheOthersStillShow) {
     EXPECT_EQ(RowOf(rows, "Dawid").problem, "");
     EXPECT_EQ(RowOf(rows, "Dawid").runs, 0);
     EXPECT_EQ(RowOf(rows, "Bartek").lessons.size(), 2u);
-    EXPECT_EQ(ReadFile(GetStatFilePath("Bartek")), kSixtyThreeBytes.substr(0, 40));
+    EXPECT_EQ(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Bartek")),
+              kSixtyThreeBytes.substr(0, 40));
 }
 
 TEST_F(ClassTableTest, AFileIsReadAgainOnlyWhenItChanged) {
     Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))});
     EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").runs, 1);
     // A file that no longer parses but looks unchanged is not read again...
-    const std::string path = GetStatFilePath("Ala");
+    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
     const auto modified = std::filesystem::last_write_time(path);
     std::string bytes = ReadFile(path);
     bytes[0] = '\x7F';
@@ -167,9 +169,9 @@ TEST_F(ClassTableTest, TheWeakestKeysOfAPupilShowInTheRowAndTheReport) {
     for (const char key : std::string("abc\xBF"))
         for (int i = 0; i < 25; ++i)
             presses.push_back({key, !(key == '\xBF' && i < 10), 200});
-    StoreKeyPresses("Ala", presses);
+    StoreKeyPresses(ContextPupilsFolder(), "Ala", presses);
     EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").weakKeys, "ż");
-    const KeyMeasurements measured = ReadKeyMeasurements("Ala");
+    const KeyMeasurements measured = ReadKeyMeasurements(ContextPupilsFolder(), "Ala");
     ASSERT_EQ(measured.recentErrors.size(), 4u);
     for (const CharErrorCount& key : measured.recentErrors)
         EXPECT_EQ(key.count > 0, key.ch == '\xBF') << key.ch;

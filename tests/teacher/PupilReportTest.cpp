@@ -1,3 +1,4 @@
+#include "platform/ProgramContext.h"
 #include "teacher/PupilReportDlg.h"
 #include "teacher/PupilReportPage.h"
 
@@ -177,8 +178,8 @@ TEST_F(PupilReportDlgTest, SavesASmallPdfOfItsPages) {
     stats.push_back(RunOf("01 abc", 200, 2, COleDateTime::FromDateTime(2026, 11, 2, 10)));
     stats.push_back(RunOf("01 abc", 220, 1, COleDateTime::FromDateTime(2026, 11, 3, 10)));
     stats.m_charErrors = {{Utf8ToCp1250("ż")[0], 5}, {'a', 2}};
-    std::filesystem::create_directories(GetPupilFolder("Ala"));
-    stats.Save(GetStatFilePath("Ala"));
+    std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Ala"));
+    stats.Save(GetStatFilePath(ContextPupilsFolder(), "Ala"));
 
     const std::string pdf = m_program / "Ala.pdf";
     CPupilReportDlg twoLessons("Ala", {"01 abc", "02 def"});
