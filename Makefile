@@ -1,7 +1,9 @@
 # make run      builds Tastrum, lays out its program folder and starts it
 # make test     builds everything and runs every test, headless
-# make package  builds as make build does, then makes the Debian package there
+# make package  builds the program alone (no tests, no benchmarks) and makes
+#               the Debian package
 BUILD       ?= build
+PACKAGE_BUILD ?= build-package
 ASAN_BUILD  ?= build-asan
 PROGRAM_DIR ?= $(HOME)/Tastrum
 JOBS        ?= 2
@@ -23,10 +25,14 @@ run: install
 	tools/install-deps.sh run
 	cd $(PROGRAM_DIR) && ./tastrum
 
-package: build
-	rm -f $(BUILD)/tastrum_*.deb
-	cd $(BUILD) && cpack
-	@echo "Debian package: $$(ls $(BUILD)/tastrum_*.deb)"
+package:
+	tools/install-deps.sh package
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+	      -DTASTRUM_BENCHMARKS=OFF
+	cmake --build $(PACKAGE_BUILD) -j$(JOBS)
+	rm -f $(PACKAGE_BUILD)/tastrum_*.deb
+	cd $(PACKAGE_BUILD) && cpack
+	@echo "Debian package: $$(ls $(PACKAGE_BUILD)/tastrum_*.deb)"
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
@@ -35,4 +41,4 @@ test: build
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD)

@@ -39,7 +39,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# Help and the documents lessons open are shown by xdg-open, and only
+# xdg-utils gives it on Debian. Qt's own texts (context menus, file dialogs)
+# come in Polish from its translations; Wayland sessions need its plugin.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS xdg-utils)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

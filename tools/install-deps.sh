@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing or running Tastrum needs,
-# and only those that are missing. Usage: install-deps.sh build|run
+# and only those that are missing. Usage: install-deps.sh build|run|package
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core dpkg-dev file libx11-dev)
-if [ "${1:-build}" = run ]; then
-  packages+=(xdg-utils)
-fi
+# The program and its package; the tests and benchmarks need more.
+packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev fonts-dejavu-core dpkg-dev file
+          libx11-dev)
+case "${1:-build}" in
+  build) packages+=(libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n
+                   appstream desktop-file-utils) ;;
+  run) packages+=(xdg-utils) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

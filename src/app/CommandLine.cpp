@@ -90,7 +90,7 @@ int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
 int ExportCsv(const std::string& path, std::ostream& out, std::ostream& errors) {
     std::vector<std::string> unreadable;
     try {
-        WriteFileAtomically(path, ClassRunsCsv(ContextPupilsFolder(), unreadable));
+        WriteUserFile(path, ClassRunsCsv(ContextPupilsFolder(), unreadable));
     } catch (const FileError& error) {
         errors << "tastrum: " << error.what() << "\n";
         return kFaultsFound;

@@ -6,9 +6,11 @@
 #include "platform/Icons.h"
 #include "platform/InstantButtons.h"
 #include "platform/ProgramContext.h"
+#include "platform/QtTranslation.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <iostream>
 
@@ -33,6 +35,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(TASTRUM_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tastrum.Tastrum"));
     QApplication::setWindowIcon(ProgramIcon());
+    QTranslator qtTexts;
+    InstallQtTranslation(qtTexts);
 
     const CInstantButtons instantButtons;
     CErrorSound errorSound;

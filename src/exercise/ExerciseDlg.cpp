@@ -7,6 +7,7 @@
 #include "exercise/ProgressBar.h"
 #include "exercise/ResultDlg.h"
 #include "exercise/TypingEdit.h"
+#include "keyboard/LayoutCheck.h"
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
@@ -76,9 +77,10 @@ const DialogTemplate kExerciseTemplate{
 
 } // namespace
 
-CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent)
+CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent, LayoutSource activeLayout)
     : QDialog(parent), m_session(session), m_typing(new CTypingEdit(session)),
-      m_progress(new CProgressBar), m_keyboard(new CKeyboardPanel(this)) {
+      m_progress(new CProgressBar), m_keyboard(new CKeyboardPanel(this)),
+      m_activeLayout(std::move(activeLayout)) {
     // The window fits the screen for what it shows: room for the keyboard
     // is kept only while the aids are on.
     const bool aidsShown = AidsShownForPupil();
@@ -119,6 +121,9 @@ void CExerciseDlg::SetLines(const StringList& lines) {
     m_session.SetLines(lines);
     m_typing->ShowSession();
     m_keyboard->Follow(m_session.Typing());
+    m_layoutWarning =
+        HasPolishLetters(lines) ? PolishLayoutWarning(m_activeLayout()) : std::nullopt;
+    m_keyboard->ShowLayoutWarning(m_layoutWarning.has_value());
 }
 
 bool CExerciseDlg::IsKeyboardShown() const {
@@ -170,6 +175,9 @@ void CExerciseDlg::ApplyKeyboardShown(bool shown) {
 int CExerciseDlg::exec() {
     if (m_session.IsEmpty())
         ShowMessage(this, QStringLiteral("error: empty lesson, crash possible"));
+    // Without the aids the window stays the exercise window alone.
+    if (m_layoutWarning && !IsKeyboardShown())
+        ShowMessage(this, QString::fromStdString(*m_layoutWarning));
     m_typing->setFocus();
     m_timer.start();
     const int result = QDialog::exec();

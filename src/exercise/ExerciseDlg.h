@@ -1,10 +1,15 @@
 #pragma once
 
 #include "exercise/ExerciseSession.h"
+#include "platform/ActiveLayout.h"
 #include "platform/StringList.h"
 
 #include <QDialog>
 #include <QTimer>
+
+#include <functional>
+#include <optional>
+#include <string>
 
 class CKeyboardPanel;
 class CProgressBar;
@@ -18,7 +23,10 @@ class QLabel;
 // accepts, at any moment; closing it any other way rejects.
 //
 // The window shows an exercise session that its caller owns, which keeps
-// the run's figures after the window closes.
+// the run's figures after the window closes. When the lesson holds Polish
+// letters that the keyboard layout in use cannot type, it says so: above
+// the on-screen keyboard, or in a message as it opens while the teaching
+// aids are off.
 class CExerciseDlg : public QDialog {
     Q_OBJECT
 
@@ -32,7 +40,11 @@ public:
     static constexpr int kIdHelpButton = 1025;
     static constexpr int kIdKeyboardToggle = 1100;
 
-    explicit CExerciseDlg(CExerciseSession& session, QWidget* parent = nullptr);
+    // Tells the keyboard layout in use, as ActiveKeyboardLayout does.
+    using LayoutSource = std::function<std::optional<std::string>()>;
+
+    explicit CExerciseDlg(CExerciseSession& session, QWidget* parent = nullptr,
+                          LayoutSource activeLayout = &ActiveKeyboardLayout);
 
     void SetLines(const StringList& lines);
     int exec() override;
@@ -77,6 +89,8 @@ private:
     QSize m_sizeWithKeyboard;
     bool m_keyboardFits = false;
     QTimer m_timer;
+    LayoutSource m_activeLayout;
+    std::optional<std::string> m_layoutWarning;
     bool m_nextLessonOffered = false;
     bool m_nextLessonAsked = false;
 };

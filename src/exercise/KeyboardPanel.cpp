@@ -4,11 +4,13 @@
 #include "exercise/KeyboardView.h"
 #include "exercise/TypingModel.h"
 #include "keyboard/Chord.h"
+#include "keyboard/LayoutCheck.h"
 
 #include <QHash>
 #include <QPainter>
-#include <QStaticText>
 #include <QHBoxLayout>
+#include <QStaticText>
+#include <QStringList>
 #include <QVBoxLayout>
 
 // One line of text that only repaints itself when it changes: unlike a
@@ -101,7 +103,23 @@ void CKeyboardPanel::Follow(const CTypingModel& typing, std::optional<char> expe
 
 void CKeyboardPanel::ShowCapsLock(bool on) {
     m_view->LightCapsLock(on);
-    m_warning->SetText(on ? QStringLiteral("Włączony Caps Lock") : QString());
+    m_capsLockOn = on;
+    ShowWarnings();
+}
+
+void CKeyboardPanel::ShowLayoutWarning(bool shown) {
+    m_layoutWarned = shown;
+    ShowWarnings();
+}
+
+// Both warnings share the one line.
+void CKeyboardPanel::ShowWarnings() {
+    QStringList warnings;
+    if (m_capsLockOn)
+        warnings << QStringLiteral("Włączony Caps Lock");
+    if (m_layoutWarned)
+        warnings << QString::fromUtf8(kPolishLayoutWarning);
+    m_warning->SetText(warnings.join(QStringLiteral(" · ")));
 }
 
 QString CKeyboardPanel::ChordLine() const {

@@ -12,7 +12,8 @@ class CTypingModel;
 // its fingers on a pair of hands beside it, with one line under it that
 // names the chord and its fingers or, right after a plain letter was typed
 // for a Polish one, how to type the Polish letter. A line above it warns
-// while Caps Lock is on.
+// while Caps Lock is on, and while the keyboard layout in use cannot type
+// the lesson's Polish letters.
 class CKeyboardPanel : public QWidget {
     Q_OBJECT
 
@@ -26,6 +27,8 @@ public:
 
     // Caps Lock as the typing field last saw it.
     void ShowCapsLock(bool on);
+    // Whether the layout in use cannot type the lesson's Polish letters.
+    void ShowLayoutWarning(bool shown);
 
     const CKeyboardView& View() const { return *m_view; }
     const CHandsView& Hands() const { return *m_hands; }
@@ -35,10 +38,14 @@ public:
 private:
     class TextLine;
 
+    void ShowWarnings();
+
     CKeyboardView* m_view;
     CHandsView* m_hands;
     TextLine* m_warning;
     TextLine* m_line;
+    bool m_capsLockOn = false;
+    bool m_layoutWarned = false;
     QString m_hint;
     // Where the caret stood right after the slip the hint is about; the hint
     // is shown only while it stands there.

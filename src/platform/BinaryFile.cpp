@@ -204,6 +204,17 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     WriteThenRename(path, bytes, [] { return true; });
 }
 
+void WriteUserFile(const std::string& path, std::string_view bytes) {
+    struct stat target {};
+    if (::stat(path.c_str(), &target) != 0 || S_ISREG(target.st_mode)) {
+        WriteFileAtomically(path, bytes);
+        return;
+    }
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+    if (file.Get() < 0 || !WriteAll(file.Get(), bytes, path) || !file.Close())
+        ThrowWriteError(path, errno);
+}
+
 bool ReplaceFileIfUnchanged(const std::string& path, std::string_view bytes,
                             const FileStamp& readStamp) {
     return WriteThenRename(path, bytes, [&] { return FileStamp::Of(path) == readStamp; });

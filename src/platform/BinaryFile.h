@@ -31,6 +31,11 @@ std::optional<std::string> ReadBinaryFileIfPresent(const std::string& path, size
 // left writable for the group.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Writes a file the user named for an export: a regular file (or a new one)
+// is replaced as WriteFileAtomically does; a device or pipe, such as
+// /dev/stdout, is written to as it is, never replaced by a file.
+void WriteUserFile(const std::string& path, std::string_view bytes);
+
 // WriteFileAtomically, done only while the file still has the stamp it had
 // when it was read. False, with nothing written, when another writer
 // replaced it meanwhile.

@@ -3,5 +3,6 @@
 #include <string>
 
 // Starts the desktop's opener (xdg-open) on the file, in the working folder,
-// without waiting: the program's own opener for its context.
+// without waiting: the program's own opener for its context. When the opener
+// cannot be started, a message names the file and what is missing.
 void LaunchWithDesktop(const std::string& path, const std::string& workingFolder);

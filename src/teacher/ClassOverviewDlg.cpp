@@ -261,7 +261,7 @@ bool CClassOverviewDlg::ExportTable(const QString& path) {
 
 bool CClassOverviewDlg::WriteExport(const QString& path, const std::string& bytes) {
     try {
-        WriteFileAtomically(QStringToPath(path), bytes);
+        WriteUserFile(QStringToPath(path), bytes);
         return true;
     } catch (const FileError& error) {
         ShowMessage(this,

@@ -19,7 +19,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -195,4 +197,23 @@ TEST(CommandLine, WeakKeysArePrintedWithAPracticeTextOnlyForAPupilWithHistory) {
     EXPECT_TRUE(out.str().starts_with("ł: ")) << out.str();
     EXPECT_NE(out.str().find("\nż: 0% błędów, 400 ms na znak\n"), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("\n\n"), std::string::npos) << "then the practice text";
+}
+
+// An export to a pipe or a device (/dev/stdout) writes into it and never
+// replaces it with a file.
+TEST(CommandLine, TheExportWritesIntoAPipeWithoutReplacingIt) {
+    TempFolder program;
+    const CProgramContext context(program.Path());
+    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {});
+    const std::string pipe = program / "wyniki.pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string csv;
+    std::thread reader([&csv, &pipe] { csv = ReadFile(pipe); });
+    std::ostringstream out, errors;
+    EXPECT_EQ(RunCommandLine({"--export-csv", pipe}, out, errors), 0) << errors.str();
+    reader.join();
+    EXPECT_NE(csv.find("\r\nAla;Lekcja 1;"), std::string::npos) << csv;
+    struct stat info {};
+    ASSERT_EQ(stat(pipe.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }

@@ -3,6 +3,7 @@
 #include "ModalWindow.h"
 #include "exercise/ResultDlg.h"
 #include "exercise/TypingEdit.h"
+#include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
 #include "platform/ProgramContext.h"
 
@@ -163,4 +164,61 @@ TEST(ExerciseDlg, AfterHelpTheKeysGoOnToTheExercise) {
     exercise.exec();
     EXPECT_EQ(helpOpened, 1);
     EXPECT_EQ(session.Typing().Correct(), 2);
+}
+
+namespace {
+
+CExerciseDlg::LayoutSource Layout(const char* name) {
+    return [name] { return std::optional<std::string>(name); };
+}
+
+const QString kLayoutWarning =
+    QStringLiteral("Ustaw polski układ klawiatury (Polski programisty)");
+
+} // namespace
+
+// With the aids off the window stays the exercise window alone: a layout
+// that cannot type the lesson is told once, in a message, as it opens.
+TEST(ExerciseDlg, WithoutTheAidsAnotherLayoutIsToldAsTheExerciseOpens) {
+    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseDlg exercise(session, nullptr, Layout("us"));
+    exercise.ShowKeyboard(false);
+    exercise.SetLines({Utf8ToCp1250("ąę")});
+    QString told;
+    OnNextModal<QMessageBox>([&told](QMessageBox& box) {
+        told = box.text();
+        box.accept();
+        OnNextModal<CExerciseDlg>([](CExerciseDlg& window) { window.reject(); });
+    });
+    exercise.exec();
+    exercise.ShowKeyboard(true);
+    EXPECT_EQ(told, kLayoutWarning);
+}
+
+// A Polish layout, a lesson without Polish letters, or the warning above
+// the on-screen keyboard: the exercise opens at once.
+TEST(ExerciseDlg, OpensWithoutAMessageWhenTheLayoutTypesTheLesson) {
+    struct Case {
+        const char* layout;
+        const char* line;
+        bool aids;
+    };
+    for (const Case& c : {Case{"pl", "ąę", false}, Case{"us", "abc", false},
+                          Case{"us", "ąę", true}}) {
+        CExerciseSession session{CProgramContext::Current().clock};
+        CExerciseDlg exercise(session, nullptr, Layout(c.layout));
+        exercise.ShowKeyboard(c.aids);
+        exercise.SetLines({Utf8ToCp1250(c.line)});
+        QDialog* first = nullptr;
+        OnNextModal<QDialog>([&first, &exercise](QDialog& window) {
+            first = &window;
+            if (&window == &exercise)
+                return window.reject();
+            window.accept();
+            OnNextModal<CExerciseDlg>([](CExerciseDlg& later) { later.reject(); });
+        });
+        exercise.exec();
+        exercise.ShowKeyboard(true);
+        EXPECT_EQ(first, &exercise) << c.layout << " " << c.line;
+    }
 }

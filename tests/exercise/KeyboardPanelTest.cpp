@@ -166,6 +166,32 @@ TEST_F(KeyboardPanelTest, CapsLockIsToldAndLit) {
     EXPECT_EQ(m_exercise.Keyboard().WarningLine(), QStringLiteral("Włączony Caps Lock"));
 }
 
+// A lesson of Polish letters on a layout that cannot type them is told
+// above the keyboard, beside Caps Lock when both are so.
+TEST(KeyboardPanelLayout, APolishLessonOnAnotherLayoutIsToldAboveTheKeyboard) {
+    const QString layoutWarning =
+        QStringLiteral("Ustaw polski układ klawiatury (Polski programisty)");
+    const auto warningFor = [](const char* layout, const char* line) {
+        CExerciseSession session{CProgramContext::Current().clock};
+        CExerciseDlg exercise(session, nullptr,
+                              [layout] { return std::optional<std::string>(layout); });
+        exercise.SetLines({Utf8ToCp1250(line)});
+        return exercise.Keyboard().WarningLine();
+    };
+    EXPECT_EQ(warningFor("us", "Ala ma żółwia"), layoutWarning);
+    EXPECT_EQ(warningFor("pl", "Ala ma żółwia"), QString());
+    EXPECT_EQ(warningFor("us", "Ala ma kota"), QString());
+
+    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseDlg exercise(session, nullptr, [] { return std::optional<std::string>("de"); });
+    exercise.SetLines({Utf8ToCp1250("aą")});
+    QKeyEvent capital(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("A"));
+    QApplication::sendEvent(exercise.findChild<CTypingEdit*>(), &capital);
+    EXPECT_EQ(exercise.Keyboard().WarningLine(), "Włączony Caps Lock · " + layoutWarning);
+    QTest::keyClick(exercise.findChild<CTypingEdit*>(), Qt::Key_CapsLock);
+    EXPECT_EQ(exercise.Keyboard().WarningLine(), layoutWarning);
+}
+
 TEST_F(KeyboardPanelTest, WrongCharactersAreMarkedUntilCorrected) {
     Open({"abc"});
     Type(QStringLiteral("a"));

@@ -5,6 +5,7 @@
 
 #include "ProgramFolderTest.h"
 #include "platform/BinaryFile.h"
+#include "lessons/LessonFile.h"
 #include "platform/Cp1250.h"
 
 #include <gtest/gtest.h>
@@ -151,4 +152,22 @@ TEST_F(LessonCheckTest, CharactersNoKeyTypesAreListedWithLineAndColumn) {
     EXPECT_EQ(LessonProblems(m_program / "Data/Lessons/wklejona.ini", m_program.Path()),
               std::vector<std::string>{})
         << "without a keyboard nothing is judged";
+}
+
+// The course is a teacher's model: shipped as UTF-8, it shows right in any
+// Linux editor, and the program reads it as it read the Windows-1250 files.
+TEST(LessonCheck, TheShippedCourseIsUtf8ThatEveryEditorShows) {
+    const std::string folder = std::string(TASTRUM_SOURCE_DIR) + "/../data/Data/Lessons";
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        EXPECT_TRUE(LooksLikeUtf8(ReadFile(entry.path().string()))) << entry.path();
+        ++files;
+    }
+    EXPECT_GT(files, 16);
+    StringList lines;
+    LessonFile(folder + "/09 Polskie litery - \xC4\x85 \xC4\x99 \xC3\xB3 \xC5\x82.ini")
+        .ReadSectionValues("LESSON", lines);
+    ASSERT_FALSE(lines.empty());
+    // "aąa eęe oóo lłl …" in Windows-1250, as the lesson run reads it.
+    EXPECT_EQ(lines.front(), "a\xB9" "a e\xEA" "e o\xF3" "o l\xB3" "l a\xB9" "a e\xEA" "e o\xF3" "o l\xB3" "l");
 }

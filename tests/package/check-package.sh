@@ -19,6 +19,17 @@ unset TASTRUM_PUPILS DISPLAY WAYLAND_DISPLAY
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# Debian's hardening reaches the packaged program: position-independent,
+# relocations read-only and bound at start, stack protector, fortified calls.
+# (Read whole first: grep -q ends a pipe early, which pipefail takes for a fault.)
+header=$(readelf -hW "$program") segments=$(readelf -lW "$program")
+dynamic=$(readelf -dW "$program") symbols=$(nm -D "$program")
+grep -q "Type:.*DYN" <<<"$header" || fail "the program is not position-independent"
+grep -q GNU_RELRO <<<"$segments" || fail "no read-only relocations"
+grep -Eq "BIND_NOW|FLAGS_1.*NOW" <<<"$dynamic" || fail "relocations are not bound at start"
+grep -q __stack_chk_fail <<<"$symbols" || fail "no stack protector"
+grep -q "_chk@" <<<"$symbols" || fail "no fortified calls"
+
 [ "$("$program" --version)" = "Tastrum 1.0" ] || fail "--version"
 "$program" --help | grep -q -- "--check-lessons" || fail "--help"
 
@@ -46,6 +57,33 @@ for expected in "good.ini: OK" "błędny opis ćwiczenia losowego" "ImportText=b
                 "nie jest tekstem w kodowaniu"; do
   grep -q "$expected" "$work/broken.txt" || { cat "$work/broken.txt"; fail "missing: $expected"; }
 done
+
+# The menu entries and the AppStream metainfo, as software centres read them.
+share=$work/root/usr/share
+for entry in org.tastrum.Tastrum org.tastrum.Tastrum.Teacher; do
+  desktop=$share/applications/$entry.desktop
+  grep -qx "StartupNotify=true" "$desktop" || fail "$entry: no StartupNotify"
+  grep -qx "StartupWMClass=Tastrum" "$desktop" || fail "$entry: no StartupWMClass"
+  if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$desktop" || fail "$entry: desktop-file-validate"
+  else
+    echo "skipped: desktop-file-validate (desktop-file-utils) is not installed"
+  fi
+done
+for shot in chooser exercise class-overview; do
+  [ -s "$share/tastrum/screenshots/$shot.png" ] || fail "screenshot $shot.png not installed"
+done
+if command -v appstreamcli >/dev/null; then
+  # The id keeps its capital letter: it is the menu entry's name and the one
+  # the windows report, so the pedantic hint about it is expected.
+  appstreamcli validate --pedantic --no-net "$share/metainfo/org.tastrum.Tastrum.metainfo.xml" \
+    > "$work/appstream.txt" 2>&1 || { cat "$work/appstream.txt"; fail "appstreamcli validate"; }
+  if grep '^[EWIP]: ' "$work/appstream.txt" | grep -v 'cid-contains-uppercase-letter'; then
+    fail "appstreamcli has notes on the metainfo"
+  fi
+else
+  echo "skipped: appstreamcli (appstream) is not installed"
+fi
 
 # A pupil and a run, through the windows on the offscreen platform.
 TASTRUM_UNPACKED_ROOT=$work/root QT_QPA_PLATFORM=offscreen \
