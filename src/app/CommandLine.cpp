@@ -1,10 +1,14 @@
 #include "app/CommandLine.h"
 
+#include "app/Options.h"
+
 #include "exercise/WeakKeyLesson.h"
 #include "keyboard/Chord.h"
+#include "keyboard/LayoutCheck.h"
 #include "lessons/CourseTexts.h"
 #include "lessons/LessonCheck.h"
 #include "lessons/LessonListing.h"
+#include "platform/ActiveLayout.h"
 #include "platform/BinaryFile.h"
 #include "platform/Cp1250.h"
 #include "platform/FileError.h"
@@ -25,43 +29,6 @@ namespace {
 
 constexpr int kFaultsFound = 1;
 constexpr int kWrongArguments = 2;
-
-const char* const kUsage =
-    "Użycie: tastrum [--teacher | --help | --version | --check-lessons [FOLDER] |\n"
-    "                --export-csv PLIK | --weak-keys UCZEŃ |\n"
-    "                --init-pupils-folder FOLDER [GRUPA]]\n"
-    "Tastrum uczy pisania bezwzrokowego na klawiaturze, lekcja po lekcji.\n"
-    "Bez opcji otwiera okno wyboru ucznia i lekcji.\n"
-    "\n"
-    "  --teacher                 otwiera okno z widokiem nauczyciela: przeglądem klasy,\n"
-    "                            raportami uczniów i eksportem wyników (to samo daje\n"
-    "                            TeacherMode=true w tastrum.conf)\n"
-    "  --help                    pokazuje ten opis\n"
-    "  --version                 pokazuje wersję programu\n"
-    "  --check-lessons [FOLDER]  sprawdza pliki lekcji z folderu (bez niego: lekcje\n"
-    "                            programu i własne lekcje użytkownika) i wypisuje,\n"
-    "                            co trzeba w nich poprawić; kończy się kodem 1, gdy\n"
-    "                            coś jest nie tak\n"
-    "  --export-csv PLIK         zapisuje wszystkie wyniki wszystkich uczniów do pliku\n"
-    "                            CSV (UTF-8, średniki, przecinki dziesiętne); kończy\n"
-    "                            się kodem 1, gdy folderu uczniów albo czyjegoś pliku\n"
-    "                            nie da się odczytać\n"
-    "  --weak-keys UCZEŃ         wypisuje najsłabsze klawisze ucznia (odsetek błędów\n"
-    "                            przy pierwszej próbie i czas na znak) i jedno\n"
-    "                            ćwiczenie z nich; kończy się kodem 1, gdy nie ma\n"
-    "                            takiego ucznia albo ma za mało pomiarów\n"
-    "  --init-pupils-folder FOLDER [GRUPA]\n"
-    "                            przygotowuje folder uczniów klasy na udziale serwera:\n"
-    "                            tworzy go, gdy go nie ma, oznacza plikiem\n"
-    "                            .tastrum-pupils, daje go (z zawartością) grupie GRUPA\n"
-    "                            i ustawia prawo zapisu dla grupy oraz bit setgid\n"
-    "\n"
-    "Zmienne środowiska:\n"
-    "  TASTRUM_PUPILS  folder uczniów, np. udział serwera szkoły (ma pierwszeństwo\n"
-    "                  przed ustawieniem PupilsFolder= w tastrum.conf)\n"
-    "  TASTRUM_LESSONS folder lekcji wspólnych dla szkoły (ma pierwszeństwo przed\n"
-    "                  ustawieniem LessonsFolder= w tastrum.conf)\n"
-    "  XDG_DATA_HOME   gdzie zainstalowany program trzyma uczniów i własne lekcje\n";
 
 int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
     int status = 0;
@@ -84,6 +51,9 @@ int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
         out << "Nie znaleziono żadnej lekcji (plików .ini).\n";
         status = kFaultsFound;
     }
+    // The layout is this computer's setting, no fault of a lesson.
+    if (const std::optional<std::string> warning = PolishLayoutWarning(ActiveKeyboardLayout()))
+        out << *warning << "\n";
     return status;
 }
 
@@ -176,7 +146,7 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std
         return std::nullopt;
     const std::string& option = arguments.front();
     if (option == "--help" && arguments.size() == 1) {
-        out << kUsage;
+        out << UsageText();
         return 0;
     }
     if (option == "--version" && arguments.size() == 1) {
@@ -194,6 +164,6 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std
         return WeakKeysCommand(arguments[1], out, errors);
     if (option == "--init-pupils-folder" && (arguments.size() == 2 || arguments.size() == 3))
         return InitPupilsFolderCommand(arguments, out, errors);
-    errors << "tastrum: nieznane wywołanie: " << option << "\n" << kUsage;
+    errors << "tastrum: nieznane wywołanie: " << option << "\n" << UsageText();
     return kWrongArguments;
 }

@@ -29,8 +29,8 @@ bool HasPolishLetters(const StringList& lines) {
 // after an underscore (or a hyphen, as BCP 47 writes it).
 bool TypesPolishLetters(std::string_view layout) {
     const std::string_view language = layout.substr(0, layout.find_first_of("(_-"));
-    return language == "pl" && std::find(kOtherAlphabets.begin(), kOtherAlphabets.end(),
-                                         layout) == kOtherAlphabets.end();
+    return language == "pl" && std::find(kOtherAlphabets.begin(), kOtherAlphabets.end(), layout) ==
+                                   kOtherAlphabets.end();
 }
 
 std::optional<std::string> PolishLayoutWarning(const std::optional<std::string>& activeLayout) {

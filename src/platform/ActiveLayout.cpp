@@ -25,7 +25,8 @@ std::optional<std::string> LayoutOfGroup(const QByteArray& rulesNames, int group
     if (fields.size() < 3)
         return std::nullopt;
     const QList<QByteArray> layouts = fields[2].split(',');
-    const QList<QByteArray> variants = fields.size() > 3 ? fields[3].split(',') : QList<QByteArray>{};
+    const QList<QByteArray> variants =
+        fields.size() > 3 ? fields[3].split(',') : QList<QByteArray>{};
     if (group >= layouts.size() || layouts[group].isEmpty())
         return std::nullopt;
     QByteArray layout = layouts[group];
@@ -65,7 +66,7 @@ std::optional<std::string> LayoutOfOwnDisplay() {
     if (OffscreenAsked())
         return std::nullopt;
     const std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr),
-                                                               &XCloseDisplay);
+                                                              &XCloseDisplay);
     return display ? XkbLayout(display.get()) : std::nullopt;
 }
 

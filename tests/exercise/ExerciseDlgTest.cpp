@@ -172,8 +172,7 @@ CExerciseDlg::LayoutSource Layout(const char* name) {
     return [name] { return std::optional<std::string>(name); };
 }
 
-const QString kLayoutWarning =
-    QStringLiteral("Ustaw polski układ klawiatury (Polski programisty)");
+const QString kLayoutWarning = QStringLiteral("Ustaw polski układ klawiatury (Polski programisty)");
 
 } // namespace
 
@@ -203,8 +202,8 @@ TEST(ExerciseDlg, OpensWithoutAMessageWhenTheLayoutTypesTheLesson) {
         const char* line;
         bool aids;
     };
-    for (const Case& c : {Case{"pl", "ąę", false}, Case{"us", "abc", false},
-                          Case{"us", "ąę", true}}) {
+    for (const Case& c :
+         {Case{"pl", "ąę", false}, Case{"us", "abc", false}, Case{"us", "ąę", true}}) {
         CExerciseSession session{CProgramContext::Current().clock};
         CExerciseDlg exercise(session, nullptr, Layout(c.layout));
         exercise.ShowKeyboard(c.aids);

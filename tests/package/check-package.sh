@@ -31,6 +31,13 @@ grep -q __stack_chk_fail <<<"$symbols" || fail "no stack protector"
 grep -q "_chk@" <<<"$symbols" || fail "no fortified calls"
 
 [ "$("$program" --version)" = "Tastrum 1.0" ] || fail "--version"
+
+# The manual page names every option --help names.
+man_page=$(zcat "$work/root/usr/share/man/man1/tastrum.1.gz")
+help_text=$("$program" --help)
+for option in $(grep -o -- '--[a-z-]*[a-z]' <<<"$help_text" | sort -u); do
+  grep -qF -- "${option//-/\\-}" <<<"$man_page" || fail "the manual page lacks $option"
+done
 "$program" --help | grep -q -- "--check-lessons" || fail "--help"
 
 # The shipped course is sound, and a user's own lesson is listed beside it.

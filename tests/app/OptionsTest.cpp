@@ -1,0 +1,26 @@
+#include "app/Options.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+// --help and the manual page come from one table: every option stands in
+// both, and the manual page keeps the rest of its template.
+TEST(Options, HelpAndTheManualPageNameEveryOption) {
+    const std::string help = UsageText();
+    const std::string page = ManualPage(".TH TASTRUM 1\n.SH OPTIONS\n%OPTIONS%\n.SH EXIT STATUS\n");
+    EXPECT_TRUE(page.starts_with(".TH TASTRUM 1\n.SH OPTIONS\n.TP\n")) << page;
+    EXPECT_TRUE(page.ends_with(".SH EXIT STATUS\n")) << page;
+    for (const char* name : {"--teacher", "--help", "--version", "--check-lessons", "--export-csv",
+                             "--weak-keys", "--init-pupils-folder"}) {
+        EXPECT_NE(help.find(std::string("  ") + name), std::string::npos) << name;
+        const std::string roff = std::regex_replace(name, std::regex("-"), "\\-");
+        EXPECT_NE(page.find(roff), std::string::npos) << name;
+    }
+    EXPECT_EQ(ProgramOptions().size(), 7u) << "a new option needs its place above";
+    EXPECT_NE(
+        help.find(
+            "  --init-pupils-folder FOLDER [GRUPA]\n                            przygotowuje"),
+        std::string::npos)
+        << help;
+}
