@@ -15,6 +15,7 @@
 #include "platform/Format.h"
 #include "platform/Paths.h"
 #include "platform/ProgramContext.h"
+#include "platform/SettingsReport.h"
 #include "pupils/KeyStatsFile.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
@@ -160,6 +161,11 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std
                             out);
     if (option == "--export-csv" && arguments.size() == 2)
         return ExportCsv(arguments[1], out, errors);
+    if (option == "--show-config" && arguments.size() == 1) {
+        int unknownKeys = 0;
+        out << SettingsReport(unknownKeys);
+        return unknownKeys ? kFaultsFound : 0;
+    }
     if (option == "--weak-keys" && arguments.size() == 2)
         return WeakKeysCommand(arguments[1], out, errors);
     if (option == "--init-pupils-folder" && (arguments.size() == 2 || arguments.size() == 3))

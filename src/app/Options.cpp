@@ -6,7 +6,7 @@ constexpr size_t kHelpColumn = 28;
 
 const char* const kUsageHead =
     "Użycie: tastrum [--teacher | --help | --version | --check-lessons [FOLDER] |\n"
-    "                --export-csv PLIK | --weak-keys UCZEŃ |\n"
+    "                --export-csv PLIK | --weak-keys UCZEŃ | --show-config |\n"
     "                --init-pupils-folder FOLDER [GRUPA]]\n"
     "Tastrum uczy pisania bezwzrokowego na klawiaturze, lekcja po lekcji.\n"
     "Bez opcji otwiera okno wyboru ucznia i lekcji. Opcje Qt (-platform, -style,\n"
@@ -67,6 +67,13 @@ const std::vector<ProgramOption>& ProgramOptions() {
          "press, and then one practice text built from them, without opening a\nwindow.\n"
          "Exits with 1 when there is no such pupil or too little history (fewer than\n"
          "200 measured keys)."},
+        {"--show-config", ".B \\-\\-show\\-config",
+         "wypisuje przeczytane pliki ustawień, każde ustawienie\nw użyciu i skąd pochodzi "
+         "oraz ostrzega przed\nnieznanymi kluczami (kod 1, gdy jakiś jest)",
+         "Print the settings files read (the user's, then those of\n.BR XDG_CONFIG_DIRS ),\n"
+         "every setting in effect and where it came from, and a warning for every\nkey the "
+         "program does not know, such as a misspelt\n.BR pupilsfolder ;\nexits with 1 when "
+         "there is one."},
         {"--init-pupils-folder FOLDER [GRUPA]",
          ".BR \\-\\-init\\-pupils\\-folder \" \\fIfolder\\fR [\\fIgroup\\fR]\"",
          "przygotowuje folder uczniów klasy na udziale serwera:\ntworzy go, gdy go nie ma, "

@@ -158,7 +158,11 @@ QSize RoomForDialog(const QDialog& dialog) {
     const QStyle* style = dialog.style();
     const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     const int titleBar = style->pixelMetric(QStyle::PM_TitleBarHeight);
-    return dialog.screen()->availableGeometry().size() - QSize(2 * border, titleBar + 2 * border);
+    // Window managers and Wayland's decorations draw frames a pixel or two
+    // apart from the style's own; the slack keeps a window whole on either.
+    constexpr int kFrameSlack = 2;
+    return dialog.screen()->availableGeometry().size() -
+           QSize(2 * border + kFrameSlack, titleBar + 2 * border + kFrameSlack);
 }
 
 QFont DialogFont() {

@@ -12,12 +12,12 @@ TEST(Options, HelpAndTheManualPageNameEveryOption) {
     EXPECT_TRUE(page.starts_with(".TH TASTRUM 1\n.SH OPTIONS\n.TP\n")) << page;
     EXPECT_TRUE(page.ends_with(".SH EXIT STATUS\n")) << page;
     for (const char* name : {"--teacher", "--help", "--version", "--check-lessons", "--export-csv",
-                             "--weak-keys", "--init-pupils-folder"}) {
+                             "--weak-keys", "--show-config", "--init-pupils-folder"}) {
         EXPECT_NE(help.find(std::string("  ") + name), std::string::npos) << name;
         const std::string roff = std::regex_replace(name, std::regex("-"), "\\-");
         EXPECT_NE(page.find(roff), std::string::npos) << name;
     }
-    EXPECT_EQ(ProgramOptions().size(), 7u) << "a new option needs its place above";
+    EXPECT_EQ(ProgramOptions().size(), 8u) << "a new option needs its place above";
     EXPECT_NE(
         help.find(
             "  --init-pupils-folder FOLDER [GRUPA]\n                            przygotowuje"),

@@ -217,3 +217,33 @@ TEST(CommandLine, TheExportWritesIntoAPipeWithoutReplacingIt) {
     ASSERT_EQ(stat(pipe.c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
+
+// A misspelt key would be ignored without a word; --show-config says what is
+// in effect, where it came from, and what the program does not know.
+TEST(CommandLine, ShowConfigTellsWhereEachSettingComesFromAndWarnsOfUnknownKeys) {
+    TempFolder system;
+    setenv("XDG_CONFIG_DIRS", system.Path().c_str(), 1);
+    const std::string user = ProgramSettings()->fileName().toStdString();
+    WriteFile(user, "[General]\npupilsfolder=/srv/x\nTeacherMode=true\n");
+    WriteFile(system / "tastrum/tastrum.conf", "[General]\nPupilsFolder=/srv/klasa\n");
+    std::ostringstream out, errors;
+    EXPECT_EQ(RunCommandLine({"--show-config"}, out, errors), 1);
+    const std::string report = out.str();
+    EXPECT_NE(report.find("PupilsFolder = /srv/klasa   (" + system / "tastrum/tastrum.conf" + ")"),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("TeacherMode = true   (" + user + ")"), std::string::npos) << report;
+    EXPECT_NE(report.find("nieznane ustawienie pupilsfolder w " + user +
+                          " (czy chodziło o PupilsFolder?)"),
+              std::string::npos)
+        << report;
+    setenv("TASTRUM_PUPILS", "/mnt/uczniowie", 1);
+    out.str("");
+    RunCommandLine({"--show-config"}, out, errors);
+    EXPECT_NE(out.str().find("PupilsFolder = /mnt/uczniowie   (zmienna TASTRUM_PUPILS)"),
+              std::string::npos)
+        << out.str();
+    unsetenv("TASTRUM_PUPILS");
+    unsetenv("XDG_CONFIG_DIRS");
+    std::filesystem::remove(user);
+}
