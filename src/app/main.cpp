@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
         return *status;
     QApplication::setApplicationName(QStringLiteral("Tastrum"));
     QApplication::setApplicationVersion(QStringLiteral(TASTRUM_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("org.tastrum.Tastrum"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tastrum.tastrum"));
     QApplication::setWindowIcon(ProgramIcon());
     QTranslator qtTexts;
     InstallQtTranslation(qtTexts);
