@@ -32,6 +32,11 @@ grep -q "_chk@" <<<"$symbols" || fail "no fortified calls"
 
 [ "$("$program" --version)" = "Tastrum 1.0" ] || fail "--version"
 
+# The course ships as UTF-8, which every Linux editor shows right.
+for lesson in "$work/root/usr/share/tastrum/Lessons/"*; do
+  iconv -f UTF-8 -t UTF-8 "$lesson" >/dev/null 2>&1 || fail "$(basename "$lesson") is not UTF-8"
+done
+
 # The manual page names every option --help names.
 man_page=$(zcat "$work/root/usr/share/man/man1/tastrum.1.gz")
 help_text=$("$program" --help)
