@@ -9,6 +9,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 (cd "$build" && cpack -B "$work/cpack" >/dev/null)
+
+# make package configures the program alone: neither GoogleTest nor Google
+# Benchmark may be needed for it.
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+cmake -S "$source_dir" -B "$work/package-build" -DBUILD_TESTING=OFF -DTASTRUM_BENCHMARKS=OFF \
+      -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+      >"$work/package-configure.txt" 2>&1 || { cat "$work/package-configure.txt"; fail "make package's configuration needs the test libraries"; }
+grep -q "BUILD_TESTING=OFF" "$source_dir/Makefile" || fail "make package builds the tests"
 deb=$(ls "$work"/cpack/tastrum_*_amd64.deb)
 dpkg-deb -x "$deb" "$work/root"
 program=$work/root/usr/bin/tastrum
