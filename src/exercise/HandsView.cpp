@@ -1,6 +1,6 @@
 #include "exercise/HandsView.h"
 
-#include "keyboard/FingerColour.h"
+#include "exercise/KeyboardPainter.h"
 #include "keyboard/PolishKeyboard.h"
 
 #include <QPainter>
@@ -10,7 +10,6 @@
 
 namespace {
 
-const QColor kLit{255, 140, 0};
 const QColor kLitOutline{170, 80, 0};
 const QColor kOutline{120, 110, 130};
 constexpr double kHandGap = 0.06;   // of the widget's width, between the hands
@@ -33,11 +32,6 @@ constexpr double kPalmTop = 0.45, kPalmLeft = 0.02, kPalmWidth = 0.69;
 // The same finger of the right hand.
 Finger Mirrored(Finger finger) {
     return static_cast<Finger>(static_cast<int>(Finger::RightLittle) - static_cast<int>(finger));
-}
-
-QColor TintOf(Finger finger) {
-    const Rgb tint = FingerTint(finger);
-    return {tint.red, tint.green, tint.blue};
 }
 
 } // namespace
@@ -64,8 +58,7 @@ void CHandsView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     painter.setRenderHint(QPainter::Antialiasing);
-    const double handWidth =
-        std::min(width() * (1.0 - kHandGap) / 2.0, height() * kHandAspect);
+    const double handWidth = std::min(width() * (1.0 - kHandGap) / 2.0, height() * kHandAspect);
     const double handHeight = handWidth / kHandAspect;
     const double gap = width() - 2 * handWidth;
     const double top = height() - handHeight;
@@ -85,7 +78,7 @@ void CHandsView::PaintHand(QPainter& painter, const QRectF& area, bool left) con
     const auto fill = [&](Finger finger) {
         const bool lit = m_lit.contains(finger);
         painter.setPen(QPen(lit ? kLitOutline : kOutline, lit ? 2 : 1));
-        painter.setBrush(lit ? kLit : TintOf(finger));
+        painter.setBrush(lit ? kLitColour : FingerColour(finger));
     };
     const Finger thumb = left ? Finger::LeftThumb : Finger::RightThumb;
     fill(thumb);
@@ -102,7 +95,8 @@ void CHandsView::PaintHand(QPainter& painter, const QRectF& area, bool left) con
     }
     painter.setPen(QPen(kOutline, 1));
     painter.setBrush(QColor(250, 240, 230));
-    painter.drawRoundedRect(QRectF(w * kPalmLeft, h * kPalmTop, w * kPalmWidth, h * (1 - kPalmTop) - 1),
-                            w * 0.12, w * 0.12);
+    painter.drawRoundedRect(
+        QRectF(w * kPalmLeft, h * kPalmTop, w * kPalmWidth, h * (1 - kPalmTop) - 1), w * 0.12,
+        w * 0.12);
     painter.restore();
 }

@@ -14,19 +14,13 @@ constexpr int kGap = 2;
 constexpr int kLitFrame = 3;
 constexpr double kFingerNameShare = 0.9; // of the labels' size
 constexpr double kLabelShare = 0.4;      // of a row's height
-const QColor kLitKey{255, 140, 0};
 const QColor kKeyEdge{150, 150, 170};
 const QColor kLabel{20, 20, 100};
 const QColor kPolishLabel{160, 0, 0};
 
-QColor TintOf(Finger finger) {
-    const Rgb tint = FingerTint(finger);
-    return {tint.red, tint.green, tint.blue};
-}
-
 QColor FillOf(int key, const KeyboardLook& look) {
     if (look.heat.empty())
-        return TintOf(PolishKeyboard()[key].finger);
+        return FingerColour(PolishKeyboard()[key].finger);
     const double heat = look.heat[key];
     return QColor::fromRgbF(1.0, 1.0 - 0.75 * heat, 1.0 - 0.75 * heat);
 }
@@ -85,7 +79,7 @@ void PaintKey(QPainter& painter, const QRect& area, int index, const KeyboardLoo
     // A lit key keeps its finger's colour inside a thick frame. Every
     // key's edge lies inside its rectangle, which is all that a key lit or
     // put out again paints.
-    const QPen edge = lit ? QPen(kLitKey, kLitFrame) : QPen(kKeyEdge, 1);
+    const QPen edge = lit ? QPen(kLitColour, kLitFrame) : QPen(kKeyEdge, 1);
     const double inset = edge.widthF() / 2;
     painter.setPen(edge);
     painter.setBrush(FillOf(index, look));
@@ -102,6 +96,11 @@ void PaintKey(QPainter& painter, const QRect& area, int index, const KeyboardLoo
 }
 
 } // namespace
+
+QColor FingerColour(Finger finger) {
+    const Rgb tint = FingerTint(finger);
+    return {tint.red, tint.green, tint.blue};
+}
 
 QRect KeyRectIn(const QRect& area, int index) {
     const KeyCap& key = PolishKeyboard()[index];

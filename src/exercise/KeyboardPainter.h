@@ -1,7 +1,9 @@
 #pragma once
 
+#include "keyboard/Finger.h"
 #include "pupils/CharErrorCount.h"
 
+#include <QColor>
 #include <QRect>
 
 #include <vector>
@@ -17,6 +19,11 @@ struct KeyboardLook {
     // fingers' tints. Empty for the tints.
     std::vector<double> heat{};
 };
+
+// The colours the keyboard and the hands share: each finger's tint, and
+// the colour of what is lit.
+QColor FingerColour(Finger finger);
+inline const QColor kLitColour{255, 140, 0};
 
 // Where a key stands when the keyboard fills area.
 QRect KeyRectIn(const QRect& area, int key);
