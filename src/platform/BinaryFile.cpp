@@ -4,13 +4,13 @@
 #include "platform/FileFaults.h"
 #include "platform/Format.h"
 #include "platform/GroupShare.h"
+#include "platform/ReplaceClaim.h"
 #include "platform/SystemErrorText.h"
 
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
-#include <functional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -173,27 +173,46 @@ std::string ReadBinaryFile(const std::string& path, size_t maxBytes) {
 
 namespace {
 
-// Writes the bytes to a temporary file beside path and renames it over path
-// when mayReplace still agrees; false when it did not.
+// Removes the temporary file unless it was renamed over its target.
+class TempFile {
+public:
+    explicit TempFile(std::string path) : m_path(std::move(path)) {}
+    ~TempFile() {
+        if (!m_path.empty())
+            ::unlink(m_path.c_str());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    void Renamed() { m_path.clear(); }
+
+private:
+    std::string m_path;
+};
+
+// Writes the bytes to a temporary file beside path and renames it over path.
+// With a stamp, the rename is done under a claim, and only while path still
+// has that stamp: false when another writer replaced it meanwhile.
 bool WriteThenRename(const std::string& path, std::string_view bytes,
-                     const std::function<bool()>& mayReplace) {
+                     const std::optional<FileStamp>& onlyIfStillStamped) {
     std::string tempPath;
     Descriptor temp(CreateTempBeside(path, tempPath));
     if (temp.Get() < 0)
         ThrowWriteError(path, errno);
+    TempFile written(tempPath);
     KeepPermissionsOf(path, temp.Get());
-    const bool written =
-        WriteAll(temp.Get(), bytes, path) && ::fsync(temp.Get()) == 0 && temp.Close();
-    if (written && !mayReplace()) {
-        ::unlink(tempPath.c_str());
-        return false;
+    if (!WriteAll(temp.Get(), bytes, path) || ::fsync(temp.Get()) != 0 || !temp.Close())
+        ThrowWriteError(path, errno);
+    std::optional<CReplaceClaim> claim;
+    if (onlyIfStillStamped) {
+        claim.emplace(path);
+        if (!(FileStamp::Of(path) == *onlyIfStillStamped))
+            return false;
     }
-    if (!written || !Allowed(FileCall::Rename, path) ||
-        ::rename(tempPath.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(tempPath.c_str());
-        ThrowWriteError(path, error);
-    }
+    if (!Allowed(FileCall::Rename, path) || ::rename(tempPath.c_str(), path.c_str()) != 0)
+        ThrowWriteError(path, errno);
+    written.Renamed();
     SyncFolderOf(path);
     return true;
 }
@@ -201,7 +220,7 @@ bool WriteThenRename(const std::string& path, std::string_view bytes,
 } // namespace
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    WriteThenRename(path, bytes, [] { return true; });
+    WriteThenRename(path, bytes, std::nullopt);
 }
 
 void WriteUserFile(const std::string& path, std::string_view bytes) {
@@ -217,7 +236,7 @@ void WriteUserFile(const std::string& path, std::string_view bytes) {
 
 bool ReplaceFileIfUnchanged(const std::string& path, std::string_view bytes,
                             const FileStamp& readStamp) {
-    return WriteThenRename(path, bytes, [&] { return FileStamp::Of(path) == readStamp; });
+    return WriteThenRename(path, bytes, readStamp);
 }
 
 void RemoveInterruptedWrites(const std::string& folder) {

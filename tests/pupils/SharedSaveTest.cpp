@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <set>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -148,4 +149,20 @@ TEST_F(SharedSaveTest, ASaveKilledAtAnyMomentLosesNoHistoryAndLeavesNoLitter) {
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.insert(entry.path().filename().string());
     EXPECT_EQ(names, (std::set<std::string>{"stat.dat", "stat.dat.lock"}));
+}
+
+// A program that died in the moment of replacing the file leaves its claim
+// behind; the next save waits a few seconds, takes it over and stores.
+TEST_F(SharedSaveTest, AClaimLeftByAProgramThatDiedDelaysTheNextSaveOnly) {
+    InitPupilsFolder(m_share, "");
+    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {});
+    const std::string claim = m_share + "/Ala/stat.dat.zapis";
+    close(open(claim.c_str(), O_WRONLY | O_CREAT, 0644));
+
+    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 2"), {});
+
+    CPupilStats stats;
+    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
+    EXPECT_EQ(stats.size(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(claim));
 }
