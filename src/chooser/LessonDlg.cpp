@@ -47,15 +47,11 @@ bool IsEnterKey(const QEvent* event) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-// The teacher's view of the whole class, over the lessons of the list.
-void ShowClassOverview() {
-    CClassOverviewDlg overview(LessonsInListOrder());
-    overview.exec();
-}
-
 } // namespace
 
-CLessonDlg::CLessonDlg(QWidget* parent) : QDialog(parent), m_lessonList(new CLessonListBox) {
+CLessonDlg::CLessonDlg(QWidget* parent)
+    : QDialog(parent), m_lessonList(new CLessonListBox),
+      m_classStore(ContextPupilsFolder()) {
     const DialogControls controls =
         BuildDialog(*this, kLessonTemplate, {{CLessonDlg::kIdLessonList, m_lessonList}});
     ApplyDialogColours(*this);
@@ -151,7 +147,7 @@ void CLessonDlg::contextMenuEvent(QContextMenuEvent* event) {
     // The class's grades are the teacher's, not the pupils'.
     if (CProgramContext::Current().teacherMode)
         connect(menu.addAction(QStringLiteral("Przegląd &klasy...")), &QAction::triggered, this,
-                &ShowClassOverview);
+                &CLessonDlg::ShowClassOverview);
     menu.exec(event->globalPos());
 }
 
@@ -160,11 +156,17 @@ void CLessonDlg::ShowAbout() {
     about.exec();
 }
 
+// The teacher's view of the whole class, over the lessons of the list.
+void CLessonDlg::ShowClassOverview() {
+    CClassOverviewDlg overview(m_classStore, LessonsInListOrder());
+    overview.exec();
+}
+
 void CLessonDlg::ShowStatistics() {
     {
         CStatsDlg statistics;
         if (CProgramContext::Current().teacherMode)
-            statistics.SetClassOverviewOpener(&ShowClassOverview);
+            statistics.SetClassOverviewOpener([this] { ShowClassOverview(); });
         statistics.exec();
     }
     // The window and its children are gone: what a long history held goes

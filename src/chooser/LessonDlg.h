@@ -1,5 +1,7 @@
 #pragma once
 
+#include "teacher/ClassStore.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -52,6 +54,7 @@ private:
     void FillLessonList();
     void ShowAbout();
     void ShowStatistics();
+    void ShowClassOverview();
 
     CLessonListBox* m_lessonList;
     QLabel* m_greeting;
@@ -59,4 +62,7 @@ private:
 
     LessonRunner m_runLesson;
     std::function<void()> m_runPractice;
+    // Kept while the program runs: the class overview then reads only the
+    // pupils' files that changed since it was last open.
+    CClassStore m_classStore;
 };

@@ -17,6 +17,14 @@ CKeyStats FromStatFile(const PupilsFolder& pupils, const std::string& pupil) {
     return CKeyStats::FromCharErrors(stats.m_charErrors);
 }
 
+std::optional<CKeyStats> LoadMeasured(const PupilsFolder& pupils, const std::string& pupil) {
+    const std::string path = GetKeyStatsPath(pupils, pupil);
+    const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
+    if (!bytes)
+        return std::nullopt;
+    return CKeyStats::Decode(*bytes, path);
+}
+
 } // namespace
 
 std::string GetKeyStatsPath(const PupilsFolder& pupils, const std::string& pupil) {
@@ -24,9 +32,14 @@ std::string GetKeyStatsPath(const PupilsFolder& pupils, const std::string& pupil
 }
 
 CKeyStats LoadKeyStats(const PupilsFolder& pupils, const std::string& pupil) {
-    const std::string path = GetKeyStatsPath(pupils, pupil);
-    const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
-    return bytes ? CKeyStats::Decode(*bytes, path) : FromStatFile(pupils, pupil);
+    std::optional<CKeyStats> measured = LoadMeasured(pupils, pupil);
+    return measured ? std::move(*measured) : FromStatFile(pupils, pupil);
+}
+
+CKeyStats LoadKeyStats(const PupilsFolder& pupils, const std::string& pupil,
+                       const CharErrorArray& statFileErrors) {
+    std::optional<CKeyStats> measured = LoadMeasured(pupils, pupil);
+    return measured ? std::move(*measured) : CKeyStats::FromCharErrors(statFileErrors);
 }
 
 void StoreKeyPresses(const PupilsFolder& pupils, const std::string& pupil,

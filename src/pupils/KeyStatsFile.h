@@ -18,6 +18,10 @@ std::string GetKeyStatsPath(const PupilsFolder& pupils, const std::string& pupil
 // Throws FileError when a file cannot be read now, or klawisze.dat is
 // damaged.
 CKeyStats LoadKeyStats(const PupilsFolder& pupils, const std::string& pupil);
+// The same for a reader that holds stat.dat's character errors already, so
+// that stat.dat is not read twice.
+CKeyStats LoadKeyStats(const PupilsFolder& pupils, const std::string& pupil,
+                       const CharErrorArray& statFileErrors);
 
 // Adds one run's first tries to the pupil's measurements. A damaged
 // klawisze.dat is kept aside and the measurements start again from the

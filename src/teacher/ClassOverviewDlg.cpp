@@ -90,8 +90,9 @@ std::vector<std::string> LessonsInListOrder() {
     return titles;
 }
 
-CClassOverviewDlg::CClassOverviewDlg(std::vector<std::string> lessons, QWidget* parent)
-    : QDialog(parent), m_lessons(std::move(lessons)), m_class(ContextPupilsFolder()),
+CClassOverviewDlg::CClassOverviewDlg(CClassStore& store, std::vector<std::string> lessons,
+                                     QWidget* parent)
+    : QDialog(parent), m_lessons(std::move(lessons)), m_class(store),
       m_table(new QTableWidget(this)) {
     setWindowTitle(QStringLiteral("Tastrum: przegląd klasy"));
     auto* hint = new QLabel(QStringLiteral("Ocena najlepszego podejścia do każdej lekcji. Enter "

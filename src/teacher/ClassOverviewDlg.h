@@ -23,8 +23,11 @@ public:
     // lesson the remarks.
     static constexpr int kFirstLessonColumn = 4;
 
-    // The lessons of the lesson list (Windows-1250), in its order.
-    explicit CClassOverviewDlg(std::vector<std::string> lessons, QWidget* parent = nullptr);
+    // The lessons of the lesson list (Windows-1250), in its order. The class
+    // store outlives the window, so that opening it again reads only the
+    // pupils' files that changed.
+    CClassOverviewDlg(CClassStore& store, std::vector<std::string> lessons,
+                      QWidget* parent = nullptr);
 
     const QTableWidget& Table() const { return *m_table; }
 
@@ -44,7 +47,7 @@ private:
     bool WriteExport(const QString& path, const std::string& bytes);
 
     std::vector<std::string> m_lessons;
-    CClassStore m_class;
+    CClassStore& m_class;
     QTableWidget* m_table;
     QLabel* m_status = nullptr;
 };

@@ -2,7 +2,7 @@
 
 #include "platform/FileError.h"
 #include "platform/FileStamp.h"
-#include "pupils/PupilStatsCache.h"
+#include "platform/ProgramFolders.h"
 #include "teacher/ClassTable.h"
 
 #include <map>
@@ -14,9 +14,10 @@
 // The class as the pupils' files hold it when asked: a row per pupil of the
 // pupils folder, in the Polish alphabetical order; a pupil whose runs cannot
 // be shown (a file or folder that cannot be read, a folder name the program
-// cannot use) has a row that says why. Each file is read again only when it
-// has changed, so a class is read once however often the table is shown.
-// Files are only ever read.
+// cannot use) has a row that says why. A pupil's files are read again only
+// when one has changed, so a store kept for the program's life reads a class
+// once however often the table is shown; what changed is read on every core
+// at once. Only the rows are kept, never the runs. Files are only ever read.
 class CClassStore {
 public:
     explicit CClassStore(PupilsFolder pupils) : m_pupilsFolder(std::move(pupils)) {}
@@ -29,19 +30,25 @@ public:
     const std::optional<FileError>& FolderProblem() const { return m_folderProblem; }
 
 private:
+    // The state of the files a row is made from: stat.dat and klawisze.dat.
+    struct Stamps {
+        FileStamp runs, keys;
+        bool operator==(const Stamps&) const = default;
+    };
     struct Pupil {
-        FileStamp stamp;
+        Stamps stamps;
         PupilRow row;
     };
 
+    Stamps StampsOf(const std::string& pupil) const;
+
     PupilsFolder m_pupilsFolder;
     std::vector<std::string> m_lessons;
-    CPupilStatsCache m_stats;
-    std::map<std::string, Pupil> m_pupils;
+    std::map<std::string, Pupil> m_pupils; // rows read whole, by pupil
     std::vector<PupilRow> m_rows;
     std::optional<FileError> m_folderProblem;
 };
 
-// The row of one pupil, read from their file now.
+// The row of one pupil, read from their files now.
 PupilRow ReadPupilRow(const PupilsFolder& pupils, const std::string& pupil,
                       const std::vector<std::string>& lessons);

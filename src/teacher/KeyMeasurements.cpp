@@ -13,16 +13,8 @@ namespace {
 constexpr size_t kWeakKeysNamed = 5;
 constexpr double kTenthsOfPercent = 1000.0;
 
-} // namespace
-
-KeyMeasurements ReadKeyMeasurements(const PupilsFolder& pupils, const std::string& pupil) {
+KeyMeasurements MeasurementsOf(const CKeyStats& stats) {
     KeyMeasurements measured;
-    CKeyStats stats;
-    try {
-        stats = LoadKeyStats(pupils, pupil);
-    } catch (const FileError&) {
-        return measured;
-    }
     const std::vector<WeakKey> weak = RankWeakKeys(stats);
     for (size_t i = 0; i < std::min(weak.size(), kWeakKeysNamed); ++i)
         measured.weakKeys += (i ? ", " : "") + Cp1250ToUtf8(std::string(1, weak[i].key));
@@ -31,4 +23,25 @@ KeyMeasurements ReadKeyMeasurements(const PupilsFolder& pupils, const std::strin
             measured.recentErrors.push_back(
                 {key, static_cast<int32_t>(std::lround(stat.recentErrorRate * kTenthsOfPercent))});
     return measured;
+}
+
+// A file that cannot be read gives nothing.
+template <class Load>
+KeyMeasurements ReadOrNothing(const Load& load) {
+    try {
+        return MeasurementsOf(load());
+    } catch (const FileError&) {
+        return {};
+    }
+}
+
+} // namespace
+
+KeyMeasurements ReadKeyMeasurements(const PupilsFolder& pupils, const std::string& pupil) {
+    return ReadOrNothing([&] { return LoadKeyStats(pupils, pupil); });
+}
+
+KeyMeasurements ReadKeyMeasurements(const PupilsFolder& pupils, const std::string& pupil,
+                                    const CharErrorArray& statFileErrors) {
+    return ReadOrNothing([&] { return LoadKeyStats(pupils, pupil, statFileErrors); });
 }

@@ -15,3 +15,6 @@ struct KeyMeasurements {
 // cannot be read gives nothing: these are extras beside the pupil's runs,
 // which the views report on their own.
 KeyMeasurements ReadKeyMeasurements(const PupilsFolder& pupils, const std::string& pupil);
+// The same for a reader that holds stat.dat's character errors already.
+KeyMeasurements ReadKeyMeasurements(const PupilsFolder& pupils, const std::string& pupil,
+                                    const CharErrorArray& statFileErrors);

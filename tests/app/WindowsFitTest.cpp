@@ -64,7 +64,8 @@ TEST(WindowsFit, EveryDialogFitsTheScreenWithAReadableFont) {
     ExpectFitsTheScreen(result);
     CStatsDlg statistics;
     ExpectFitsTheScreen(statistics);
-    CClassOverviewDlg overview({"01 abc"});
+    CClassStore store(ContextPupilsFolder());
+    CClassOverviewDlg overview(store, {"01 abc"});
     ExpectFitsTheScreen(overview);
     CPupilReportDlg report("Ala", {"01 abc"});
     ExpectFitsTheScreen(report);

@@ -41,7 +41,7 @@ protected:
         WriteFile(GetStatFilePath(ContextPupilsFolder(), "Bartek"), "to nie są wyniki");
         std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Celina"));
         m_overview = std::make_unique<CClassOverviewDlg>(
-            std::vector<std::string>{"01 abc", Utf8ToCp1250("02 żaba")});
+            m_class, std::vector<std::string>{"01 abc", Utf8ToCp1250("02 żaba")});
     }
 
     void Store(const std::string& pupil, const std::vector<StatRecord>& runs) {
@@ -64,6 +64,7 @@ protected:
         return texts;
     }
 
+    CClassStore m_class{ContextPupilsFolder()};
     std::unique_ptr<CClassOverviewDlg> m_overview;
 };
 
@@ -171,7 +172,7 @@ TEST_F(ClassOverviewDlgTest, SaysWhenThePupilsFolderCannotBeReadAndWhatWaitsHere
     const CScopedFileFault unreadable([this](FileCall call, const std::string& path) {
         return call == FileCall::Scan && path == m_program / "Data/Pupils" ? EACCES : 0;
     });
-    const CClassOverviewDlg overview({"01 abc"});
+    const CClassOverviewDlg overview(m_class, {"01 abc"});
     EXPECT_EQ(overview.Table().rowCount(), 0);
     QString status;
     for (const QLabel* label : overview.findChildren<QLabel*>())
