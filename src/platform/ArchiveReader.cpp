@@ -3,8 +3,6 @@
 #include "platform/Cp1250.h"
 #include "platform/FileError.h"
 
-#include <bit>
-
 namespace {
 
 constexpr uint8_t kLongerLength = 0xFF;
@@ -43,38 +41,10 @@ void CArchiveReader::Fail(const std::string& problem) const {
     throw FileError(m_path, problem);
 }
 
-std::string_view CArchiveReader::Take(uint64_t count) {
-    if (count > Remaining())
-        Fail(m_bytes.empty() ? "plik jest pusty"
-                             : "plik urywa się przedwcześnie: jest uszkodzony albo nie jest "
-                               "plikiem tego rodzaju");
-    const std::string_view taken = m_bytes.substr(m_position, static_cast<size_t>(count));
-    m_position += static_cast<size_t>(count);
-    return taken;
-}
-
-uint64_t CArchiveReader::ReadLittleEndian(int size) {
-    const std::string_view bytes = Take(static_cast<uint64_t>(size));
-    uint64_t value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = value << 8 | static_cast<uint8_t>(bytes[i]);
-    return value;
-}
-
-uint8_t CArchiveReader::ReadByte() {
-    return static_cast<uint8_t>(ReadLittleEndian(1));
-}
-
-int32_t CArchiveReader::ReadInt32() {
-    return static_cast<int32_t>(ReadUInt32());
-}
-
-uint32_t CArchiveReader::ReadUInt32() {
-    return static_cast<uint32_t>(ReadLittleEndian(4));
-}
-
-double CArchiveReader::ReadDouble() {
-    return std::bit_cast<double>(ReadLittleEndian(8));
+void CArchiveReader::FailCut() const {
+    Fail(m_bytes.empty() ? "plik jest pusty"
+                         : "plik urywa się przedwcześnie: jest uszkodzony albo nie jest "
+                           "plikiem tego rodzaju");
 }
 
 std::optional<uint32_t> CArchiveReader::ReadStringLength() {

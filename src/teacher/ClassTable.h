@@ -13,6 +13,8 @@ struct LessonCell {
     double bestSpeed = 0.0;
     COleDateTime lastRun{0.0, COleDateTime::invalid}; // the latest run's date
     int endedEarly = 0; // runs ended before the text was done
+
+    bool operator==(const LessonCell&) const = default;
 };
 
 // One pupil's row of the class table.
@@ -24,6 +26,8 @@ struct PupilRow {
     COleDateTime lastRun{0.0, COleDateTime::invalid};
     std::vector<LessonCell> lessons; // one per lesson of the table, in its order
     std::string weakKeys; // the pupil's weakest keys, "ł, ż" (UTF-8)
+
+    bool operator==(const PupilRow&) const = default;
 };
 
 // The row of a pupil from the runs stored for them; lessons are the table's

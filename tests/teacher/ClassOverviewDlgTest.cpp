@@ -97,6 +97,22 @@ TEST_F(ClassOverviewDlgTest, ARowPerPupilWithTheBestGradeOfEachLessonInTheListsC
     EXPECT_NE(table.item(bartek, kPupil)->background(), table.item(ala, kPupil)->background());
 }
 
+// The class store outlives the window: opened again, the overview shows
+// every pupil's file as it is now.
+TEST_F(ClassOverviewDlgTest, OpenedAgainTheOverviewShowsEveryFileAsItIsNow) {
+    m_overview.reset();
+    Store("Żaneta", {RunOf("01 abc", 60, 8, COleDateTime::FromDateTime(2026, 11, 5, 10)),
+                     RunOf("01 abc", 90, 2, COleDateTime::FromDateTime(2026, 11, 6, 10))});
+    Store("Bartek", {RunOf("02 żaba", 60, 8, COleDateTime::FromDateTime(2026, 11, 5, 10))});
+    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Ala"), "to też nie są wyniki");
+    const CClassOverviewDlg again(m_class, {"01 abc", Utf8ToCp1250("02 żaba")});
+    const QTableWidget& table = again.Table();
+    EXPECT_EQ(Column(table, kPupil), (QStringList{"Ala", "Bartek", "Celina", "Żaneta"}));
+    EXPECT_EQ(Column(table, kRuns), (QStringList{"0", "1", "0", "2"}));
+    EXPECT_FALSE(Cell(table, 0, kRemarks).isEmpty());
+    EXPECT_TRUE(Cell(table, 1, kRemarks).isEmpty());
+}
+
 TEST_F(ClassOverviewDlgTest, EveryColumnSorts) {
     QTableWidget& table = const_cast<QTableWidget&>(m_overview->Table());
     table.sortByColumn(kRuns, Qt::DescendingOrder);

@@ -6,6 +6,8 @@
 
 #include "ProgramFolderTest.h"
 #include "platform/Cp1250.h"
+#include "platform/FileFaults.h"
+#include "platform/PolishOrder.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilStats.h"
 
@@ -13,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 namespace {
@@ -175,4 +179,60 @@ TEST_F(ClassTableTest, TheWeakestKeysOfAPupilShowInTheRowAndTheReport) {
     ASSERT_EQ(measured.recentErrors.size(), 4u);
     for (const CharErrorCount& key : measured.recentErrors)
         EXPECT_EQ(key.count > 0, key.ch == '\xBF') << key.ch;
+}
+
+// The runs reach the weak keys through klawisze.dat alone: a row whose
+// stat.dat is unchanged is still read again when the measurements change.
+TEST_F(ClassTableTest, ARowIsReadAgainWhenOnlyTheKeyMeasurementsChanged) {
+    Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))});
+    EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").weakKeys, "");
+    std::vector<KeyPress> presses;
+    for (const char key : std::string("abc\xBF"))
+        for (int i = 0; i < 25; ++i)
+            presses.push_back({key, !(key == '\xBF' && i < 10), 200});
+    StoreKeyPresses(ContextPupilsFolder(), "Ala", presses);
+    EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").weakKeys, "ż");
+}
+
+// A class is read on several threads at once; each pupil still gets the row
+// their own files give, whatever else fails beside them, and a file that
+// failed is tried again at the next refresh.
+TEST_F(ClassTableTest, AClassReadAtOnceGivesEachPupilTheRowTheirFilesGive) {
+    std::vector<std::string> pupils;
+    for (int pupil = 0; pupil < 24; ++pupil) {
+        const std::string name = "Uczeń " + std::to_string(pupil);
+        pupils.push_back(Utf8ToCp1250(name));
+        std::vector<StatRecord> runs;
+        for (int run = 0; run <= pupil * 3; ++run)
+            runs.push_back(RunOf(run % 2 ? "ABC" : "Żaba", 40.0 + run * pupil, run % 7,
+                                 COleDateTime::FromDateTime(2026, 1 + run % 12, 1 + pupil)));
+        Store(name, runs, {{'a', pupil}});
+    }
+    WriteFile(GetStatFilePath(ContextPupilsFolder(), pupils[5]), kSixtyThreeBytes.substr(0, 40));
+    std::filesystem::remove(GetStatFilePath(ContextPupilsFolder(), pupils[9]));
+    std::vector<PupilRow> rows;
+    {
+        const CScopedFileFault awayForAMoment([](FileCall call, const std::string& path) {
+            return call == FileCall::Read && path.find("Uczeń 17/stat.dat") != std::string::npos
+                       ? EIO
+                       : 0;
+        });
+        rows = m_class.Refresh(m_lessons);
+    }
+    ASSERT_EQ(rows.size(), pupils.size());
+    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const PupilRow& a, const PupilRow& b) {
+        return PolishLessCp1250(a.pupil, b.pupil);
+    }));
+    for (const std::string& pupil : pupils) {
+        const PupilRow& row = RowOf(rows, Cp1250ToUtf8(pupil));
+        if (pupil == pupils[17])
+            EXPECT_NE(row.problem, "");
+        else
+            EXPECT_EQ(row, ReadPupilRow(ContextPupilsFolder(), pupil, m_lessons))
+                << Cp1250ToUtf8(pupil);
+    }
+    EXPECT_NE(RowOf(rows, "Uczeń 5").problem, "");
+    EXPECT_EQ(RowOf(rows, "Uczeń 9").runs, 0);
+    EXPECT_EQ(RowOf(rows, "Uczeń 23").runs, 70);
+    EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Uczeń 17").runs, 52);
 }
