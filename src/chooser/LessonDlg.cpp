@@ -50,8 +50,7 @@ bool IsEnterKey(const QEvent* event) {
 } // namespace
 
 CLessonDlg::CLessonDlg(QWidget* parent)
-    : QDialog(parent), m_lessonList(new CLessonListBox),
-      m_classStore(ContextPupilsFolder()) {
+    : QDialog(parent), m_lessonList(new CLessonListBox), m_classStore(ContextPupilsFolder()) {
     const DialogControls controls =
         BuildDialog(*this, kLessonTemplate, {{CLessonDlg::kIdLessonList, m_lessonList}});
     ApplyDialogColours(*this);

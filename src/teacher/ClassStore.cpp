@@ -17,14 +17,14 @@ namespace {
 
 // Calls work(i) for every i below count, on as many threads as the computer
 // has cores; an exception of any call comes out here.
-template <class Work>
-void ForEachOnEveryCore(size_t count, const Work& work) {
+template <class Work> void ForEachOnEveryCore(size_t count, const Work& work) {
     std::atomic<size_t> next{0};
     const auto worker = [&] {
         for (size_t i = next++; i < count; i = next++)
             work(i);
     };
-    const size_t threads = std::min<size_t>(count, std::max(1u, std::thread::hardware_concurrency()));
+    const size_t threads =
+        std::min<size_t>(count, std::max(1u, std::thread::hardware_concurrency()));
     std::vector<std::future<void>> helpers;
     for (size_t t = 1; t < threads; ++t)
         helpers.push_back(std::async(std::launch::async, worker));

@@ -26,8 +26,7 @@ KeyMeasurements MeasurementsOf(const CKeyStats& stats) {
 }
 
 // A file that cannot be read gives nothing.
-template <class Load>
-KeyMeasurements ReadOrNothing(const Load& load) {
+template <class Load> KeyMeasurements ReadOrNothing(const Load& load) {
     try {
         return MeasurementsOf(load());
     } catch (const FileError&) {
