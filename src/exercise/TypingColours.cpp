@@ -6,16 +6,22 @@ const QColor kModelText{95, 95, 120};
 const QColor kWrongText{200, 0, 0};
 const QColor kWrongBackground{255, 220, 220};
 
-QTextCharFormat ModelFormat() {
-    QTextCharFormat format;
-    format.setForeground(kModelText);
+const QTextCharFormat& ModelFormat() {
+    static const QTextCharFormat format = [] {
+        QTextCharFormat model;
+        model.setForeground(kModelText);
+        return model;
+    }();
     return format;
 }
 
-QTextCharFormat WrongFormat() {
-    QTextCharFormat format;
-    format.setForeground(kWrongText);
-    format.setBackground(kWrongBackground);
+const QTextCharFormat& WrongFormat() {
+    static const QTextCharFormat format = [] {
+        QTextCharFormat wrong;
+        wrong.setForeground(kWrongText);
+        wrong.setBackground(kWrongBackground);
+        return wrong;
+    }();
     return format;
 }
 

@@ -162,10 +162,10 @@ QRect CTypingEdit::CaretRect() const {
 void CTypingEdit::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Text));
-    const QRect dirty = event->rect();
+    const int lastRow = event->rect().bottom();
     const int caretLine = m_session.Typing().CaretLine();
-    for (int line = TopLine(); line < LineCount() && LineTop(line) <= dirty.bottom(); ++line) {
-        if (LineTop(line) + m_lineHeight <= dirty.top())
+    for (int line = TopLine(); line < LineCount() && LineTop(line) <= lastRow; ++line) {
+        if (!event->region().intersects(LineRect(line)))
             continue;
         const QTextLayout& layout = LaidOut(line);
         layout.draw(&painter, TextOrigin(line));
@@ -207,23 +207,7 @@ void CTypingEdit::focusOutEvent(QFocusEvent* event) {
     ShowCaret(false);
 }
 
-// The keys the pupil types belong to the exercise, not to a shortcut of its
-// window; Tab too, which is a character to copy rather than a way out.
-bool CTypingEdit::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool chord =
-            key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier);
-        if (!chord && (key->key() < Qt::Key_Escape || key->key() == Qt::Key_Return ||
-                       key->key() == Qt::Key_Enter || key->key() == Qt::Key_Backspace ||
-                       key->key() == Qt::Key_Tab)) {
-            event->accept();
-            return true;
-        }
-    }
-    return QAbstractScrollArea::event(event);
-}
-
+// Tab is a character to copy, not a way out of the field.
 bool CTypingEdit::focusNextPrevChild(bool) {
     return false;
 }
@@ -281,16 +265,10 @@ void CTypingEdit::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 QVariant CTypingEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
-    switch (query) {
-    case Qt::ImEnabled:
-        return true;
-    case Qt::ImCursorRectangle:
-        return CaretRect();
-    case Qt::ImFont:
-        return font();
-    default:
-        return QAbstractScrollArea::inputMethodQuery(query);
-    }
+    // An input method shows its choices beside the caret.
+    if (query == Qt::ImCursorRectangle)
+        return CaretRect().translated(viewport()->pos());
+    return QAbstractScrollArea::inputMethodQuery(query);
 }
 
 void CTypingEdit::mousePressEvent(QMouseEvent* event) {

@@ -50,7 +50,6 @@ public:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
-    bool event(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -149,6 +150,23 @@ TEST(TypingEdit, TypingLineAndItsModelStayInView) {
     EXPECT_EQ(session.Typing().CaretLine(), 101);
 }
 
+TEST(TypingEdit, TheViewFollowsTheCaretAlongALongLineAndBack) {
+    CExerciseSession session{CProgramContext::Current().clock};
+    session.SetLines({std::string(100, 'a'), "b"});
+    CTypingEdit edit(session);
+    edit.resize(300, 150);
+    edit.ShowSession();
+    edit.show();
+    for (int column = 0; column < 100; ++column) {
+        QTest::keyClick(&edit, 'a');
+        ASSERT_TRUE(edit.viewport()->rect().contains(edit.CaretRect())) << column;
+    }
+    EXPECT_GT(edit.horizontalScrollBar()->value(), 0);
+    QTest::keyClick(&edit, Qt::Key_Return);
+    EXPECT_EQ(edit.horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(edit.viewport()->rect().contains(edit.CaretRect()));
+}
+
 TEST(TypingEdit, ALongLessonScrollsToItsLastLine) {
     CExerciseSession session{CProgramContext::Current().clock};
     session.SetLines(StringList(20000, "asdf jkl;"));
@@ -231,4 +249,34 @@ TEST(TypingEdit, AKeyRepaintsOnlyTheLinesItChanged) {
         EXPECT_LE(Area(press(Qt::Key_Return)), 3 * lineHeight * width) << line;
     }
     EXPECT_GT(edit.verticalScrollBar()->value(), 0);
+}
+
+// What the field shows after many keys, each repainting only a part of it
+// and the view moving down with the pupil, is what it draws afresh.
+TEST(TypingEdit, WhatAKeyRepaintsMatchesTheWholeField) {
+    CExerciseSession session{CProgramContext::Current().clock};
+    session.SetLines(StringList(40, "abc def"));
+    QWidget window;
+    CTypingEdit edit(session, &window);
+    edit.resize(300, 200);
+    window.resize(300, 200);
+    edit.ShowSession();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // Up to the first step down: what it leaves in place must fit what follows.
+    for (int line = 0; edit.verticalScrollBar()->value() == 0; ++line) {
+        ASSERT_LT(line, 20);
+        QTest::keyClicks(&edit, line % 3 == 0 ? "abx" : "abc def");
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        QTest::keyClicks(&edit, "c def");
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+    edit.clearFocus();
+    QApplication::processEvents();
+    const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
+    const QImage drawn = window.grab().toImage();
+    ASSERT_EQ(shown.size(), drawn.size());
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              drawn.convertToFormat(QImage::Format_RGB32));
 }
