@@ -1,10 +1,20 @@
+#include "exercise/ExerciseDlg.h"
+#include "exercise/TypingEdit.h"
 #include "lessons/LessonFile.h"
 #include "lessons/WrapLines.h"
+#include "platform/ProgramContext.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QKeyEvent>
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
+#include <malloc.h>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 
@@ -63,5 +73,111 @@ BENCHMARK(BM_WrapOneLongLine)
     ->Arg(5'000'000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
+
+// A book of about 1 MB imported into a lesson, in lines wrapped as a
+// lesson's are.
+const StringList& BookLines() {
+    static const StringList lines = [] {
+        std::string text;
+        while (text.size() < (1u << 20))
+            text += "Ala ma kota, a kot ma Ale. ";
+        StringList wrapped;
+        WrapLine(text, wrapped, kWrapWidth, kWrapSlack);
+        return wrapped;
+    }();
+    return lines;
+}
+
+// Runs what the window has left to do after it opened (later parts of the
+// text, repaints) until nothing is left.
+void Settle() {
+    while (QAbstractEventDispatcher::instance()->processEvents(QEventLoop::AllEvents)) {
+    }
+}
+
+struct OpenExercise {
+    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseDlg window{session};
+    explicit OpenExercise(const StringList& lines) {
+        window.SetLines(lines);
+        window.show();
+        Settle();
+    }
+};
+
+// From the exercise window's opening with the book until it has settled.
+void BM_OpenBookLesson(benchmark::State& state) {
+    const StringList& lines = BookLines();
+    for (auto _ : state) {
+        auto exercise = std::make_unique<OpenExercise>(lines);
+        state.PauseTiming();
+        exercise.reset();
+        Settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenBookLesson)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// What the process holds, in MiB: its resident pages and its proportional
+// share of them, once the allocator has given back what it keeps unused.
+struct Memory {
+    double rss = 0, pss = 0;
+};
+
+Memory MemoryNow() {
+    malloc_trim(0);
+    Memory memory;
+    std::ifstream rollup("/proc/self/smaps_rollup");
+    for (std::string line; std::getline(rollup, line);) {
+        std::istringstream fields(line);
+        std::string key;
+        double kb = 0;
+        fields >> key >> kb;
+        if (key == "Rss:")
+            memory.rss = kb / 1024;
+        else if (key == "Pss:")
+            memory.pss = kb / 1024;
+    }
+    return memory;
+}
+
+void Press(QWidget& field, Qt::Key key, const QString& text) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&field, &event);
+}
+
+// What the typing field with the book holds once it has opened, and once
+// the pupil has typed the book through, each line drawn as it is typed. The
+// field stands alone, at its size in the window, with the colours on: the
+// rest of the window holds the same on any lesson.
+void BM_TypeThroughBookLesson(benchmark::State& state) {
+    const StringList& lines = BookLines();
+    for (auto _ : state) {
+        const Memory before = MemoryNow();
+        CExerciseSession session{CProgramContext::Current().clock};
+        session.SetLines(lines);
+        CTypingEdit field(session);
+        field.resize(640, 300);
+        field.ShowSession();
+        field.ShowAids(true);
+        field.show();
+        Settle();
+        const Memory opened = MemoryNow();
+        for (const std::string& line : lines) {
+            for (const char ch : line)
+                Press(field, Qt::Key_A, QString(QChar(ch)));
+            Press(field, Qt::Key_Return, QStringLiteral("\r"));
+            Settle();
+        }
+        const Memory typed = MemoryNow();
+        state.counters["opened_rss_MiB"] = opened.rss - before.rss;
+        state.counters["opened_pss_MiB"] = opened.pss - before.pss;
+        state.counters["typed_rss_MiB"] = typed.rss - before.rss;
+        state.counters["typed_pss_MiB"] = typed.pss - before.pss;
+        if (!session.IsFinished())
+            state.SkipWithError("the book was not typed through");
+    }
+}
+BENCHMARK(BM_TypeThroughBookLesson)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "exercise/TypingEdit.h"
 
-#include "exercise/TypingHighlighter.h"
+#include "exercise/TypingColours.h"
 
 #include "platform/ComposePreload.h"
 #include "platform/Cp1250.h"
@@ -8,12 +8,14 @@
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
-#include <QTextBlock>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -30,64 +32,184 @@ const QFont& TypingFont() {
     return font;
 }
 
-// The lines a window shows at once, and then with each part that follows.
-constexpr int kLinesAtOnce = 200;
-constexpr int kLinesPerPart = 1000;
+// The look of a Qt text field: the text keeps this distance from the top
+// and the left, a one-pixel caret, a horizontal scroll step of 20 pixels.
+constexpr int kMargin = 4;
+constexpr int kCaretWidth = 1;
+constexpr int kHorizontalStep = 20;
 
 bool IsTypeable(char32_t codePoint) {
     return QChar::isPrint(codePoint) || codePoint == U'\t';
 }
 
+void LayOutOneLine(QTextLayout& layout) {
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLeadingIncluded(true);
+    line.setLineWidth(INT_MAX - 2 * kMargin);
+    layout.endLayout();
+}
+
+// A line's height as a Qt text field stacks its lines.
+int LineHeightOf(const QFont& font) {
+    QTextLayout layout(QString(), font);
+    LayOutOneLine(layout);
+    const QTextLine line = layout.lineAt(0);
+    return qCeil(line.height()) + (line.leading() < 0 ? qCeil(line.leading()) : 0);
+}
+
 } // namespace
 
 CTypingEdit::CTypingEdit(CExerciseSession& session, QWidget* parent)
-    : QPlainTextEdit(parent), m_session(session) {
+    : QAbstractScrollArea(parent), m_session(session) {
     setFont(TypingFont());
-    setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_layout.setFont(font());
+    QTextOption noWrap;
+    noWrap.setWrapMode(QTextOption::NoWrap);
+    m_layout.setTextOption(noWrap);
+    m_lineHeight = LineHeightOf(font());
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setUndoRedoEnabled(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    setAcceptDrops(false);
-    m_highlighter = new CTypingHighlighter(document());
-    m_loader.setInterval(0);
-    connect(&m_loader, &QTimer::timeout, this, [this] { ShowMoreLines(kLinesPerPart); });
+    horizontalScrollBar()->setSingleStep(kHorizontalStep);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    viewport()->setCursor(Qt::IBeamCursor);
+    connect(&m_caretBlink, &QTimer::timeout, this, [this] { ShowCaret(!m_caretOn); });
     LoadErrorSound();
 }
 
 void CTypingEdit::ShowAids(bool shown) {
-    // A highlighter taken off its document clears the colours it gave.
-    m_highlighter->setDocument(shown ? document() : nullptr);
-    if (shown)
-        m_highlighter->rehighlight();
+    m_aidsShown = shown;
+    ForgetLayout();
+    viewport()->update();
+}
+
+QList<QTextLayout::FormatRange> CTypingEdit::LineColours(int line) const {
+    return m_aidsShown ? TypingColours(m_session.Typing(), line)
+                       : QList<QTextLayout::FormatRange>();
 }
 
 void CTypingEdit::ShowSession() {
-    m_loader.stop();
-    m_linesShown = 0;
-    setPlainText(QString());
-    ShowMoreLines(kLinesAtOnce);
-    MoveCaretToLine(m_session.Typing().CaretLine());
+    ForgetLayout();
+    const CTypingModel& typing = m_session.Typing();
+    int widest = 0;
+    for (int line = 1; line < LineCount(); ++line)
+        if (typing.Line(line).size() > typing.Line(widest).size())
+            widest = line;
+    m_textWidth = LaidOut(widest).lineAt(0).naturalTextWidth() + 2 * kMargin;
+    UpdateScrollRanges();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
     KeepTypingLinesInView();
+    viewport()->update();
 }
 
-// A long lesson opens with its first lines; the rest follow while the
-// pupil reads them, a part at a time, so the window opens at once.
-void CTypingEdit::ShowMoreLines(int count) {
-    const CTypingModel& typing = m_session.Typing();
-    const int end = std::min(typing.LineCount(), m_linesShown + count);
-    QStringList text;
-    text.reserve(end - m_linesShown);
-    for (int line = m_linesShown; line < end; ++line)
-        text << ToQString(typing.Line(line));
-    QTextCursor atEnd(document());
-    atEnd.movePosition(QTextCursor::End);
-    atEnd.insertText((m_linesShown > 0 ? QStringLiteral("\n") : QString()) + text.join(u'\n'));
-    m_linesShown = end;
-    if (m_linesShown < typing.LineCount())
-        m_loader.start();
-    else
-        m_loader.stop();
+// The vertical scroll bar counts lines, and its range stops where the last
+// line stands whole at the bottom, as in Qt's plain text field.
+void CTypingEdit::UpdateScrollRanges() {
+    const int room = viewport()->height() - kMargin - 1;
+    int fitting = 0;
+    for (int used = kMargin + m_lineHeight; fitting < LineCount() && used <= room;
+         used += m_lineHeight)
+        ++fitting;
+    verticalScrollBar()->setRange(0, std::max(0, LineCount() - fitting));
+    verticalScrollBar()->setPageStep(fitting);
+    horizontalScrollBar()->setRange(0, static_cast<int>(m_textWidth) - viewport()->width());
+    horizontalScrollBar()->setPageStep(viewport()->width());
+}
+
+void CTypingEdit::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRanges();
+}
+
+int CTypingEdit::TopLine() const {
+    return verticalScrollBar()->value();
+}
+
+// The top line keeps the top margin only while it is the first line.
+int CTypingEdit::LineTop(int line) const {
+    return (line - TopLine()) * m_lineHeight + (TopLine() == 0 ? kMargin : 0);
+}
+
+QPointF CTypingEdit::TextOrigin(int line) const {
+    return {static_cast<qreal>(kMargin - horizontalScrollBar()->value()),
+            static_cast<qreal>(LineTop(line))};
+}
+
+QRect CTypingEdit::LineRect(int line) const {
+    return {0, LineTop(line), viewport()->width(), m_lineHeight};
+}
+
+const QTextLayout& CTypingEdit::LaidOut(int line) const {
+    if (line != m_laidOutLine) {
+        m_layout.setText(ToQString(m_session.Typing().Line(line)));
+        m_layout.setFormats(LineColours(line));
+        LayOutOneLine(m_layout);
+        m_laidOutLine = line;
+    }
+    return m_layout;
+}
+
+// The caret stands at the end of the line being typed.
+QRect CTypingEdit::CaretRect() const {
+    const int line = m_session.Typing().CaretLine();
+    const QTextLayout& layout = LaidOut(line);
+    const qreal x = TextOrigin(line).x() + layout.lineAt(0).cursorToX(layout.text().size());
+    return QRectF(x, LineTop(line), kCaretWidth, m_lineHeight).toRect();
+}
+
+void CTypingEdit::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Text));
+    const int lastRow = event->rect().bottom();
+    const int caretLine = m_session.Typing().CaretLine();
+    for (int line = TopLine(); line < LineCount() && LineTop(line) <= lastRow; ++line) {
+        if (!event->region().intersects(LineRect(line)))
+            continue;
+        const QTextLayout& layout = LaidOut(line);
+        layout.draw(&painter, TextOrigin(line));
+        if (line == caretLine && m_caretOn && hasFocus())
+            layout.drawCursor(&painter, TextOrigin(line), layout.text().size(), kCaretWidth);
+    }
+}
+
+void CTypingEdit::RepaintLine(int line) {
+    viewport()->update(LineRect(line));
+}
+
+// Scrolling moves the pixels already drawn; only the lines that come into
+// sight are drawn anew.
+void CTypingEdit::scrollContentsBy(int dx, int) {
+    const int shownAt = m_shownTopLine == 0 ? kMargin : 0;
+    const int dy = LineTop(m_shownTopLine) - shownAt;
+    m_shownTopLine = TopLine();
+    viewport()->scroll(dx, dy);
+}
+
+// A steady caret while the pupil types, blinking while they pause.
+void CTypingEdit::ShowCaret(bool shown) {
+    m_caretOn = shown;
+    viewport()->update(CaretRect());
+}
+
+void CTypingEdit::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    ShowCaret(true);
+    if (QApplication::cursorFlashTime() > 0)
+        m_caretBlink.start(QApplication::cursorFlashTime() / 2);
+    QTimer::singleShot(0, this, [this] { PreloadComposeTable(*this); });
+}
+
+void CTypingEdit::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    m_caretBlink.stop();
+    ShowCaret(false);
+}
+
+// Tab is a character to copy, not a way out of the field.
+bool CTypingEdit::focusNextPrevChild(bool) {
+    return false;
 }
 
 void CTypingEdit::keyPressEvent(QKeyEvent* event) {
@@ -142,9 +264,11 @@ void CTypingEdit::inputMethodEvent(QInputMethodEvent* event) {
     event->accept();
 }
 
-void CTypingEdit::focusInEvent(QFocusEvent* event) {
-    QPlainTextEdit::focusInEvent(event);
-    QTimer::singleShot(0, this, [this] { PreloadComposeTable(*this); });
+QVariant CTypingEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // An input method shows its choices beside the caret.
+    if (query == Qt::ImCursorRectangle)
+        return CaretRect().translated(viewport()->pos());
+    return QAbstractScrollArea::inputMethodQuery(query);
 }
 
 void CTypingEdit::mousePressEvent(QMouseEvent* event) {
@@ -164,12 +288,6 @@ void CTypingEdit::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
-bool CTypingEdit::canInsertFromMimeData(const QMimeData*) const {
-    return false;
-}
-
-void CTypingEdit::insertFromMimeData(const QMimeData*) {}
-
 void CTypingEdit::TypeText(const QString& text) {
     for (const char32_t codePoint : text.toUcs4())
         if (IsTypeable(codePoint))
@@ -178,44 +296,68 @@ void CTypingEdit::TypeText(const QString& text) {
 
 void CTypingEdit::Type(char ch) {
     const std::optional<char> expected = m_session.Typing().ExpectedChar();
-    Apply(m_session.OnChar(ch, verticalScrollBar()->value()), ch);
+    const int lineBefore = m_session.Typing().CaretLine();
+    Apply(m_session.OnChar(ch, TopLine()), lineBefore);
     if (m_keyObserver)
         m_keyObserver(expected, ch);
 }
 
-void CTypingEdit::Apply(const TypingStep& step, char ch) {
-    QTextCursor caret = textCursor();
-    switch (step.edit) {
-    case TypingStep::Edit::None:
-        break;
-    case TypingStep::Edit::InsertChar:
-        caret.insertText(ToQString(std::string(1, ch)));
-        setTextCursor(caret);
-        break;
-    case TypingStep::Edit::DeleteBeforeCaret:
-        caret.deletePreviousChar();
-        setTextCursor(caret);
-        break;
-    case TypingStep::Edit::MoveCaret:
-        MoveCaretToLine(m_session.Typing().CaretLine());
-        break;
+// The session has changed at most the line the caret stood on, and moved
+// the caret at most to another line: those two are drawn anew.
+void CTypingEdit::Apply(const TypingStep& step, int lineBefore) {
+    if (step.edit != TypingStep::Edit::None) {
+        ForgetLayout();
+        RepaintLine(lineBefore);
+        RepaintLine(m_session.Typing().CaretLine());
     }
     if (step.scrollOneLine)
-        verticalScrollBar()->setValue(verticalScrollBar()->value() + 1);
+        verticalScrollBar()->setValue(TopLine() + 1);
     KeepTypingLinesInView();
+    if (hasFocus()) {
+        ShowCaret(true);
+        if (m_caretBlink.isActive())
+            m_caretBlink.start();
+    }
     if (step.errorSound)
         PlayErrorSound();
 }
 
 void CTypingEdit::KeepTypingLinesInView() {
-    ensureCursorVisible();
+    KeepCaretInView();
     const int modelLine = std::max(0, m_session.Typing().CaretLine() - 1);
-    if (verticalScrollBar()->value() > modelLine)
+    if (TopLine() > modelLine)
         verticalScrollBar()->setValue(modelLine);
 }
 
-void CTypingEdit::MoveCaretToLine(int line) {
-    if (line >= m_linesShown)
-        ShowMoreLines(line + 1 - m_linesShown);
-    setTextCursor(QTextCursor(document()->findBlockByNumber(line)));
+// As Qt's text field follows its caret: down until the caret's line stands
+// whole at the bottom, up until it is the top line, and sideways by half
+// the width so that it stands in the middle.
+void CTypingEdit::KeepCaretInView() {
+    const QRect visible = viewport()->rect();
+    const QRect caret = CaretRect();
+    if (caret.top() < visible.top() || caret.bottom() > visible.bottom())
+        ScrollToLine(m_session.Typing().CaretLine());
+    if (caret.left() < visible.left() || caret.right() > visible.right())
+        horizontalScrollBar()->setValue(caret.center().x() + horizontalScrollBar()->value() -
+                                        visible.width() / 2);
+}
+
+void CTypingEdit::ScrollToLine(int line) {
+    // Measured from the top of the top line, as the scroll bar counts.
+    const int visibleTop = TopLine() == 0 ? -kMargin : 0;
+    const int visibleHeight = viewport()->height();
+    const int lineTop = (line - TopLine()) * m_lineHeight;
+    if (lineTop + m_lineHeight >= visibleTop + visibleHeight) {
+        int top = line;
+        int below = line;
+        int height = m_lineHeight;
+        while (height < visibleHeight && top > 0) {
+            below = top--;
+            height += m_lineHeight;
+        }
+        const int marginAbove = top == 0 ? kMargin : 0;
+        verticalScrollBar()->setValue(height + marginAbove <= visibleHeight ? top : below);
+    } else if (lineTop < visibleTop) {
+        verticalScrollBar()->setValue(line);
+    }
 }

@@ -2,20 +2,22 @@
 
 #include "exercise/ExerciseSession.h"
 
-#include <QPlainTextEdit>
+#include <QAbstractScrollArea>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <functional>
 #include <optional>
 
-class CTypingHighlighter;
-
-// The field in which the pupil copies the lesson. It shows the exercise
-// session's text in a larger fixed-pitch font and feeds it typed characters;
-// the session decides, the field only carries out the step it is given. Nothing else
-// reaches the text: no mouse placement or selection, no navigation keys, no
-// clipboard, drag and drop or undo.
-class CTypingEdit : public QPlainTextEdit {
+// The field in which the pupil copies the lesson. It draws the exercise
+// session's lines in a larger fixed-pitch font, each model line with the
+// pupil's line below it, and feeds the session typed characters; the session
+// decides and holds the text, the field only shows the step it is given.
+// Only the lines in sight are laid out and drawn, and a key repaints only
+// the lines it changed, so a long lesson costs no more per key, and little
+// more memory, than a short one. Nothing else reaches the text: no mouse
+// placement or selection, no navigation keys, no clipboard or undo.
+class CTypingEdit : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
@@ -24,10 +26,14 @@ public:
     // The colours of the model lines and of wrong characters, one of the
     // teaching aids; without them the text is the field's plain text.
     void ShowAids(bool shown);
+    // The colours a line is drawn in: none without the aids.
+    QList<QTextLayout::FormatRange> LineColours(int line) const;
 
-    // Shows the session's text from the start, after its lines were set;
-    // a long lesson's later lines follow while the pupil starts.
+    // Shows the session's text from the start, after its lines were set.
     void ShowSession();
+
+    // Where the caret stands, in the coordinates of the viewport.
+    QRect CaretRect() const;
 
     // Called after each judged key with the character that was expected
     // (nothing once the exercise was finished) and the one typed.
@@ -37,34 +43,60 @@ public:
     // Called when a key shows that Caps Lock went on or off: the Caps Lock
     // key itself, or a letter whose case disagrees with Shift.
     using CapsLockObserver = std::function<void(bool on)>;
-    void SetCapsLockObserver(CapsLockObserver observer) { m_capsLockObserver = std::move(observer); }
+    void SetCapsLockObserver(CapsLockObserver observer) {
+        m_capsLockObserver = std::move(observer);
+    }
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    bool canInsertFromMimeData(const QMimeData* source) const override;
-    void insertFromMimeData(const QMimeData* source) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     void FollowCapsLock(const QKeyEvent& event);
     void TypeText(const QString& text);
     void Type(char ch);
-    void Apply(const TypingStep& step, char ch);
-    void MoveCaretToLine(int line);
-    void ShowMoreLines(int count);
+    void Apply(const TypingStep& step, int lineBefore);
     // The line being typed and its model line above it.
     void KeepTypingLinesInView();
+    void KeepCaretInView();
+    void ScrollToLine(int line);
+
+    int LineCount() const { return m_session.Typing().LineCount(); }
+    int TopLine() const;
+    // The top of a line in the viewport, and where its text begins.
+    int LineTop(int line) const;
+    QPointF TextOrigin(int line) const;
+    QRect LineRect(int line) const;
+    // One line of text laid out in the field's font; the last one asked for
+    // is kept until the text changes.
+    const QTextLayout& LaidOut(int line) const;
+    void ForgetLayout() { m_laidOutLine = -1; }
+    void UpdateScrollRanges();
+    void RepaintLine(int line);
+    void ShowCaret(bool shown);
 
     CExerciseSession& m_session;
-    CTypingHighlighter* m_highlighter;
+    bool m_aidsShown = true;
     KeyObserver m_keyObserver;
     CapsLockObserver m_capsLockObserver;
     bool m_capsLock = false;
-    int m_linesShown = 0; // the session's lines already in the text
-    QTimer m_loader;
+    int m_lineHeight = 0;
+    qreal m_textWidth = 0;  // of the widest line, margins included
+    int m_shownTopLine = 0; // the top line the viewport's pixels show
+    mutable QTextLayout m_layout;
+    mutable int m_laidOutLine = -1;
+    bool m_caretOn = false;
+    QTimer m_caretBlink;
 };

@@ -16,7 +16,6 @@
 #include <QCheckBox>
 #include <QPainter>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextLayout>
 
 #include <gtest/gtest.h>
@@ -60,8 +59,7 @@ protected:
     // The colours the field draws the characters of one line in, by column.
     std::map<int, QColor> ColoursOfLine(int line) {
         std::map<int, QColor> colours;
-        const QTextBlock block = Typing().document()->findBlockByNumber(line);
-        for (const QTextLayout::FormatRange& range : block.layout()->formats())
+        for (const QTextLayout::FormatRange& range : Typing().LineColours(line))
             for (int column = range.start; column < range.start + range.length; ++column)
                 colours[column] = range.format.foreground().color();
         return colours;
@@ -203,7 +201,7 @@ TEST_F(KeyboardPanelTest, WrongCharactersAreMarkedUntilCorrected) {
     QTest::keyClick(&Typing(), Qt::Key_Backspace);
     Type(QStringLiteral("b"));
     EXPECT_TRUE(ColoursOfLine(1).empty());
-    EXPECT_EQ(Typing().toPlainText(), QStringLiteral("abc\nab"));
+    EXPECT_EQ(m_session.Typing().Text(), "abc\r\nab");
     EXPECT_EQ(m_session.Typing().Errors(), 1);
 }
 
