@@ -20,6 +20,9 @@ void CExerciseSession::SetLines(const StringList& lines) {
     m_empty = lines.empty();
     m_typing.SetModelText(lines);
     m_keyPresses.clear();
+    // Every character gets one at most: reserved at once, the log of a long
+    // lesson never holds the spare half of a doubled vector.
+    m_keyPresses.reserve(static_cast<size_t>(m_typing.ModelKeystrokes()));
     m_furthest = Caret();
     m_furthestTried = false;
     m_lastKeyMs = -1.0;
@@ -36,7 +39,8 @@ TypingStep CExerciseSession::OnChar(char ch, int firstVisibleLine) {
     const double now = NowMs();
     if (ch != CTypingModel::kBackspace && expected && at == m_furthest && !m_furthestTried) {
         const double since = m_lastKeyMs < 0 ? -1.0 : now - m_lastKeyMs;
-        m_keyPresses.push_back({*expected, ch == *expected, since > kLongestPauseMs ? -1.0 : since});
+        m_keyPresses.push_back({*expected, ch == *expected,
+                                 static_cast<float>(since > kLongestPauseMs ? -1.0 : since)});
         m_furthestTried = true;
     }
     if (step.edit == TypingStep::Edit::InsertChar || step.edit == TypingStep::Edit::MoveCaret) {

@@ -190,7 +190,7 @@ TEST(CommandLine, WeakKeysArePrintedWithAPracticeTextOnlyForAPupilWithHistory) {
     std::vector<KeyPress> presses;
     for (const char key : std::string("adnbiwozy\xB3\xBF"))
         for (int i = 0; i < 25; ++i)
-            presses.push_back({key, !(key == '\xB3' && i < 10), key == '\xBF' ? 400.0 : 200.0});
+            presses.push_back({key, !(key == '\xB3' && i < 10), key == '\xBF' ? 400.0F : 200.0F});
     StoreKeyPresses(ContextPupilsFolder(), "Ala", presses);
     out.str("");
     EXPECT_EQ(RunCommandLine({"--weak-keys", "Ala"}, out, errors), 0) << errors.str();
