@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/FileStamp.h"
-#include "platform/Memory.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilStats.h"
 
@@ -11,6 +10,8 @@
 // What a window keeps of one pupil's stat.dat: a digest made from the whole
 // store (the lessons' grades, the runs by lesson) instead of the store
 // itself, so a long history is held whole only while the digest is made.
+// The memory it took stays with the program for the next reading until the
+// window calls ReturnFreedMemory.
 // The file is read again only when it has changed (another identity, size
 // or modification time) or another pupil is asked for. Digest is built from
 // a const CPupilStats&.
@@ -25,13 +26,9 @@ public:
         if (m_digest && path == m_path && stamp == m_stamp)
             return *m_digest;
         m_digest.reset();
-        {
-            CPupilStats stats;
-            LoadPupilStats(pupils, pupil, stats);
-            m_digest.emplace(stats);
-        }
-        // The store was held only to make the digest.
-        ReturnFreedMemory();
+        CPupilStats stats;
+        LoadPupilStats(pupils, pupil, stats);
+        m_digest.emplace(stats);
         m_path = path;
         m_stamp = stamp;
         return *m_digest;

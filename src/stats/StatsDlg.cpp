@@ -3,6 +3,7 @@
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
+#include "platform/Memory.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
@@ -132,6 +133,9 @@ std::string CStatsDlg::PupilAt(int index) const {
 
 void CStatsDlg::ShowPupil() {
     const CLessonHistory& history = LoadStats();
+    // The pupil's whole store was read to make the history: while the
+    // window is open, the program holds no more than the history.
+    ReturnFreedMemory();
     FillExerciseList(history);
     RefreshStatistics(history);
 }
