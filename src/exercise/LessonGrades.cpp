@@ -32,6 +32,7 @@ bool CLessonGrades::Passed(const std::string& lesson) const {
 }
 
 int CLessonGrades::PassedCount(const std::vector<std::string>& lessons) const {
-    return static_cast<int>(std::count_if(lessons.begin(), lessons.end(),
-                                          [this](const std::string& lesson) { return Passed(lesson); }));
+    return static_cast<int>(
+        std::count_if(lessons.begin(), lessons.end(),
+                      [this](const std::string& lesson) { return Passed(lesson); }));
 }

@@ -10,13 +10,11 @@
 // What a window keeps of one pupil's stat.dat: a digest made from the whole
 // store (the lessons' grades, the runs by lesson) instead of the store
 // itself, so a long history is held whole only while the digest is made.
-// The memory it took stays with the program for the next reading until the
-// window calls ReturnFreedMemory.
 // The file is read again only when it has changed (another identity, size
 // or modification time) or another pupil is asked for. Digest is built from
-// a const CPupilStats&.
-template <class Digest>
-class CPupilFileDigest {
+// a const CPupilStats&. The memory the store took stays with the program,
+// for the next reading, until the window calls ReturnFreedMemory.
+template <class Digest> class CPupilFileDigest {
 public:
     // The digest of the pupil's file as it is now. Throws FileError, holding
     // nothing afterwards, when the file cannot be read (see LoadPupilStats).

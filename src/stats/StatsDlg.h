@@ -58,8 +58,8 @@ private:
     // are forgotten, since they belong to what was held before.
     const CLessonHistory& LoadStats();
 
-    std::string m_pupil;    // Windows-1250
-    std::string m_exercise; // Windows-1250; kept when another pupil is chosen
+    std::string m_pupil;     // Windows-1250
+    std::string m_exercise;  // Windows-1250; kept when another pupil is chosen
     const ShownRuns* m_runs; // the chosen lesson's, held by m_history
     CPupilFileDigest<CLessonHistory> m_history;
 

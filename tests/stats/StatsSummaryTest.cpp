@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <tuple>
 
 namespace {
 
@@ -69,11 +68,12 @@ TEST(MostMistypedChars, ShowsFewCharactersAsTheyAreAndTheHeadingAloneForNone) {
 TEST(LessonHistory, ListsEachExactNameOnceAndGivesTheRunsOfALessonInAnyCase) {
     CPupilStats stats;
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const auto& [name, speed, errors] :
-         std::initializer_list<std::tuple<const char*, double, double>>{
-             {"wiersze", 100, 1}, {"\xA3\xB9ka", 50, 2}, {"Wiersze", -3, nan},
-             {"abc", 70, 3}, {"WIERSZE", 90, 150}, {"\xA3\xA5KA", 60, -1}})
-        stats.push_back(MakeRun(name, March(1, 8), speed, errors));
+    stats.push_back(MakeRun("wiersze", March(1, 8), 100, 1));
+    stats.push_back(MakeRun("\xA3\xB9ka", March(1, 8), 50, 2)); // Łąka
+    stats.push_back(MakeRun("Wiersze", March(1, 8), -3, nan));
+    stats.push_back(MakeRun("abc", March(1, 8), 70, 3));
+    stats.push_back(MakeRun("WIERSZE", March(1, 8), 90, 150));
+    stats.push_back(MakeRun("\xA3\xA5KA", March(1, 8), 60, -1)); // ŁĄKA
     stats.AddCharErrors('x', 4);
     const CLessonHistory history(stats);
 
