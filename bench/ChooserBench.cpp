@@ -17,25 +17,24 @@
 namespace {
 
 constexpr int kLessons = 100;
-constexpr int kRuns = 20'000;
 
 std::string LessonName(int i) {
     return "Lekcja " + std::to_string(i);
 }
 
-// A chooser list of 100 lessons for a pupil with 20,000 stored runs, painted
-// on the offscreen platform.
+// A chooser list of 100 lessons for a pupil with the given number of stored
+// runs, painted on the offscreen platform.
 class PaintedChooser {
 public:
-    PaintedChooser()
+    explicit PaintedChooser(long runs)
         : m_folder((std::filesystem::temp_directory_path() /
                     ("tastrum-chooser-bench-" + std::to_string(getpid())))
                        .string()),
           m_context(m_folder) {
         SetCurrentPupil("Ola");
-        for (int i = 0; i < kRuns; ++i) {
+        for (long i = 0; i < runs; ++i) {
             StatRecord run;
-            run.lesson = LessonName(i % kLessons);
+            run.lesson = LessonName(static_cast<int>(i % kLessons));
             run.charsPerMinute = 40.0 + i % 90;
             run.errorPercent = i % 9;
             m_stats.push_back(run);
@@ -44,6 +43,7 @@ public:
         Store();
         for (int i = 0; i < kLessons; ++i)
             m_list.AddLesson(LessonName(i), "");
+        m_list.MarkNextLesson(false);
         m_list.resize(600, kLessons * 20);
         m_list.show();
         QCoreApplication::processEvents();
@@ -52,6 +52,11 @@ public:
 
     void Store() { SavePupilStats(ContextPupilsFolder(), "Ola", m_stats); }
     void Paint() { benchmark::DoNotOptimize(m_list.viewport()->grab()); }
+    // What the chooser does when a lesson run has ended.
+    void RegradeAndPaint() {
+        m_list.MarkNextLesson(false);
+        Paint();
+    }
 
 private:
     std::string m_folder;
@@ -61,17 +66,17 @@ private:
 };
 
 void BM_ChooserRepaintUnchanged(benchmark::State& state) {
-    PaintedChooser chooser;
+    PaintedChooser chooser(state.range(0));
     chooser.Paint();
     for (auto _ : state)
         chooser.Paint();
 }
-BENCHMARK(BM_ChooserRepaintUnchanged)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChooserRepaintUnchanged)->Arg(20'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 // Each repaint follows a new save of stat.dat, as after a lesson run; the
 // save itself is not timed.
 void BM_ChooserRepaintJustChanged(benchmark::State& state) {
-    PaintedChooser chooser;
+    PaintedChooser chooser(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
         chooser.Store();
@@ -79,6 +84,29 @@ void BM_ChooserRepaintJustChanged(benchmark::State& state) {
         chooser.Paint();
     }
 }
-BENCHMARK(BM_ChooserRepaintJustChanged)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChooserRepaintJustChanged)->Arg(20'000)->Unit(benchmark::kMillisecond);
+
+// The list after a lesson run: the grades are taken again from the stat.dat
+// the run has just changed (read and decoded again), and the list is
+// painted.
+void BM_ChooserRegradeAfterRun(benchmark::State& state) {
+    PaintedChooser chooser(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        chooser.Store();
+        state.ResumeTiming();
+        chooser.RegradeAndPaint();
+    }
+}
+BENCHMARK(BM_ChooserRegradeAfterRun)->Arg(20'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The list regraded when stat.dat has not changed, as when the pupil comes
+// back from a window that stored nothing.
+void BM_ChooserRegradeUnchanged(benchmark::State& state) {
+    PaintedChooser chooser(state.range(0));
+    for (auto _ : state)
+        chooser.RegradeAndPaint();
+}
+BENCHMARK(BM_ChooserRegradeUnchanged)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,9 +1,11 @@
+#include "platform/Memory.h"
 #include "platform/Paths.h"
 #include "platform/ProgramContext.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
 #include "stats/CharErrorRanking.h"
 #include "stats/ChartGeometry.h"
+#include "stats/LessonHistory.h"
 #include "stats/LessonSummary.h"
 #include "stats/ProgressChart.h"
 #include "stats/StatsDlg.h"
@@ -40,11 +42,13 @@ CPupilStats ManyRuns(long count) {
     return stats;
 }
 
-double ResidentMegabytes() {
+// A memory figure of this process from /proc/self/status ("VmRSS:" for all
+// it holds in memory, "RssAnon:" for its heap and other anonymous pages).
+double StatusMegabytes(const std::string& field) {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
+        if (line.rfind(field, 0) == 0)
+            return std::stod(line.substr(field.size())) / 1024.0;
     return 0;
 }
 
@@ -70,12 +74,13 @@ private:
 
 // What the window computes for a chosen lesson, without loading or drawing.
 void BM_StatsSummaryAndChart(benchmark::State& state) {
-    const CPupilStats stats = ManyRuns(state.range(0));
+    const CLessonHistory history(ManyRuns(state.range(0)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(FormatMostMistypedChars(stats.m_charErrors));
-        benchmark::DoNotOptimize(SummariseLesson("wiersze", stats));
+        const ShownRuns& runs = history.RunsOf("wiersze");
+        benchmark::DoNotOptimize(FormatMostMistypedChars(history.CharErrors()));
+        benchmark::DoNotOptimize(SummariseLesson("wiersze", runs));
         benchmark::DoNotOptimize(
-            ComputeChartBars(kChartWidth, kChartHeight, stats, BestSpeed(stats)));
+            ComputeChartBars(kChartWidth, kChartHeight, runs, BestSpeed(runs)));
     }
     state.SetComplexityN(state.range(0));
 }
@@ -116,19 +121,27 @@ void BM_StatsChartRepaint(benchmark::State& state) {
 BENCHMARK(BM_StatsChartRepaint)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The memory a long history takes while the window shows it, and what is
-// left of it once the window is closed.
+// left of it once the window is closed and the chooser has given the freed
+// memory back, as the chooser does.
 void BM_StatsWindowMemory(benchmark::State& state) {
     const BenchProgramFolder folder(state.range(0));
-    const double before = ResidentMegabytes();
+    ReturnFreedMemory();
+    const double before = StatusMegabytes("VmRSS:");
+    const double anonymousBefore = StatusMegabytes("RssAnon:");
     double open = 0;
+    double anonymousOpen = 0;
     for (auto _ : state) {
         CStatsDlg dialog;
         dialog.show();
         dialog.findChild<QListWidget*>(QStringLiteral("control1026"))->setCurrentRow(0);
-        open = ResidentMegabytes();
+        benchmark::DoNotOptimize(dialog.grab());
+        open = StatusMegabytes("VmRSS:");
+        anonymousOpen = StatusMegabytes("RssAnon:");
     }
+    ReturnFreedMemory();
     state.counters["MB_open"] = open - before;
-    state.counters["MB_after_close"] = ResidentMegabytes() - before;
+    state.counters["MB_anonymous_open"] = anonymousOpen - anonymousBefore;
+    state.counters["MB_after_close"] = StatusMegabytes("VmRSS:") - before;
 }
 BENCHMARK(BM_StatsWindowMemory)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -82,6 +82,8 @@ void CLessonDlg::Initialise() {
     m_greeting->setText(QStringLiteral("Witam, ") + ToQString(GetCurrentPupil()));
     FillLessonList();
     m_lessonList->MarkNextLesson(true);
+    // The grades were made from the pupil's whole store, which is gone now.
+    ReturnFreedMemory();
 }
 
 int CLessonDlg::Start() {

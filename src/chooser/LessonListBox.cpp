@@ -2,7 +2,6 @@
 
 #include "chooser/LessonItemDelegate.h"
 #include "exercise/Grading.h"
-#include "exercise/LessonGrades.h"
 #include "platform/FileError.h"
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
@@ -44,16 +43,15 @@ LessonMark CLessonListBox::MarkOfRow(int row) const {
 }
 
 void CLessonListBox::RefreshGrades() {
-    CStatRecordArray none;
-    const CStatRecordArray* runs = &none;
+    static const CLessonGrades kNoGrades{CStatRecordArray{}};
+    const CLessonGrades* grades = &kNoGrades;
     try {
-        runs = &m_stats.Load(ContextPupilsFolder(), GetCurrentPupil()).stats;
+        grades = &m_grades.Load(ContextPupilsFolder(), GetCurrentPupil());
     } catch (const FileError&) {
     }
-    const CLessonGrades grades(*runs);
     for (int row = 0; row < count(); ++row)
         if (const LessonEntry* entry = EntryOfRow(row))
-            item(row)->setData(kBestGradeRole, grades.BestGrade(entry->title));
+            item(row)->setData(kBestGradeRole, grades->BestGrade(entry->title));
 }
 
 int CLessonListBox::MarkNextLesson(bool scrollIntoView) {

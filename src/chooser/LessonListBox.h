@@ -1,9 +1,10 @@
 #pragma once
 
-#include "pupils/PupilStatsCache.h"
 #include "chooser/LessonEntry.h"
+#include "exercise/LessonGrades.h"
 #include "exercise/LessonMark.h"
 #include "platform/SortedList.h"
+#include "pupils/PupilFileDigest.h"
 
 #include <vector>
 
@@ -11,7 +12,7 @@
 // of its own entry, so two titles that sort together still open their own
 // files. Every item shows the current pupil's best grade of its lesson as
 // the pupil's stat.dat held it at the last RefreshGrades; painting reads no
-// file.
+// file. Only the grades are kept, not the runs they came from.
 class CLessonListBox : public SortedListWidget {
     Q_OBJECT
 
@@ -40,6 +41,6 @@ private:
     int BestGradeOfRow(int row) const;
 
     std::vector<LessonEntry> m_entries;
-    CPupilStatsCache m_stats;
+    CPupilFileDigest<CLessonGrades> m_grades;
     int m_nextRow = -1;
 };

@@ -4,11 +4,21 @@
 #include "platform/Cp1250.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
+// A long history names few lessons many times over, so the best grade is
+// first taken per name as stored, and only the few names are case-folded.
 CLessonGrades::CLessonGrades(const CStatRecordArray& runs) {
+    std::unordered_map<std::string_view, int> bestByStoredName;
     for (const StatRecord& run : runs) {
-        int& best = m_bestByFoldedLesson[Folded(run.lesson)];
-        best = std::max(best, GradeOfRun(run));
+        const auto [entry, added] = bestByStoredName.try_emplace(run.lesson, GradeOfRun(run));
+        if (!added)
+            entry->second = std::max(entry->second, GradeOfRun(run));
+    }
+    for (const auto& [name, grade] : bestByStoredName) {
+        int& best = m_bestByFoldedLesson[Folded(std::string(name))];
+        best = std::max(best, grade);
     }
 }
 
@@ -22,6 +32,7 @@ bool CLessonGrades::Passed(const std::string& lesson) const {
 }
 
 int CLessonGrades::PassedCount(const std::vector<std::string>& lessons) const {
-    return static_cast<int>(std::count_if(lessons.begin(), lessons.end(),
-                                          [this](const std::string& lesson) { return Passed(lesson); }));
+    return static_cast<int>(
+        std::count_if(lessons.begin(), lessons.end(),
+                      [this](const std::string& lesson) { return Passed(lesson); }));
 }

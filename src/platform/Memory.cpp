@@ -1,5 +1,8 @@
 #include "platform/Memory.h"
 
+// Any C library header says which C library this is.
+#include <cstdlib>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif

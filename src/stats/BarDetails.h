@@ -1,9 +1,9 @@
 #pragma once
 
-#include "pupils/StatRecord.h"
+#include "stats/ShownRun.h"
 
 #include <string>
 
 // What the legend says while the mouse is over the bar of run number index
 // (counted from 0): number, date, speed and errors, in Windows-1250.
-std::string FormatBarDetails(int index, const StatRecord& run);
+std::string FormatBarDetails(int index, const ShownRun& run);

@@ -68,7 +68,7 @@ ChartBar BarAt(double x, const BarSpacing& spacing, double chartHeight, double s
 
 } // namespace
 
-std::vector<ChartBar> ComputeChartBars(int width, int height, const CStatRecordArray& runs,
+std::vector<ChartBar> ComputeChartBars(int width, int height, const ShownRuns& runs,
                                        double bestSpeed) {
     std::vector<ChartBar> bars;
     if (runs.empty())
@@ -77,7 +77,7 @@ std::vector<ChartBar> ComputeChartBars(int width, int height, const CStatRecordA
     const BarSpacing spacing = SpacingFor(width - kFrameAndMargin, runs.size());
     bars.reserve(runs.size());
     double x = kFirstBarX;
-    for (const StatRecord& run : runs) {
+    for (const ShownRun& run : runs) {
         bars.push_back(BarAt(x, spacing, chartHeight,
                              BarHeight(chartHeight, bestSpeed, run.charsPerMinute),
                              BarHeight(chartHeight, kFullPercent, run.errorPercent)));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pupils/StatRecord.h"
+#include "stats/ShownRun.h"
 
 #include <vector>
 
@@ -27,7 +27,7 @@ struct ChartBar {
 // The bars of the runs, oldest at the left, in a chart of the given size.
 // Bars are 9 pixels wide with 2-pixel gaps while they fit; beyond that they
 // share the width, 0.7 bar to 0.3 gap.
-std::vector<ChartBar> ComputeChartBars(int width, int height, const CStatRecordArray& runs,
+std::vector<ChartBar> ComputeChartBars(int width, int height, const ShownRuns& runs,
                                        double bestSpeed);
 
 // One rectangle to fill when the chart is painted, green or red.

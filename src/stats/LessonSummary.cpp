@@ -10,27 +10,27 @@ namespace {
 constexpr double kDaysPerMonth = 30.0;
 constexpr double kForecastLimit = 500.0;
 
-double AverageSpeed(const CStatRecordArray& runs) {
+double AverageSpeed(const ShownRuns& runs) {
     double sum = 0.0;
-    for (const StatRecord& run : runs)
+    for (const ShownRun& run : runs)
         sum += run.charsPerMinute;
     return sum / static_cast<double>(runs.size());
 }
 
 // Speed gained per day between the first and the last run. Runs within one
 // day of each other say nothing about a daily trend, so they gain nothing.
-double DailyGain(const StatRecord& first, const StatRecord& last, double spanDays) {
+double DailyGain(const ShownRun& first, const ShownRun& last, double spanDays) {
     if (!(std::trunc(spanDays) > 0.0))
         return 0.0;
     return (last.charsPerMinute - first.charsPerMinute) / spanDays;
 }
 
-double MonthForecast(double gain, const StatRecord& last) {
+double MonthForecast(double gain, const ShownRun& last) {
     const double forecast = gain * kDaysPerMonth + last.charsPerMinute;
     return forecast > kForecastLimit ? kForecastLimit : forecast;
 }
 
-std::string RunsText(const std::string& lesson, const CStatRecordArray& runs, double spanDays) {
+std::string RunsText(const std::string& lesson, const ShownRuns& runs, double spanDays) {
     return Utf8ToCp1250("Nazwa ćwiczenia: ") + lesson + Utf8ToCp1250("\nIlość ćwiczeń: ") +
            FormatInt(static_cast<int>(runs.size())) +
            "\nStatystyki od: " + runs.front().date.FormatDayMonthYear() +
@@ -38,7 +38,7 @@ std::string RunsText(const std::string& lesson, const CStatRecordArray& runs, do
            FormatG(spanDays) + " dni";
 }
 
-std::string ProgressText(const CStatRecordArray& runs, double spanDays) {
+std::string ProgressText(const ShownRuns& runs, double spanDays) {
     const double gain = DailyGain(runs.front(), runs.back(), spanDays);
     return Utf8ToCp1250("średnio: ") + FormatG(AverageSpeed(runs)) +
            "\nWynik najlepszy: " + FormatG(BestSpeed(runs)) + Utf8ToCp1250("\nKaźdego dnia o: ") +
@@ -49,16 +49,15 @@ std::string ProgressText(const CStatRecordArray& runs, double spanDays) {
 
 } // namespace
 
-double BestSpeed(const CStatRecordArray& runs) {
+double BestSpeed(const ShownRuns& runs) {
     double best = 0.0;
-    for (const StatRecord& run : runs)
+    for (const ShownRun& run : runs)
         if (run.charsPerMinute > best)
             best = run.charsPerMinute;
     return best;
 }
 
-std::optional<LessonSummary> SummariseLesson(const std::string& lesson,
-                                             const CStatRecordArray& runs) {
+std::optional<LessonSummary> SummariseLesson(const std::string& lesson, const ShownRuns& runs) {
     if (runs.empty())
         return std::nullopt;
     const double spanDays = runs.back().date.LinearDays() - runs.front().date.LinearDays();

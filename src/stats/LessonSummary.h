@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pupils/StatRecord.h"
+#include "stats/ShownRun.h"
 
 #include <optional>
 #include <string>
@@ -12,8 +12,7 @@ struct LessonSummary {
 };
 
 // The highest speed of the runs, or 0 when there are none.
-double BestSpeed(const CStatRecordArray& runs);
+double BestSpeed(const ShownRuns& runs);
 
 // Nothing when the lesson has no runs: the boxes then keep what they show.
-std::optional<LessonSummary> SummariseLesson(const std::string& lesson,
-                                             const CStatRecordArray& runs);
+std::optional<LessonSummary> SummariseLesson(const std::string& lesson, const ShownRuns& runs);

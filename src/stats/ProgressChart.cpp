@@ -15,7 +15,7 @@ CProgressChart::CProgressChart(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
 }
 
-void CProgressChart::ShowRuns(const CStatRecordArray& runs, double bestSpeed) {
+void CProgressChart::ShowRuns(const ShownRuns& runs, double bestSpeed) {
     m_bars = ComputeChartBars(width(), height(), runs, bestSpeed);
     m_fills = ChartFills(m_bars, width());
     update();

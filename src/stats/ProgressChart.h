@@ -1,6 +1,5 @@
 #pragma once
 
-#include "pupils/StatRecord.h"
 #include "stats/ChartGeometry.h"
 
 #include <QColor>
@@ -24,7 +23,7 @@ public:
     explicit CProgressChart(QWidget* parent = nullptr);
 
     // Draws the runs from now on; the best speed fills the height.
-    void ShowRuns(const CStatRecordArray& runs, double bestSpeed);
+    void ShowRuns(const ShownRuns& runs, double bestSpeed);
     // Leaves the area empty: no frame, no bars, nothing to hover.
     void Clear();
 

@@ -3,17 +3,14 @@
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
+#include "platform/Memory.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "platform/SortedList.h"
-#include "pupils/PlausibleRun.h"
-#include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
-#include "pupils/PupilStats.h"
 #include "stats/BarDetails.h"
 #include "stats/CharErrorRanking.h"
-#include "stats/LessonNames.h"
 #include "stats/LessonSummary.h"
 #include "stats/ProgressChart.h"
 
@@ -58,9 +55,12 @@ QByteArray NameData(const std::string& name) {
     return QByteArray::fromStdString(name);
 }
 
+const ShownRuns kNoRuns;
+
 } // namespace
 
-CStatsDlg::CStatsDlg(QWidget* parent) : QDialog(parent), m_chart(new CProgressChart) {
+CStatsDlg::CStatsDlg(QWidget* parent)
+    : QDialog(parent), m_runs(&kNoRuns), m_chart(new CProgressChart) {
     const DialogControls controls =
         BuildDialog(*this, kStatsTemplate, {{CStatsDlg::kIdChart, m_chart}});
     ApplyDialogColours(*this);
@@ -108,7 +108,6 @@ void CStatsDlg::OnPupilSelEndOk(int index) {
     if (index < 0)
         return;
     m_pupil = PupilAt(index);
-    m_runs.clear();
     ShowPupil();
 }
 
@@ -117,19 +116,15 @@ void CStatsDlg::OnExerciseSelChange() {
     if (selected.isEmpty())
         return;
     m_exercise = selected.front()->data(kNameRole).toByteArray().toStdString();
-    const CPupilStats& stats = LoadStats();
-    m_runs.clear();
-    stats.SelectRunsOfLesson(m_exercise, m_runs);
-    // A file the program did not write may hold any number.
-    for (StatRecord& run : m_runs)
-        run = WithShowableValues(std::move(run));
-    RefreshStatistics(stats);
+    const CLessonHistory& history = LoadStats();
+    m_runs = &history.RunsOf(m_exercise);
+    RefreshStatistics(history);
 }
 
 void CStatsDlg::OnBarHovered(int index) {
-    if (index < 0 || static_cast<size_t>(index) >= m_runs.size())
+    if (index < 0 || static_cast<size_t>(index) >= m_runs->size())
         return;
-    m_legend->setText(ToQString(FormatBarDetails(index, m_runs[static_cast<size_t>(index)])));
+    m_legend->setText(ToQString(FormatBarDetails(index, (*m_runs)[static_cast<size_t>(index)])));
 }
 
 std::string CStatsDlg::PupilAt(int index) const {
@@ -137,24 +132,27 @@ std::string CStatsDlg::PupilAt(int index) const {
 }
 
 void CStatsDlg::ShowPupil() {
-    const CPupilStats& stats = LoadStats();
-    FillExerciseList(stats);
-    RefreshStatistics(stats);
+    const CLessonHistory& history = LoadStats();
+    // The pupil's whole store was read to make the history: while the
+    // window is open, the program holds no more than the history.
+    ReturnFreedMemory();
+    FillExerciseList(history);
+    RefreshStatistics(history);
 }
 
-void CStatsDlg::FillExerciseList(const CPupilStats& stats) {
+void CStatsDlg::FillExerciseList(const CLessonHistory& history) {
     // Emptying the list is no choice of lesson.
     const QSignalBlocker blocker(m_exerciseList);
     m_exerciseList->clear();
-    for (const std::string& lesson : DistinctLessonNames(stats)) {
+    for (const std::string& lesson : history.LessonNames()) {
         const int row = m_exerciseList->AddSorted(ToQString(lesson));
         m_exerciseList->item(row)->setData(kNameRole, NameData(lesson));
     }
 }
 
-void CStatsDlg::RefreshStatistics(const CPupilStats& stats) {
-    m_mistypedChars->setText(ToQString(FormatMostMistypedChars(stats.m_charErrors)));
-    const std::optional<LessonSummary> summary = SummariseLesson(m_exercise, m_runs);
+void CStatsDlg::RefreshStatistics(const CLessonHistory& history) {
+    m_mistypedChars->setText(ToQString(FormatMostMistypedChars(history.CharErrors())));
+    const std::optional<LessonSummary> summary = SummariseLesson(m_exercise, *m_runs);
     // Without runs the summary boxes keep what they show.
     if (!summary) {
         m_chart->Clear();
@@ -162,18 +160,17 @@ void CStatsDlg::RefreshStatistics(const CPupilStats& stats) {
     }
     m_runsSummary->setText(ToQString(summary->runsText));
     m_progressSummary->setText(ToQString(summary->progressText));
-    m_chart->ShowRuns(m_runs, BestSpeed(m_runs));
+    m_chart->ShowRuns(*m_runs, BestSpeed(*m_runs));
 }
 
-const CPupilStats& CStatsDlg::LoadStats() {
-    static const CPupilStats kNoRuns;
+const CLessonHistory& CStatsDlg::LoadStats() {
+    static const CLessonHistory kNoHistory{CPupilStats{}};
+    m_runs = &kNoRuns;
     try {
-        return m_stats.Load(ContextPupilsFolder(), m_pupil).stats;
+        return m_history.Load(ContextPupilsFolder(), m_pupil);
     } catch (const FileError& error) {
         // Read again next time: the file may be mended by then.
         ShowFileError(this, error);
-        return kNoRuns;
+        return kNoHistory;
     }
 }
-
-CStatsDlg::~CStatsDlg() = default;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pupils/PupilStatsCache.h"
-#include "pupils/StatRecord.h"
+#include "pupils/PupilFileDigest.h"
+#include "stats/LessonHistory.h"
 
 #include <QDialog>
 
@@ -10,7 +10,6 @@
 
 #include <string>
 
-class CPupilStats;
 class CProgressChart;
 class QLabel;
 class QPushButton;
@@ -38,8 +37,6 @@ public:
     static constexpr int kIdClassButton = 1101;
 
     explicit CStatsDlg(QWidget* parent = nullptr);
-    // Gives the memory of a long history back to the system.
-    ~CStatsDlg() override;
 
     // What "Przegląd klasy" opens; the button is hidden while there is none.
     void SetClassOverviewOpener(std::function<void()> opener);
@@ -53,17 +50,18 @@ private:
     std::string PupilAt(int index) const;
     // Loads the chosen pupil's file once and shows its lessons and characters.
     void ShowPupil();
-    void FillExerciseList(const CPupilStats& stats);
-    void RefreshStatistics(const CPupilStats& stats);
+    void FillExerciseList(const CLessonHistory& history);
+    void RefreshStatistics(const CLessonHistory& history);
     // The chosen pupil's store as the file holds it now, read again only
     // when the file has changed; a file that cannot be read is reported and
-    // reads as empty, so the window stays usable.
-    const CPupilStats& LoadStats();
+    // reads as empty, so the window stays usable. The runs shown until now
+    // are forgotten, since they belong to what was held before.
+    const CLessonHistory& LoadStats();
 
-    std::string m_pupil;    // Windows-1250
-    std::string m_exercise; // Windows-1250; kept when another pupil is chosen
-    CStatRecordArray m_runs;
-    CPupilStatsCache m_stats;
+    std::string m_pupil;     // Windows-1250
+    std::string m_exercise;  // Windows-1250; kept when another pupil is chosen
+    const ShownRuns* m_runs; // the chosen lesson's, held by m_history
+    CPupilFileDigest<CLessonHistory> m_history;
 
     SortedComboBox* m_pupilCombo;
     SortedListWidget* m_exerciseList;

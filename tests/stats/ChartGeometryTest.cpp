@@ -6,23 +6,16 @@
 
 namespace {
 
-StatRecord MakeRun(double speed, double percent) {
-    StatRecord run;
-    run.charsPerMinute = speed;
-    run.errorPercent = percent;
-    return run;
+ShownRun MakeRun(double speed, double percent) {
+    return {COleDateTime(), speed, percent};
 }
 
-CStatRecordArray Runs(std::initializer_list<StatRecord> runs) {
-    CStatRecordArray array;
-    array.assign(runs);
-    return array;
+ShownRuns Runs(std::initializer_list<ShownRun> runs) {
+    return runs;
 }
 
-CStatRecordArray Runs(size_t count, double speed = 100, double percent = 0) {
-    CStatRecordArray array;
-    array.assign(count, MakeRun(speed, percent));
-    return array;
+ShownRuns Runs(size_t count, double speed = 100, double percent = 0) {
+    return ShownRuns(count, MakeRun(speed, percent));
 }
 
 } // namespace
@@ -126,13 +119,13 @@ std::vector<ChartFill> EveryBarInOrder(const std::vector<ChartBar>& bars) {
 
 TEST(ChartGeometry, ManyRunsPaintTheSamePixelsWithFillsForTheWidthOnly) {
     constexpr int kWidth = 120, kHeight = 60;
-    CStatRecordArray rising, falling, mixed;
+    ShownRuns rising, falling, mixed;
     for (int i = 0; i < 5000; ++i) {
         rising.push_back(MakeRun(10 + i * 0.05, (i * 7) % 100));
         falling.push_back(MakeRun(260 - i * 0.05, (i * 13) % 40));
         mixed.push_back(MakeRun((i * 37) % 250, (i * 11) % 100));
     }
-    for (const CStatRecordArray* runs : {&rising, &falling, &mixed}) {
+    for (const ShownRuns* runs : {&rising, &falling, &mixed}) {
         const std::vector<ChartBar> bars = ComputeChartBars(kWidth, kHeight, *runs, 260);
         const std::vector<ChartFill> fills = ChartFills(bars, kWidth);
         EXPECT_EQ(Painted(fills, kWidth, kHeight), Painted(EveryBarInOrder(bars), kWidth, kHeight));

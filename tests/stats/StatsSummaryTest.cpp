@@ -1,11 +1,13 @@
 #include "stats/BarDetails.h"
 #include "stats/CharErrorRanking.h"
-#include "stats/LessonNames.h"
+#include "stats/LessonHistory.h"
 #include "stats/LessonSummary.h"
 
 #include "platform/Cp1250.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace {
 
@@ -28,9 +30,10 @@ struct SummaryInUtf8 {
 };
 
 SummaryInUtf8 Summarise(const std::string& lessonUtf8, std::initializer_list<StatRecord> runs) {
-    CStatRecordArray array;
-    array.assign(runs);
-    const auto summary = SummariseLesson(Utf8ToCp1250(lessonUtf8), array);
+    ShownRuns shown;
+    for (const StatRecord& run : runs)
+        shown.push_back(ShownRunOf(run));
+    const auto summary = SummariseLesson(Utf8ToCp1250(lessonUtf8), shown);
     if (!summary)
         return {};
     return {Cp1250ToUtf8(summary->runsText), Cp1250ToUtf8(summary->progressText)};
@@ -59,12 +62,34 @@ TEST(MostMistypedChars, ShowsFewCharactersAsTheyAreAndTheHeadingAloneForNone) {
     EXPECT_EQ(Cp1250ToUtf8(FormatMostMistypedChars(polish)), heading + "z ,ą ,");
 }
 
-TEST(LessonNames, KeepsEachExactNameOnceInFirstAppearanceOrder) {
-    CStatRecordArray runs;
-    for (const char* name : {"wiersze", "Wiersze", "abc", "wiersze", "abc"})
-        runs.push_back(MakeRun(name, March(1, 8), 100));
-    EXPECT_EQ(DistinctLessonNames(runs), (StringList{"wiersze", "Wiersze", "abc"}));
-    EXPECT_TRUE(DistinctLessonNames({}).empty());
+// The list names each spelling once; either spelling (Polish capitals
+// included) shows the runs of all of them, in stored order, with values a
+// window can show.
+TEST(LessonHistory, ListsEachExactNameOnceAndGivesTheRunsOfALessonInAnyCase) {
+    CPupilStats stats;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    stats.push_back(MakeRun("wiersze", March(1, 8), 100, 1));
+    stats.push_back(MakeRun("\xA3\xB9ka", March(1, 8), 50, 2)); // Łąka
+    stats.push_back(MakeRun("Wiersze", March(1, 8), -3, nan));
+    stats.push_back(MakeRun("abc", March(1, 8), 70, 3));
+    stats.push_back(MakeRun("WIERSZE", March(1, 8), 90, 150));
+    stats.push_back(MakeRun("\xA3\xA5KA", March(1, 8), 60, -1)); // ŁĄKA
+    stats.AddCharErrors('x', 4);
+    const CLessonHistory history(stats);
+
+    EXPECT_EQ(history.LessonNames(),
+              (StringList{"wiersze", "\xA3\xB9ka", "Wiersze", "abc", "WIERSZE", "\xA3\xA5KA"}));
+    const ShownRuns& wiersze = history.RunsOf("wIeRsZe");
+    ASSERT_EQ(wiersze.size(), 3u);
+    EXPECT_EQ(wiersze[0], (ShownRun{March(1, 8), 100, 1}));
+    EXPECT_EQ(wiersze[1], (ShownRun{March(1, 8), 0, 100}));
+    EXPECT_EQ(wiersze[2], (ShownRun{March(1, 8), 90, 100}));
+    const ShownRuns& laka = history.RunsOf(Utf8ToCp1250("łąka"));
+    ASSERT_EQ(laka.size(), 2u);
+    EXPECT_EQ(laka[1].errorPercent, 0);
+    EXPECT_TRUE(history.RunsOf("wiersz").empty());
+    EXPECT_EQ(history.CharErrors(), (CharErrorArray{{'x', 4}}));
+    EXPECT_TRUE(CLessonHistory(CPupilStats{}).LessonNames().empty());
 }
 
 TEST(LessonSummary, NothingForALessonWithoutRuns) {
@@ -115,8 +140,8 @@ TEST(LessonSummary, AFallingSpeedForecastsBelowTheLastRunWithoutLimit) {
 }
 
 TEST(BarDetails, NamesNumberDateSpeedAndErrors) {
-    EXPECT_EQ(Cp1250ToUtf8(FormatBarDetails(0, MakeRun("x", March(15, 10), 120, 2.5))),
+    EXPECT_EQ(Cp1250ToUtf8(FormatBarDetails(0, {March(15, 10), 120, 2.5})),
               "ćw.nr:0, data: 15-03-2026, zn\\min:120, błędów:2.5%");
-    EXPECT_EQ(Cp1250ToUtf8(FormatBarDetails(29, MakeRun("x", March(1, 0), 123.456789, 100))),
+    EXPECT_EQ(Cp1250ToUtf8(FormatBarDetails(29, {March(1, 0), 123.456789, 100})),
               "ćw.nr:29, data: 01-03-2026, zn\\min:123.457, błędów:100%");
 }

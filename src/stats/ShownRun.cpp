@@ -1,0 +1,12 @@
+#include "stats/ShownRun.h"
+
+#include "pupils/PlausibleRun.h"
+
+ShownRun ShownRunOf(const StatRecord& run) {
+    // Only the numbers are copied: the run's texts are not shown.
+    StatRecord values;
+    values.charsPerMinute = run.charsPerMinute;
+    values.errorPercent = run.errorPercent;
+    values = WithShowableValues(std::move(values));
+    return {run.date, values.charsPerMinute, values.errorPercent};
+}
