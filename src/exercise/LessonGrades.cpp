@@ -5,21 +5,22 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
 
-// A long history names few lessons many times over, so the best grade is
-// first taken per name as stored, and only the few names are case-folded.
 CLessonGrades::CLessonGrades(const CStatRecordArray& runs) {
-    std::unordered_map<std::string_view, int> bestByStoredName;
-    for (const StatRecord& run : runs) {
-        const auto [entry, added] = bestByStoredName.try_emplace(run.lesson, GradeOfRun(run));
-        if (!added)
-            entry->second = std::max(entry->second, GradeOfRun(run));
-    }
-    for (const auto& [name, grade] : bestByStoredName) {
-        int& best = m_bestByFoldedLesson[Folded(std::string(name))];
-        best = std::max(best, grade);
-    }
+    for (const StatRecord& run : runs)
+        Add(run);
+}
+
+void CLessonGrades::Add(const StatRecord& run) {
+    auto name = m_storedNames.find(std::string_view(run.lesson));
+    if (name == m_storedNames.end())
+        name = m_storedNames.emplace(run.lesson, StoredName{0, Folded(run.lesson)}).first;
+    const int grade = GradeOfRun(run);
+    if (grade <= name->second.best)
+        return;
+    name->second.best = grade;
+    int& best = m_bestByFoldedLesson[name->second.folded];
+    best = std::max(best, grade);
 }
 
 int CLessonGrades::BestGrade(const std::string& lesson) const {

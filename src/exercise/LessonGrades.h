@@ -11,7 +11,11 @@
 // list, the class table and the pupil report show.
 class CLessonGrades {
 public:
+    CLessonGrades() = default;
     explicit CLessonGrades(const CStatRecordArray& runs);
+
+    // Counts one more run.
+    void Add(const StatRecord& run);
 
     // 0 when the pupil has no run of the lesson (Windows-1250, any case).
     int BestGrade(const std::string& lesson) const;
@@ -20,5 +24,12 @@ public:
     int PassedCount(const std::vector<std::string>& lessons) const;
 
 private:
+    // A long history names few lessons many times over, so each name as
+    // stored is case-folded once, and a run only looks its name up.
+    struct StoredName {
+        int best = 0;
+        std::string folded;
+    };
+    std::map<std::string, StoredName, std::less<>> m_storedNames;
     std::map<std::string, int> m_bestByFoldedLesson;
 };

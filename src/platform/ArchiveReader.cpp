@@ -60,10 +60,18 @@ std::optional<uint32_t> CArchiveReader::ReadStringLength() {
 }
 
 std::string CArchiveReader::ReadString() {
-    if (const std::optional<uint32_t> length = ReadStringLength())
-        return std::string(Take(*length));
+    std::string text;
+    ReadStringInto(text);
+    return text;
+}
+
+void CArchiveReader::ReadStringInto(std::string& text) {
+    if (const std::optional<uint32_t> length = ReadStringLength()) {
+        text.assign(Take(*length));
+        return;
+    }
     const std::optional<uint32_t> units = ReadStringLength();
     if (!units)
         Fail("nieprawidłowy zapis tekstu 16-bitowego");
-    return Utf16ToCp1250(Take(uint64_t{*units} * 2));
+    text = Utf16ToCp1250(Take(uint64_t{*units} * 2));
 }

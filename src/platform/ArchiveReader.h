@@ -26,6 +26,8 @@ public:
     // A text in Windows-1250. A text stored in the framework's 16-bit form
     // is converted; characters without a Windows-1250 code become '?'.
     std::string ReadString();
+    // The same into a text kept from before, whose room it reuses.
+    void ReadStringInto(std::string& text);
 
     size_t Remaining() const { return m_bytes.size() - m_position; }
 

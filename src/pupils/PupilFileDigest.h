@@ -7,13 +7,14 @@
 #include <optional>
 #include <string>
 
-// What a window keeps of one pupil's stat.dat: a digest made from the whole
-// store (the lessons' grades, the runs by lesson) instead of the store
-// itself, so a long history is held whole only while the digest is made.
-// The file is read again only when it has changed (another identity, size
-// or modification time) or another pupil is asked for. Digest is built from
-// a const CPupilStats&. The memory the store took stays with the program,
-// for the next reading, until the window calls ReturnFreedMemory.
+// What a window keeps of one pupil's stat.dat: a digest made run by run
+// (the lessons' grades, the runs by lesson) instead of the store itself, so
+// a long history is never held whole. The file is read again only when it
+// has changed (another identity, size or modification time) or another
+// pupil is asked for. Digest is default-constructed and given each run by
+// Add(const StatRecord&), and the character table by SetCharErrors when it
+// has that. The file's bytes stay with the program, for the next reading,
+// until the window calls ReturnFreedMemory.
 template <class Digest> class CPupilFileDigest {
 public:
     // The digest of the pupil's file as it is now. Throws FileError, holding
@@ -23,10 +24,17 @@ public:
         const FileStamp stamp = FileStamp::Of(path);
         if (m_digest && path == m_path && stamp == m_stamp)
             return *m_digest;
-        m_digest.reset();
-        CPupilStats stats;
-        LoadPupilStats(pupils, pupil, stats);
-        m_digest.emplace(stats);
+        m_digest.emplace();
+        CharErrorArray charErrors;
+        try {
+            ReadPupilRuns(
+                pupils, pupil, [this](const StatRecord& run) { m_digest->Add(run); }, charErrors);
+        } catch (...) {
+            m_digest.reset();
+            throw;
+        }
+        if constexpr (requires(Digest digest) { digest.SetCharErrors(charErrors); })
+            m_digest->SetCharErrors(std::move(charErrors));
         m_path = path;
         m_stamp = stamp;
         return *m_digest;

@@ -41,6 +41,15 @@ void LoadPupilStats(const PupilsFolder& pupils, const std::string& pupil, CPupil
     stats = std::move(loaded);
 }
 
+void ReadPupilRuns(const PupilsFolder& pupils, const std::string& pupil,
+                   const std::function<void(const StatRecord&)>& onRun,
+                   CharErrorArray& charErrors) {
+    const std::string path = GetStatFilePath(pupils, pupil);
+    if (const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes))
+        ReadStatFileRuns(
+            *bytes, path, [](size_t) {}, [&onRun](StatRecord& run) { onRun(run); }, charErrors);
+}
+
 void SavePupilStats(const PupilsFolder& pupils, const std::string& pupil,
                     const CPupilStats& stats) {
     stats.Save(GetStatFilePath(pupils, pupil));

@@ -5,6 +5,7 @@
 #include "pupils/StatRecord.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // Everything stored for one pupil: the runs, oldest first, and how often
@@ -31,4 +32,11 @@ public:
 // also when the file cannot be looked at now (only "no such file" means no
 // runs).
 void LoadPupilStats(const PupilsFolder& pupils, const std::string& pupil, CPupilStats& stats);
+// Goes through the pupil's stat.dat run by run without keeping the runs,
+// for a window that keeps only what it makes of them: onRun gets each run in
+// stored order, charErrors the character table. A pupil without a file
+// gives nothing; throws FileError as LoadPupilStats does.
+void ReadPupilRuns(const PupilsFolder& pupils, const std::string& pupil,
+                   const std::function<void(const StatRecord&)>& onRun,
+                   CharErrorArray& charErrors);
 void SavePupilStats(const PupilsFolder& pupils, const std::string& pupil, const CPupilStats& stats);

@@ -4,6 +4,7 @@
 #include "platform/ArchiveWriter.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -33,17 +34,17 @@ COleDateTime ReadDate(CArchiveReader& in) {
     return COleDateTime(value, static_cast<COleDateTime::Status>(status));
 }
 
-StatRecord ReadRun(CArchiveReader& in) {
-    StatRecord run;
-    run.lesson = in.ReadString();
+// Reads into a record kept from the run before, so that a long history is
+// gone through without making a text per run.
+void ReadRun(CArchiveReader& in, StatRecord& run) {
+    in.ReadStringInto(run.lesson);
     run.date = ReadDate(in);
     run.charsPerMinute = in.ReadDouble();
     run.errorPercent = in.ReadDouble();
-    run.reservedText1 = in.ReadString();
-    run.reservedText2 = in.ReadString();
+    in.ReadStringInto(run.reservedText1);
+    in.ReadStringInto(run.reservedText2);
     run.reservedValue1 = in.ReadDouble();
     run.reservedValue2 = in.ReadDouble();
-    return run;
 }
 
 // Never reserves more than the rest of the file can fill, whatever a
@@ -69,18 +70,28 @@ std::string EncodeStatFile(const CPupilStats& stats) {
 }
 
 void DecodeStatFile(std::string_view bytes, const std::string& path, CPupilStats& stats) {
+    ReadStatFileRuns(
+        bytes, path, [&stats](size_t runs) { stats.reserve(stats.size() + runs); },
+        [&stats](StatRecord& run) { stats.push_back(std::move(run)); }, stats.m_charErrors);
+}
+
+void ReadStatFileRuns(std::string_view bytes, const std::string& path,
+                      const std::function<void(size_t)>& expectRuns,
+                      const std::function<void(StatRecord&)>& onRun,
+                      CharErrorArray& charErrors) {
     CArchiveReader in(bytes, path);
     const uint32_t runs = in.ReadUInt32();
-    stats.reserve(stats.size() + ReservableCount(runs, in, kSmallestRun));
-    for (uint32_t i = 0; i < runs; ++i)
-        stats.push_back(ReadRun(in));
-
+    expectRuns(ReservableCount(runs, in, kSmallestRun));
+    StatRecord run;
+    for (uint32_t i = 0; i < runs; ++i) {
+        ReadRun(in, run);
+        onRun(run);
+    }
     const uint32_t chars = in.ReadUInt32();
-    stats.m_charErrors.reserve(stats.m_charErrors.size() +
-                               ReservableCount(chars, in, kCharEntrySize));
+    charErrors.reserve(charErrors.size() + ReservableCount(chars, in, kCharEntrySize));
     for (uint32_t i = 0; i < chars; ++i) {
         const auto ch = static_cast<char>(in.ReadByte());
-        stats.m_charErrors.push_back({ch, in.ReadInt32()});
+        charErrors.push_back({ch, in.ReadInt32()});
     }
     if (in.Remaining() != 0)
         in.Fail("za danymi statystyk stoją jeszcze inne bajty: plik jest uszkodzony albo nie "

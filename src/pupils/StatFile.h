@@ -2,6 +2,8 @@
 
 #include "pupils/PupilStats.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,3 +19,13 @@ std::string EncodeStatFile(const CPupilStats& stats);
 // FileError naming path at the first fault (a cut or damaged file, a foreign
 // one); what was read whole before the fault stays appended.
 void DecodeStatFile(std::string_view bytes, const std::string& path, CPupilStats& stats);
+
+// The same, run by run, without keeping the runs: expectRuns learns how many
+// runs the file can hold, onRun is given each run in stored order (in one
+// record reused for the next run, so a text left in it saves making one;
+// onRun may take them), and the character entries are appended to
+// charErrors.
+void ReadStatFileRuns(std::string_view bytes, const std::string& path,
+                      const std::function<void(size_t)>& expectRuns,
+                      const std::function<void(StatRecord&)>& onRun,
+                      CharErrorArray& charErrors);

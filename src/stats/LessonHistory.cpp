@@ -3,21 +3,20 @@
 #include "platform/Cp1250.h"
 
 #include <string_view>
-#include <unordered_map>
 
 CLessonHistory::CLessonHistory(const CPupilStats& stats) : m_charErrors(stats.m_charErrors) {
-    // Many runs share few names: each stored name is folded once.
-    std::unordered_map<std::string_view, ShownRuns*> runsByStoredName;
-    for (const StatRecord& run : stats) {
-        auto [known, added] = runsByStoredName.try_emplace(run.lesson, nullptr);
-        if (added) {
-            m_names.push_back(run.lesson);
-            known->second = &m_runsByFoldedLesson[Folded(run.lesson)];
-        }
-        known->second->push_back(ShownRunOf(run));
+    for (const StatRecord& run : stats)
+        Add(run);
+}
+
+void CLessonHistory::Add(const StatRecord& run) {
+    auto known = m_runsOfStoredName.find(std::string_view(run.lesson));
+    if (known == m_runsOfStoredName.end()) {
+        m_names.push_back(run.lesson);
+        known =
+            m_runsOfStoredName.emplace(run.lesson, &m_runsByFoldedLesson[Folded(run.lesson)]).first;
     }
-    for (auto& [lesson, runs] : m_runsByFoldedLesson)
-        runs.shrink_to_fit();
+    known->second->push_back(ShownRunOf(run));
 }
 
 const ShownRuns& CLessonHistory::RunsOf(const std::string& lesson) const {

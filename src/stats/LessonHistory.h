@@ -13,7 +13,14 @@
 // the runs.
 class CLessonHistory {
 public:
+    CLessonHistory() = default;
     explicit CLessonHistory(const CPupilStats& stats);
+    CLessonHistory(const CLessonHistory&) = delete;
+    CLessonHistory& operator=(const CLessonHistory&) = delete;
+
+    // Takes one more run, and the character table.
+    void Add(const StatRecord& run);
+    void SetCharErrors(CharErrorArray charErrors) { m_charErrors = std::move(charErrors); }
 
     // Each lesson name of the runs once, in order of first appearance. Names
     // are compared byte for byte, so names differing only in letter case
@@ -27,5 +34,8 @@ public:
 private:
     StringList m_names;
     std::map<std::string, ShownRuns> m_runsByFoldedLesson;
+    // Many runs share few names: each stored name is folded once, and a run
+    // only looks its name up.
+    std::map<std::string, ShownRuns*, std::less<>> m_runsOfStoredName;
     CharErrorArray m_charErrors;
 };
