@@ -6,9 +6,9 @@
 #include "keyboard/Chord.h"
 #include "keyboard/LayoutCheck.h"
 
+#include <QHBoxLayout>
 #include <QHash>
 #include <QPainter>
-#include <QHBoxLayout>
 #include <QStaticText>
 #include <QStringList>
 #include <QVBoxLayout>
@@ -65,8 +65,8 @@ const QColor kWarning{170, 0, 0};
 } // namespace
 
 CKeyboardPanel::CKeyboardPanel(QWidget* parent)
-    : QWidget(parent), m_view(new CKeyboardView), m_hands(new CHandsView),
-      m_warning(new TextLine), m_line(new TextLine) {
+    : QWidget(parent), m_view(new CKeyboardView), m_hands(new CHandsView), m_warning(new TextLine),
+      m_line(new TextLine) {
     QPalette warning = m_warning->palette();
     warning.setColor(QPalette::WindowText, kWarning);
     m_warning->setPalette(warning);
@@ -92,13 +92,20 @@ void CKeyboardPanel::Follow(const CTypingModel& typing, std::optional<char> expe
     if (typing.CaretLine() != m_hintLine || typing.CaretColumn() != m_hintColumn)
         m_hint.clear();
     const std::optional<char> next = typing.ExpectedChar();
-    const std::optional<Chord> chord = next ? ChordOf(*next) : std::nullopt;
-    m_view->Light(chord);
-    m_hands->Light(chord);
-    if (!m_hint.isEmpty())
-        m_line->SetText(m_hint);
-    else
-        m_line->SetText(next ? QString::fromStdString(NextKeyText(*next, chord)) : QString());
+    static const NextKey kNothing;
+    const NextKey& nextKey = next ? NextKeyOf(*next) : kNothing;
+    m_view->Light(nextKey.chord);
+    m_hands->Light(nextKey.chord);
+    m_line->SetText(m_hint.isEmpty() ? nextKey.text : m_hint);
+}
+
+const CKeyboardPanel::NextKey& CKeyboardPanel::NextKeyOf(char ch) {
+    std::optional<NextKey>& known = m_nextKeys[static_cast<unsigned char>(ch)];
+    if (!known) {
+        const std::optional<Chord> chord = ChordOf(ch);
+        known = NextKey{chord, QString::fromStdString(NextKeyText(ch, chord))};
+    }
+    return *known;
 }
 
 void CKeyboardPanel::ShowCapsLock(bool on) {
