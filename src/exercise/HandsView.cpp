@@ -3,7 +3,6 @@
 #include "exercise/KeyboardPainter.h"
 #include "keyboard/PolishKeyboard.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -17,7 +16,7 @@ const QColor kPalm{250, 240, 230};
 constexpr int kLitOutlineWidth = 2;
 constexpr double kHandGap = 0.06;   // of the widget's width, between the hands
 constexpr double kHandAspect = 0.9; // a hand's width to its height
-// Sets of lit fingers whose pictures are kept; a lesson rarely needs more.
+// Sets of lit fingers whose pictures are kept; a lesson needs only a few.
 constexpr qsizetype kMostPicturesKept = 32;
 
 // One finger of a left hand, in shares of the hand's box: the finger's
@@ -102,7 +101,7 @@ QRect BoundsOf(const HandPart& part) {
 
 } // namespace
 
-CHandsView::CHandsView(QWidget* parent) : QWidget(parent) {
+CHandsView::CHandsView(QWidget* parent) : QWidget(parent), m_pictures(kMostPicturesKept) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -130,38 +129,18 @@ void CHandsView::Light(const std::optional<Chord>& chord) {
 }
 
 void CHandsView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, Picture(m_lit));
+    const QPixmap picture =
+        m_pictures.Of(*this, m_lit.to_ulong(), [this](QPainter& painter) { PaintHands(painter); });
+    QPainter(this).drawPixmap(0, 0, picture);
 }
 
-// The hands are painted once for each set of lit fingers, at the widget's
-// size and the screen's pixel density, and copied from then on.
-const QPixmap& CHandsView::Picture(Fingers lit) {
-    const double ratio = devicePixelRatioF();
-    const QSize pixels = size() * ratio;
-    const bool stale = !m_pictures.isEmpty() && (m_pictures.begin()->size() != pixels ||
-                                                 m_pictures.begin()->devicePixelRatio() != ratio);
-    if (stale || m_pictures.size() >= kMostPicturesKept)
-        m_pictures.clear();
-    auto found = m_pictures.find(lit.to_ulong());
-    if (found == m_pictures.end()) {
-        QPixmap picture(pixels);
-        picture.setDevicePixelRatio(ratio);
-        picture.fill(palette().color(QPalette::Window));
-        QPainter painter(&picture);
-        PaintHands(painter, lit);
-        found = m_pictures.insert(lit.to_ulong(), picture);
-    }
-    return *found;
-}
-
-void CHandsView::PaintHands(QPainter& painter, Fingers lit) const {
+void CHandsView::PaintHands(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
     for (const HandPart& part : PlaceHands(size())) {
         if (part.finger == Finger::None) {
             painter.setPen(QPen(kOutline, 1));
             painter.setBrush(kPalm);
-        } else if (lit.test(Bit(part.finger))) {
+        } else if (m_lit.test(Bit(part.finger))) {
             painter.setPen(QPen(kLitOutline, kLitOutlineWidth));
             painter.setBrush(kLitColour);
         } else {

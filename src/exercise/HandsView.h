@@ -1,10 +1,9 @@
 #pragma once
 
+#include "exercise/WidgetPictures.h"
 #include "keyboard/Chord.h"
 #include "keyboard/Finger.h"
 
-#include <QHash>
-#include <QPixmap>
 #include <QWidget>
 
 #include <bitset>
@@ -30,11 +29,8 @@ protected:
 private:
     using Fingers = std::bitset<static_cast<size_t>(Finger::None) + 1>;
 
-    const QPixmap& Picture(Fingers lit);
-    void PaintHands(QPainter& painter, Fingers lit) const;
+    void PaintHands(QPainter& painter) const;
 
     Fingers m_lit;
-    // The hands with each set of lit fingers shown so far, at the widget's
-    // size: a lesson needs only a few sets.
-    QHash<unsigned long, QPixmap> m_pictures;
+    WidgetPictures<unsigned long> m_pictures;
 };

@@ -3,11 +3,11 @@
 #include "exercise/HandsView.h"
 #include "exercise/KeyboardView.h"
 #include "exercise/TypingModel.h"
+#include "exercise/WidgetPictures.h"
 #include "keyboard/Chord.h"
 #include "keyboard/LayoutCheck.h"
 
 #include <QHBoxLayout>
-#include <QHash>
 #include <QPainter>
 #include <QStaticText>
 #include <QStringList>
@@ -15,12 +15,12 @@
 
 // One line of text that only repaints itself when it changes: unlike a
 // label, a new text never lays the window out again, and the few texts a
-// lesson needs are laid out once each.
+// lesson needs are drawn once each.
 class CKeyboardPanel::TextLine : public QWidget {
     Q_OBJECT
 
 public:
-    TextLine() {
+    TextLine() : m_pictures(kMostTextsKept) {
         setFixedHeight(fontMetrics().height() + 4);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
@@ -35,24 +35,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        constexpr qsizetype kMostTextsKept = 256;
-        if (m_laidOut.size() > kMostTextsKept)
-            m_laidOut.clear();
-        auto found = m_laidOut.find(m_text);
-        if (found == m_laidOut.end()) {
-            found = m_laidOut.insert(m_text, QStaticText(m_text));
-            found->prepare(QTransform(), font());
-        }
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().color(QPalette::Window));
-        painter.setPen(palette().color(QPalette::WindowText));
-        const int top = (height() - static_cast<int>(found->size().height())) / 2;
-        painter.drawStaticText(0, top, *found);
+        const QPixmap picture = m_pictures.Of(*this, m_text, [this](QPainter& painter) {
+            QStaticText text(m_text);
+            text.prepare(QTransform(), font());
+            painter.setPen(palette().color(QPalette::WindowText));
+            const int top = (height() - static_cast<int>(text.size().height())) / 2;
+            painter.drawStaticText(0, top, text);
+        });
+        QPainter(this).drawPixmap(0, 0, picture);
     }
 
 private:
+    static constexpr qsizetype kMostTextsKept = 256;
+
     QString m_text;
-    QHash<QString, QStaticText> m_laidOut;
+    WidgetPictures<QString> m_pictures;
 };
 
 namespace {

@@ -48,34 +48,25 @@ void CKeyboardView::ShowLit() {
     }
 }
 
-// Each key is copied from one of two pictures of the whole keyboard, drawn
-// once for the widget's size at the screen's pixel density: every key
-// plain, and every key lit.
+// Each key is copied from one of two pictures of the whole keyboard: every
+// key plain, and every key lit.
 void CKeyboardView::paintEvent(QPaintEvent* event) {
-    const double ratio = devicePixelRatioF();
-    if (m_plainPicture.size() != size() * ratio || m_plainPicture.devicePixelRatio() != ratio) {
-        m_plainPicture = DrawKeyboard(false);
-        m_litPicture = DrawKeyboard(true);
-    }
+    const QPixmap plain = Picture(false);
+    const QPixmap lit = Picture(true);
     QPainter painter(this);
     for (const QRect& part : event->region())
-        DrawPart(painter, m_plainPicture, part);
+        DrawPart(painter, plain, part);
     for (int key = 0; key < static_cast<int>(m_lit.size()); ++key) {
         if (!m_lit[key])
             continue;
         const QRect rect = KeyRectIn(this->rect(), key);
         if (event->region().intersects(rect))
-            DrawPart(painter, m_litPicture, rect);
+            DrawPart(painter, lit, rect);
     }
 }
 
-QPixmap CKeyboardView::DrawKeyboard(bool lit) const {
-    const double ratio = devicePixelRatioF();
-    QPixmap picture(size() * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(palette().color(QPalette::Window));
-    QPainter painter(&picture);
-    painter.setFont(font());
-    PaintKeyboard(painter, rect(), {.lit = std::vector<bool>(m_lit.size(), lit)});
-    return picture;
+QPixmap CKeyboardView::Picture(bool lit) {
+    return m_pictures.Of(*this, lit, [&](QPainter& painter) {
+        PaintKeyboard(painter, rect(), {.lit = std::vector<bool>(m_lit.size(), lit)});
+    });
 }
