@@ -271,20 +271,21 @@ TEST(KeyboardView, IsDrawnAtTheScreensPixelDensity) {
     view.Light(ChordOf(Utf8ToCp1250("Ż")[0]));
     view.show();
     const double ratio = view.devicePixelRatioF();
+    const auto paintedStraight = [&](QImage::Format format) {
+        QImage straight(view.size() * ratio, format);
+        straight.setDevicePixelRatio(ratio);
+        straight.fill(view.palette().color(QPalette::Window));
+        QPainter painter(&straight);
+        painter.setFont(view.font());
+        std::vector<bool> lit(PolishKeyboard().size());
+        for (const int key : KeysOf(*ChordOf(Utf8ToCp1250("Ż")[0])))
+            lit[key] = true;
+        PaintKeyboard(painter, view.rect(), {.lit = lit});
+        return straight;
+    };
     const QImage shown = view.grab().toImage();
     ASSERT_EQ(shown.size(), view.size() * ratio);
-
-    QImage straight(shown.size(), shown.format());
-    straight.setDevicePixelRatio(ratio);
-    straight.fill(view.palette().color(QPalette::Window));
-    QPainter painter(&straight);
-    painter.setFont(view.font());
-    std::vector<bool> lit(PolishKeyboard().size());
-    for (const int key : KeysOf(*ChordOf(Utf8ToCp1250("Ż")[0])))
-        lit[key] = true;
-    PaintKeyboard(painter, view.rect(), {.lit = lit});
-    painter.end();
-    EXPECT_TRUE(shown == straight);
+    EXPECT_TRUE(shown == paintedStraight(shown.format()));
 
     // A picture enlarged from 100 % repeats each of its pixels in a square
     // of ratio × ratio; a sharp one has finer detail.
@@ -297,6 +298,11 @@ TEST(KeyboardView, IsDrawnAtTheScreensPixelDensity) {
                         shown.pixel(x, y) != shown.pixel(x + 1, y + 1);
         EXPECT_TRUE(finer);
     }
+
+    // At a new size the keyboard is drawn anew, not copied from the old one.
+    view.resize(500, 150);
+    const QImage resized = view.grab().toImage();
+    EXPECT_TRUE(resized == paintedStraight(resized.format()));
 }
 
 namespace {
