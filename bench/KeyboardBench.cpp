@@ -1,5 +1,7 @@
 #include "exercise/ExerciseDlg.h"
+#include "exercise/KeyboardPanel.h"
 #include "exercise/TypingEdit.h"
+#include "exercise/TypingModel.h"
 #include "platform/ProgramContext.h"
 
 #include <QApplication>
@@ -37,7 +39,32 @@ void KeystrokeInExercise(benchmark::State& state, bool keyboardShown) {
     state.SetItemsProcessed(state.iterations() * 2);
 }
 
+// The keyboard's own share of a keystroke: following it and repainting what
+// it changed, alone on screen. Each key lights another key, another finger
+// and another line.
+void KeyboardFollowsKeystroke(benchmark::State& state) {
+    CTypingModel typing;
+    typing.SetModelText({std::string(45, 'a') + std::string(45, 'b')});
+    CKeyboardPanel panel;
+    panel.resize(700, 160);
+    panel.show();
+    const auto type = [&](char ch) {
+        const std::optional<char> expected = typing.ExpectedChar();
+        typing.OnChar(ch);
+        panel.Follow(typing, expected, ch);
+        QApplication::processEvents(); // the repaint
+    };
+    for (int column = 0; column < 44; ++column)
+        type('a');
+    for (auto _ : state) {
+        type('a');
+        type(CTypingModel::kBackspace);
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+
 } // namespace
 
+BENCHMARK(KeyboardFollowsKeystroke);
 BENCHMARK_CAPTURE(KeystrokeInExercise, KeyboardHidden, false)->Arg(1 << 10)->Arg(1 << 20);
 BENCHMARK_CAPTURE(KeystrokeInExercise, KeyboardShown, true)->Arg(1 << 10)->Arg(1 << 20);

@@ -12,8 +12,12 @@ namespace {
 
 const QColor kLitOutline{170, 80, 0};
 const QColor kOutline{120, 110, 130};
+const QColor kPalm{250, 240, 230};
+constexpr int kLitOutlineWidth = 2;
 constexpr double kHandGap = 0.06;   // of the widget's width, between the hands
 constexpr double kHandAspect = 0.9; // a hand's width to its height
+// Sets of lit fingers whose pictures are kept; a lesson needs only a few.
+constexpr qsizetype kMostPicturesKept = 32;
 
 // One finger of a left hand, in shares of the hand's box: the finger's
 // left edge, its top, and its width; fingers reach down into the palm.
@@ -29,74 +33,121 @@ constexpr std::array<FingerShape, 4> kLeftFingers{{
 }};
 constexpr double kPalmTop = 0.45, kPalmLeft = 0.02, kPalmWidth = 0.69;
 
+// One rounded rectangle of a hand, placed in the widget: a finger, or the
+// palm (Finger::None), which is painted last and covers the fingers' roots.
+struct HandPart {
+    Finger finger;
+    QTransform place;
+    QRectF shape;
+    double radius;
+};
+constexpr int kPartsPerHand = 2 + kLeftFingers.size(); // thumb, fingers, palm
+using HandParts = std::array<HandPart, 2 * kPartsPerHand>;
+
 // The same finger of the right hand.
 Finger Mirrored(Finger finger) {
     return static_cast<Finger>(static_cast<int>(Finger::RightLittle) - static_cast<int>(finger));
 }
 
+size_t Bit(Finger finger) {
+    return static_cast<size_t>(finger);
+}
+
+// The parts of a left hand in area, or of a right one mirrored into it, in
+// the order they are painted.
+void PlaceHand(const QRectF& area, bool left, HandPart* parts) {
+    QTransform hand = QTransform::fromTranslate(area.left(), area.top());
+    if (!left) {
+        hand.translate(area.width(), 0);
+        hand.scale(-1, 1);
+    }
+    const double w = area.width(), h = area.height();
+    QTransform thumb = hand;
+    thumb.translate(w * 0.72, h * 0.62);
+    thumb.rotate(-35);
+    *parts++ = {left ? Finger::LeftThumb : Finger::RightThumb, thumb,
+                QRectF(0, -h * 0.09, w * 0.32, h * 0.18), h * 0.08};
+    for (const FingerShape& shape : kLeftFingers) {
+        const QRectF finger(w * shape.left, h * shape.top, w * shape.width,
+                            h * (kPalmTop + 0.15 - shape.top));
+        *parts++ = {left ? shape.finger : Mirrored(shape.finger), hand, finger, finger.width() / 2};
+    }
+    *parts = {Finger::None, hand,
+              QRectF(w * kPalmLeft, h * kPalmTop, w * kPalmWidth, h * (1 - kPalmTop) - 1),
+              w * 0.12};
+}
+
+// Both hands, side by side at the bottom of a widget of the given size.
+HandParts PlaceHands(const QSize& size) {
+    const double handWidth =
+        std::min(size.width() * (1.0 - kHandGap) / 2.0, size.height() * kHandAspect);
+    const double handHeight = handWidth / kHandAspect;
+    const double gap = size.width() - 2 * handWidth;
+    const double top = size.height() - handHeight;
+    HandParts parts;
+    PlaceHand(QRectF(gap / 4, top, handWidth, handHeight), true, parts.data());
+    PlaceHand(QRectF(size.width() - gap / 4 - handWidth, top, handWidth, handHeight), false,
+              parts.data() + kPartsPerHand);
+    return parts;
+}
+
+// All that a finger paints, lit or not, its outline and smoothed edge included.
+QRect BoundsOf(const HandPart& part) {
+    const double margin = kLitOutlineWidth / 2.0 + 1;
+    return part.place.mapRect(part.shape)
+        .adjusted(-margin, -margin, margin, margin)
+        .toAlignedRect();
+}
+
 } // namespace
 
-CHandsView::CHandsView(QWidget* parent) : QWidget(parent) {}
+CHandsView::CHandsView(QWidget* parent) : QWidget(parent), m_pictures(kMostPicturesKept) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void CHandsView::Light(const std::optional<Chord>& chord) {
-    std::set<Finger> lit;
-    if (chord)
-        for (const int key : KeysOf(*chord))
-            lit.insert(PolishKeyboard()[key].finger);
-    // The space bar is for either thumb.
-    if (lit.erase(Finger::Thumb)) {
-        lit.insert(Finger::LeftThumb);
-        lit.insert(Finger::RightThumb);
+    Fingers lit;
+    if (chord) {
+        for (const int key : KeysOf(*chord)) {
+            const Finger finger = PolishKeyboard()[key].finger;
+            // The space bar is for either thumb.
+            if (finger == Finger::Thumb) {
+                lit.set(Bit(Finger::LeftThumb));
+                lit.set(Bit(Finger::RightThumb));
+            } else {
+                lit.set(Bit(finger));
+            }
+        }
     }
-    if (lit != m_lit) {
-        m_lit = std::move(lit);
-        update();
-    }
+    const Fingers changed = lit ^ m_lit;
+    if (changed.none())
+        return;
+    m_lit = lit;
+    for (const HandPart& part : PlaceHands(size()))
+        if (part.finger != Finger::None && changed.test(Bit(part.finger)))
+            update(BoundsOf(part));
 }
 
 void CHandsView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double handWidth = std::min(width() * (1.0 - kHandGap) / 2.0, height() * kHandAspect);
-    const double handHeight = handWidth / kHandAspect;
-    const double gap = width() - 2 * handWidth;
-    const double top = height() - handHeight;
-    PaintHand(painter, QRectF(gap / 4, top, handWidth, handHeight), true);
-    PaintHand(painter, QRectF(width() - gap / 4 - handWidth, top, handWidth, handHeight), false);
+    const QPixmap picture =
+        m_pictures.Of(*this, m_lit.to_ulong(), [this](QPainter& painter) { PaintHands(painter); });
+    QPainter(this).drawPixmap(0, 0, picture);
 }
 
-// Draws a left hand into area, or a right one mirrored into it.
-void CHandsView::PaintHand(QPainter& painter, const QRectF& area, bool left) const {
-    painter.save();
-    painter.translate(area.topLeft());
-    if (!left) {
-        painter.translate(area.width(), 0);
-        painter.scale(-1, 1);
+void CHandsView::PaintHands(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const HandPart& part : PlaceHands(size())) {
+        if (part.finger == Finger::None) {
+            painter.setPen(QPen(kOutline, 1));
+            painter.setBrush(kPalm);
+        } else if (m_lit.test(Bit(part.finger))) {
+            painter.setPen(QPen(kLitOutline, kLitOutlineWidth));
+            painter.setBrush(kLitColour);
+        } else {
+            painter.setPen(QPen(kOutline, 1));
+            painter.setBrush(FingerColour(part.finger));
+        }
+        painter.setTransform(part.place);
+        painter.drawRoundedRect(part.shape, part.radius, part.radius);
     }
-    const double w = area.width(), h = area.height();
-    const auto fill = [&](Finger finger) {
-        const bool lit = m_lit.contains(finger);
-        painter.setPen(QPen(lit ? kLitOutline : kOutline, lit ? 2 : 1));
-        painter.setBrush(lit ? kLitColour : FingerColour(finger));
-    };
-    const Finger thumb = left ? Finger::LeftThumb : Finger::RightThumb;
-    fill(thumb);
-    painter.save();
-    painter.translate(w * 0.72, h * 0.62);
-    painter.rotate(-35);
-    painter.drawRoundedRect(QRectF(0, -h * 0.09, w * 0.32, h * 0.18), h * 0.08, h * 0.08);
-    painter.restore();
-    for (const FingerShape& shape : kLeftFingers) {
-        fill(left ? shape.finger : Mirrored(shape.finger));
-        const QRectF finger(w * shape.left, h * shape.top, w * shape.width,
-                            h * (kPalmTop + 0.15 - shape.top));
-        painter.drawRoundedRect(finger, finger.width() / 2, finger.width() / 2);
-    }
-    painter.setPen(QPen(kOutline, 1));
-    painter.setBrush(QColor(250, 240, 230));
-    painter.drawRoundedRect(
-        QRectF(w * kPalmLeft, h * kPalmTop, w * kPalmWidth, h * (1 - kPalmTop) - 1), w * 0.12,
-        w * 0.12);
-    painter.restore();
 }

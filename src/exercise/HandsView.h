@@ -1,12 +1,13 @@
 #pragma once
 
+#include "exercise/WidgetPictures.h"
 #include "keyboard/Chord.h"
 #include "keyboard/Finger.h"
 
 #include <QWidget>
 
+#include <bitset>
 #include <optional>
-#include <set>
 
 // A small pair of hands beside the on-screen keyboard, each finger in its
 // colour of the keyboard; the fingers of the chord to type next are lit in
@@ -17,14 +18,19 @@ class CHandsView : public QWidget {
 public:
     explicit CHandsView(QWidget* parent = nullptr);
 
+    // Lights the fingers of the chord, or none; only fingers that change
+    // are drawn again.
     void Light(const std::optional<Chord>& chord);
-    bool IsLit(Finger finger) const { return m_lit.contains(finger); }
+    bool IsLit(Finger finger) const { return m_lit.test(static_cast<size_t>(finger)); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void PaintHand(QPainter& painter, const QRectF& area, bool left) const;
+    using Fingers = std::bitset<static_cast<size_t>(Finger::None) + 1>;
 
-    std::set<Finger> m_lit;
+    void PaintHands(QPainter& painter) const;
+
+    Fingers m_lit;
+    WidgetPictures<unsigned long> m_pictures;
 };

@@ -3,24 +3,24 @@
 #include "exercise/HandsView.h"
 #include "exercise/KeyboardView.h"
 #include "exercise/TypingModel.h"
+#include "exercise/WidgetPictures.h"
 #include "keyboard/Chord.h"
 #include "keyboard/LayoutCheck.h"
 
-#include <QHash>
-#include <QPainter>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QStaticText>
 #include <QStringList>
 #include <QVBoxLayout>
 
 // One line of text that only repaints itself when it changes: unlike a
 // label, a new text never lays the window out again, and the few texts a
-// lesson needs are laid out once each.
+// lesson needs are drawn once each.
 class CKeyboardPanel::TextLine : public QWidget {
     Q_OBJECT
 
 public:
-    TextLine() {
+    TextLine() : m_pictures(kMostTextsKept) {
         setFixedHeight(fontMetrics().height() + 4);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
@@ -35,24 +35,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        constexpr qsizetype kMostTextsKept = 256;
-        if (m_laidOut.size() > kMostTextsKept)
-            m_laidOut.clear();
-        auto found = m_laidOut.find(m_text);
-        if (found == m_laidOut.end()) {
-            found = m_laidOut.insert(m_text, QStaticText(m_text));
-            found->prepare(QTransform(), font());
-        }
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().color(QPalette::Window));
-        painter.setPen(palette().color(QPalette::WindowText));
-        const int top = (height() - static_cast<int>(found->size().height())) / 2;
-        painter.drawStaticText(0, top, *found);
+        const QPixmap picture = m_pictures.Of(*this, m_text, [this](QPainter& painter) {
+            QStaticText text(m_text);
+            text.prepare(QTransform(), font());
+            painter.setPen(palette().color(QPalette::WindowText));
+            const int top = (height() - static_cast<int>(text.size().height())) / 2;
+            painter.drawStaticText(0, top, text);
+        });
+        QPainter(this).drawPixmap(0, 0, picture);
     }
 
 private:
+    static constexpr qsizetype kMostTextsKept = 256;
+
     QString m_text;
-    QHash<QString, QStaticText> m_laidOut;
+    WidgetPictures<QString> m_pictures;
 };
 
 namespace {
@@ -65,8 +62,8 @@ const QColor kWarning{170, 0, 0};
 } // namespace
 
 CKeyboardPanel::CKeyboardPanel(QWidget* parent)
-    : QWidget(parent), m_view(new CKeyboardView), m_hands(new CHandsView),
-      m_warning(new TextLine), m_line(new TextLine) {
+    : QWidget(parent), m_view(new CKeyboardView), m_hands(new CHandsView), m_warning(new TextLine),
+      m_line(new TextLine) {
     QPalette warning = m_warning->palette();
     warning.setColor(QPalette::WindowText, kWarning);
     m_warning->setPalette(warning);
@@ -92,13 +89,20 @@ void CKeyboardPanel::Follow(const CTypingModel& typing, std::optional<char> expe
     if (typing.CaretLine() != m_hintLine || typing.CaretColumn() != m_hintColumn)
         m_hint.clear();
     const std::optional<char> next = typing.ExpectedChar();
-    const std::optional<Chord> chord = next ? ChordOf(*next) : std::nullopt;
-    m_view->Light(chord);
-    m_hands->Light(chord);
-    if (!m_hint.isEmpty())
-        m_line->SetText(m_hint);
-    else
-        m_line->SetText(next ? QString::fromStdString(NextKeyText(*next, chord)) : QString());
+    static const NextKey kNothing;
+    const NextKey& nextKey = next ? NextKeyOf(*next) : kNothing;
+    m_view->Light(nextKey.chord);
+    m_hands->Light(nextKey.chord);
+    m_line->SetText(m_hint.isEmpty() ? nextKey.text : m_hint);
+}
+
+const CKeyboardPanel::NextKey& CKeyboardPanel::NextKeyOf(char ch) {
+    std::optional<NextKey>& known = m_nextKeys[static_cast<unsigned char>(ch)];
+    if (!known) {
+        const std::optional<Chord> chord = ChordOf(ch);
+        known = NextKey{chord, QString::fromStdString(NextKeyText(ch, chord))};
+    }
+    return *known;
 }
 
 void CKeyboardPanel::ShowCapsLock(bool on) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "keyboard/Chord.h"
+
 #include <QWidget>
 
+#include <array>
 #include <optional>
 
 class CHandsView;
@@ -37,7 +40,13 @@ public:
 
 private:
     class TextLine;
+    // The chord of a character and the line that names it.
+    struct NextKey {
+        std::optional<Chord> chord;
+        QString text;
+    };
 
+    const NextKey& NextKeyOf(char ch);
     void ShowWarnings();
 
     CKeyboardView* m_view;
@@ -51,4 +60,6 @@ private:
     // is shown only while it stands there.
     int m_hintLine = -1;
     int m_hintColumn = -1;
+    // Worked out once per character, not at every keystroke.
+    std::array<std::optional<NextKey>, 256> m_nextKeys;
 };

@@ -6,6 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 // Copies the part of a picture of the whole widget that lies under rect.
@@ -32,44 +34,39 @@ void CKeyboardView::LightCapsLock(bool on) {
     ShowLit();
 }
 
+// Only the keys whose light changes are drawn again, so a keystroke repaints
+// the key put out and the key lit, never the whole keyboard.
 void CKeyboardView::ShowLit() {
-    std::vector<bool> lit(m_lit.size(), false);
-    if (m_chord)
-        for (const int key : KeysOf(*m_chord))
-            lit[key] = true;
-    if (m_capsLock)
-        lit[CapsLockKey()] = true;
-    for (size_t key = 0; key < lit.size(); ++key)
-        if (lit[key] != m_lit[key])
-            update(KeyRectIn(rect(), static_cast<int>(key)));
-    m_lit = std::move(lit);
-}
-
-// Each key is copied from one of two pictures of the whole keyboard, drawn
-// once for the widget's size at the screen's pixel density: every key
-// plain, and every key lit.
-void CKeyboardView::paintEvent(QPaintEvent* event) {
-    const double ratio = devicePixelRatioF();
-    if (m_plainPicture.size() != size() * ratio || m_plainPicture.devicePixelRatio() != ratio) {
-        m_plainPicture = DrawKeyboard(false);
-        m_litPicture = DrawKeyboard(true);
-    }
-    QPainter painter(this);
-    DrawPart(painter, m_plainPicture, event->rect());
+    const ChordKeys chordKeys = m_chord ? KeysOf(*m_chord) : ChordKeys();
     for (int key = 0; key < static_cast<int>(m_lit.size()); ++key) {
-        const QRect rect = KeyRectIn(this->rect(), key);
-        if (m_lit[key] && event->rect().intersects(rect))
-            DrawPart(painter, m_litPicture, rect);
+        const bool lit = std::ranges::find(chordKeys, key) != chordKeys.end() ||
+                         (m_capsLock && key == CapsLockKey());
+        if (lit != m_lit[key]) {
+            m_lit[key] = lit;
+            update(KeyRectIn(rect(), key));
+        }
     }
 }
 
-QPixmap CKeyboardView::DrawKeyboard(bool lit) const {
-    const double ratio = devicePixelRatioF();
-    QPixmap picture(size() * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(palette().color(QPalette::Window));
-    QPainter painter(&picture);
-    painter.setFont(font());
-    PaintKeyboard(painter, rect(), {.lit = std::vector<bool>(m_lit.size(), lit)});
-    return picture;
+// Each key is copied from one of two pictures of the whole keyboard: every
+// key plain, and every key lit.
+void CKeyboardView::paintEvent(QPaintEvent* event) {
+    const QPixmap plain = Picture(false);
+    const QPixmap lit = Picture(true);
+    QPainter painter(this);
+    for (const QRect& part : event->region())
+        DrawPart(painter, plain, part);
+    for (int key = 0; key < static_cast<int>(m_lit.size()); ++key) {
+        if (!m_lit[key])
+            continue;
+        const QRect rect = KeyRectIn(this->rect(), key);
+        if (event->region().intersects(rect))
+            DrawPart(painter, lit, rect);
+    }
+}
+
+QPixmap CKeyboardView::Picture(bool lit) {
+    return m_pictures.Of(*this, lit, [&](QPainter& painter) {
+        PaintKeyboard(painter, rect(), {.lit = std::vector<bool>(m_lit.size(), lit)});
+    });
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "exercise/WidgetPictures.h"
 #include "keyboard/Chord.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <optional>
@@ -28,11 +28,11 @@ protected:
 
 private:
     void ShowLit();
-    QPixmap DrawKeyboard(bool lit) const;
+    // The whole keyboard with every key plain, or every key lit.
+    QPixmap Picture(bool lit);
 
     std::optional<Chord> m_chord;
     bool m_capsLock = false;
     std::vector<bool> m_lit;
-    QPixmap m_plainPicture;
-    QPixmap m_litPicture;
+    WidgetPictures<bool> m_pictures{2};
 };

@@ -57,12 +57,13 @@ std::optional<Chord> ChordOf(char ch) {
     return std::nullopt;
 }
 
-std::vector<int> KeysOf(const Chord& chord) {
-    std::vector<int> keys{chord.key};
+ChordKeys KeysOf(const Chord& chord) {
+    ChordKeys keys;
+    keys.Add(chord.key);
     if (chord.shift >= 0)
-        keys.push_back(chord.shift);
+        keys.Add(chord.shift);
     if (chord.rightAlt)
-        keys.push_back(RightAltKey());
+        keys.Add(RightAltKey());
     return keys;
 }
 

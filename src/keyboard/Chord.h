@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
-#include <vector>
 
 // The keys held together to type one character: the key itself, Shift on
 // the other hand's side for the Shift levels, right Alt for the AltGr levels.
@@ -18,8 +18,19 @@ struct Chord {
 // at the lowest level that gives it; nothing when no key gives it.
 std::optional<Chord> ChordOf(char ch);
 
-// The keys a chord holds down, the key itself first.
-std::vector<int> KeysOf(const Chord& chord);
+// The keys a chord holds down, the key itself first. The keyboard asks for
+// them at every keystroke, so they are held in place, never on the heap.
+class ChordKeys {
+public:
+    void Add(int key) { m_keys[m_count++] = key; }
+    const int* begin() const { return m_keys.data(); }
+    const int* end() const { return m_keys.data() + m_count; }
+
+private:
+    std::array<int, 3> m_keys{};
+    int m_count = 0;
+};
+ChordKeys KeysOf(const Chord& chord);
 
 // The keys of a chord in Polish for a child (UTF-8), each with its finger:
 // "prawy Alt (prawy kciuk) + A (lewy mały palec)".

@@ -4,6 +4,7 @@
 #include "exercise/KeyboardPainter.h"
 #include "exercise/KeyboardView.h"
 #include "exercise/TypingEdit.h"
+#include "exercise/TypingModel.h"
 
 #include "keyboard/PolishKeyboard.h"
 #include "platform/Cp1250.h"
@@ -13,7 +14,10 @@
 #include "platform/ProgramContext.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCheckBox>
+#include <QHash>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTest>
 #include <QTextLayout>
@@ -70,7 +74,7 @@ protected:
 };
 
 std::set<int> KeysOf(const char* utf8Character) {
-    const std::vector<int> keys = KeysOf(*ChordOf(Utf8ToCp1250(utf8Character)[0]));
+    const ChordKeys keys = KeysOf(*ChordOf(Utf8ToCp1250(utf8Character)[0]));
     return {keys.begin(), keys.end()};
 }
 
@@ -265,20 +269,21 @@ TEST(KeyboardView, IsDrawnAtTheScreensPixelDensity) {
     view.Light(ChordOf(Utf8ToCp1250("Ż")[0]));
     view.show();
     const double ratio = view.devicePixelRatioF();
+    const auto paintedStraight = [&](QImage::Format format) {
+        QImage straight(view.size() * ratio, format);
+        straight.setDevicePixelRatio(ratio);
+        straight.fill(view.palette().color(QPalette::Window));
+        QPainter painter(&straight);
+        painter.setFont(view.font());
+        std::vector<bool> lit(PolishKeyboard().size());
+        for (const int key : KeysOf(*ChordOf(Utf8ToCp1250("Ż")[0])))
+            lit[key] = true;
+        PaintKeyboard(painter, view.rect(), {.lit = lit});
+        return straight;
+    };
     const QImage shown = view.grab().toImage();
     ASSERT_EQ(shown.size(), view.size() * ratio);
-
-    QImage straight(shown.size(), shown.format());
-    straight.setDevicePixelRatio(ratio);
-    straight.fill(view.palette().color(QPalette::Window));
-    QPainter painter(&straight);
-    painter.setFont(view.font());
-    std::vector<bool> lit(PolishKeyboard().size());
-    for (const int key : KeysOf(*ChordOf(Utf8ToCp1250("Ż")[0])))
-        lit[key] = true;
-    PaintKeyboard(painter, view.rect(), {.lit = lit});
-    painter.end();
-    EXPECT_TRUE(shown == straight);
+    EXPECT_TRUE(shown == paintedStraight(shown.format()));
 
     // A picture enlarged from 100 % repeats each of its pixels in a square
     // of ratio × ratio; a sharp one has finer detail.
@@ -290,5 +295,111 @@ TEST(KeyboardView, IsDrawnAtTheScreensPixelDensity) {
                         shown.pixel(x, y) != shown.pixel(x, y + 1) ||
                         shown.pixel(x, y) != shown.pixel(x + 1, y + 1);
         EXPECT_TRUE(finer);
+    }
+
+    // At a new size the keyboard is drawn anew, not copied from the old one.
+    view.resize(500, 150);
+    const QImage resized = view.grab().toImage();
+    EXPECT_TRUE(resized == paintedStraight(resized.format()));
+}
+
+namespace {
+
+// What the widgets of the program repaint, and how often anything asks for
+// a new layout, while it watches.
+class RepaintLog : public QObject {
+public:
+    RepaintLog() { qApp->installEventFilter(this); }
+    ~RepaintLog() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            m_painted[watched] += static_cast<QPaintEvent*>(event)->region();
+        else if (event->type() == QEvent::LayoutRequest)
+            ++m_layoutRequests;
+        return false;
+    }
+
+    // The widgets below parent that were repainted.
+    std::set<QObject*> PaintedBelow(const QWidget& parent) const {
+        std::set<QObject*> painted;
+        for (const auto& [widget, region] : m_painted.asKeyValueRange())
+            if (parent.isAncestorOf(qobject_cast<QWidget*>(widget)))
+                painted.insert(widget);
+        return painted;
+    }
+    QRegion Painted(const QWidget& widget) const {
+        return m_painted.value(const_cast<QWidget*>(&widget));
+    }
+    int LayoutRequests() const { return m_layoutRequests; }
+    void Clear() {
+        m_painted.clear();
+        m_layoutRequests = 0;
+    }
+
+private:
+    QHash<QObject*, QRegion> m_painted;
+    int m_layoutRequests = 0;
+};
+
+// What the window shows in the widget's place (the window's backing store)
+// against the widget painted afresh: a part left out of a repaint would keep
+// its old look.
+bool ShowsAsPaintedAfresh(QWidget& widget) {
+    const QWidget& window = *widget.window();
+    const auto* shown = dynamic_cast<const QImage*>(window.backingStore()->paintDevice());
+    if (!shown)
+        return false;
+    const double ratio = widget.devicePixelRatioF();
+    const QRect place(widget.mapTo(&window, QPoint(0, 0)) * ratio, widget.size() * ratio);
+    return shown->copy(place).convertToFormat(QImage::Format_RGB32) ==
+           widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+// A keystroke repaints the key put out and the key lit, the fingers that
+// change and the line under the keyboard, and lays nothing out again; what
+// stays lit is not drawn again at all. At 200 % too (see above).
+TEST(KeyboardView, AKeystrokeRepaintsOnlyWhatItChanges) {
+    CKeyboardPanel panel;
+    panel.resize(700, 160);
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    CTypingModel typing;
+    typing.SetModelText({Utf8ToCp1250("aabŁ a")});
+    panel.Follow(typing);
+    const auto type = [&](const char* utf8) {
+        const char ch = Utf8ToCp1250(utf8)[0];
+        const std::optional<char> expected = typing.ExpectedChar();
+        typing.OnChar(ch);
+        panel.Follow(typing, expected, ch);
+        QApplication::processEvents();
+    };
+    QApplication::processEvents();
+    RepaintLog log;
+
+    type("a");
+    EXPECT_TRUE(log.PaintedBelow(panel).empty()) << "the same key comes next";
+
+    type("a");
+    const CKeyboardView& view = panel.View();
+    const CHandsView& hands = panel.Hands();
+    const QRect keyA = KeyRectIn(view.rect(), ChordOf('a')->key);
+    const QRect keyB = KeyRectIn(view.rect(), ChordOf('b')->key);
+    EXPECT_EQ(log.Painted(view), QRegion(keyA) + keyB);
+    EXPECT_FALSE(log.Painted(hands).isEmpty());
+    EXPECT_LT(log.Painted(hands).boundingRect().right(), hands.width() / 2)
+        << "both fingers are on the left hand";
+    EXPECT_EQ(log.PaintedBelow(panel).size(), 3u) << "the keyboard, the hands and the line";
+    EXPECT_EQ(log.LayoutRequests(), 0);
+    EXPECT_TRUE(ShowsAsPaintedAfresh(panel));
+
+    // Shift and right Alt, both thumbs for the space bar, and a slip.
+    for (const char* key : {"b", "Ł", " ", "x"}) {
+        log.Clear();
+        type(key);
+        EXPECT_EQ(log.LayoutRequests(), 0);
+        EXPECT_TRUE(ShowsAsPaintedAfresh(panel)) << key;
     }
 }
