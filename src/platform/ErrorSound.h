@@ -1,28 +1,30 @@
 #pragma once
 
-#include "platform/WaveFile.h"
+#include "platform/SoundPlayer.h"
 
-#include <functional>
-#include <optional>
+#include <chrono>
+#include <memory>
 
-class QAudioFormat;
-class QAudioSink;
-class SoundPlayer;
+class QThread;
 
 // The sound of a wrong key: "error.wav" from the current folder, else from
 // the program folder, read once, at the first call of Load or Play, and
 // played without waiting. Without the file or a sound device it stays
-// silent. A stream that stopped playing (its sound server restarted or
-// hangs) is let go, and the next beep opens a new one. The program builds
-// one and reaches it through its context.
+// silent. The sound is played in a thread of its own, so that talking to
+// the sound server never holds up the key that caused it. A stream that
+// stopped playing (its sound server restarted or hangs) is let go, and the
+// next beep opens a new one. The program builds one and reaches it through
+// its context.
 class CErrorSound {
 public:
-    // A new stream for sound of this format, or null when nothing can play it.
-    using SinkOpener = std::function<QAudioSink*(const QAudioFormat&)>;
+    using SinkOpener = SoundPlayer::SinkOpener;
+
+    // How long the stream stays open after a beep, for the next one.
+    static constexpr std::chrono::milliseconds kQuietTime{1000};
 
     // Plays on the system's default sound device.
     CErrorSound();
-    explicit CErrorSound(SinkOpener openSink);
+    explicit CErrorSound(SinkOpener openSink, std::chrono::milliseconds quietTime = kQuietTime);
     ~CErrorSound();
     CErrorSound(const CErrorSound&) = delete;
     CErrorSound& operator=(const CErrorSound&) = delete;
@@ -32,7 +34,9 @@ public:
 
 private:
     SinkOpener m_openSink;
+    std::chrono::milliseconds m_quietTime;
     bool m_loaded = false;
-    std::optional<WaveSound> m_sound;
+    std::unique_ptr<QThread> m_thread;
+    // Lives in m_thread, which deletes it when it finishes.
     SoundPlayer* m_player = nullptr;
 };
