@@ -318,6 +318,10 @@ void CTypingEdit::Apply(const TypingStep& step, int lineBefore) {
         if (m_caretBlink.isActive())
             m_caretBlink.start();
     }
+    // The typed character reaches the screen at once, before the window's
+    // other parts (the status line, the keyboard) follow the key.
+    if (step.edit != TypingStep::Edit::None)
+        viewport()->repaint(LineRect(m_session.Typing().CaretLine()));
     if (step.errorSound)
         PlayErrorSound();
 }
