@@ -39,8 +39,9 @@ TypingStep CExerciseSession::OnChar(char ch, int firstVisibleLine) {
     const double now = NowMs();
     if (ch != CTypingModel::kBackspace && expected && at == m_furthest && !m_furthestTried) {
         const double since = m_lastKeyMs < 0 ? -1.0 : now - m_lastKeyMs;
-        m_keyPresses.push_back({*expected, ch == *expected,
-                                 static_cast<float>(since > kLongestPauseMs ? -1.0 : since)});
+        m_keyPresses.push_back(
+            {*expected, ch == *expected,
+             static_cast<int16_t>(since > kLongestPauseMs ? -1.0 : std::round(since))});
         m_furthestTried = true;
     }
     if (step.edit == TypingStep::Edit::InsertChar || step.edit == TypingStep::Edit::MoveCaret) {

@@ -190,7 +190,8 @@ TEST(CommandLine, WeakKeysArePrintedWithAPracticeTextOnlyForAPupilWithHistory) {
     std::vector<KeyPress> presses;
     for (const char key : std::string("adnbiwozy\xB3\xBF"))
         for (int i = 0; i < 25; ++i)
-            presses.push_back({key, !(key == '\xB3' && i < 10), key == '\xBF' ? 400.0F : 200.0F});
+            presses.push_back({key, !(key == '\xB3' && i < 10),
+                               static_cast<int16_t>(key == '\xBF' ? 400 : 200)});
     StoreKeyPresses(ContextPupilsFolder(), "Ala", presses);
     out.str("");
     EXPECT_EQ(RunCommandLine({"--weak-keys", "Ala"}, out, errors), 0) << errors.str();

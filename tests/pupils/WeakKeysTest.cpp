@@ -20,7 +20,7 @@ using KeyStatsFileTest = PupilsFixture;
 
 // count first tries of key, the given share of them wrong, each right one
 // taking ms.
-std::vector<KeyPress> Presses(char key, int count, double wrongShare, float ms) {
+std::vector<KeyPress> Presses(char key, int count, double wrongShare, int16_t ms) {
     std::vector<KeyPress> presses;
     const int wrong = static_cast<int>(count * wrongShare + 0.5);
     for (int i = 0; i < count; ++i)
