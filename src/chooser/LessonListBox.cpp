@@ -43,7 +43,7 @@ LessonMark CLessonListBox::MarkOfRow(int row) const {
 }
 
 void CLessonListBox::RefreshGrades() {
-    static const CLessonGrades kNoGrades{CStatRecordArray{}};
+    static const CLessonGrades kNoGrades;
     const CLessonGrades* grades = &kNoGrades;
     try {
         grades = &m_grades.Load(ContextPupilsFolder(), GetCurrentPupil());

@@ -174,10 +174,6 @@ void CTypingEdit::paintEvent(QPaintEvent* event) {
     }
 }
 
-void CTypingEdit::RepaintLine(int line) {
-    viewport()->update(LineRect(line));
-}
-
 // Scrolling moves the pixels already drawn; only the lines that come into
 // sight are drawn anew.
 void CTypingEdit::scrollContentsBy(int dx, int) {
@@ -303,13 +299,11 @@ void CTypingEdit::Type(char ch) {
 }
 
 // The session has changed at most the line the caret stood on, and moved
-// the caret at most to another line: those two are drawn anew.
+// the caret at most to another line: those two are drawn anew, where the
+// view shows them once it has followed the caret.
 void CTypingEdit::Apply(const TypingStep& step, int lineBefore) {
-    if (step.edit != TypingStep::Edit::None) {
+    if (step.edit != TypingStep::Edit::None)
         ForgetLayout();
-        RepaintLine(lineBefore);
-        RepaintLine(m_session.Typing().CaretLine());
-    }
     if (step.scrollOneLine)
         verticalScrollBar()->setValue(TopLine() + 1);
     KeepTypingLinesInView();
@@ -321,7 +315,8 @@ void CTypingEdit::Apply(const TypingStep& step, int lineBefore) {
     // The typed character reaches the screen at once, before the window's
     // other parts (the status line, the keyboard) follow the key.
     if (step.edit != TypingStep::Edit::None)
-        viewport()->repaint(LineRect(m_session.Typing().CaretLine()));
+        viewport()->repaint(QRegion(LineRect(lineBefore)) |
+                            LineRect(m_session.Typing().CaretLine()));
     if (step.errorSound)
         PlayErrorSound();
 }

@@ -84,7 +84,6 @@ private:
     const QTextLayout& LaidOut(int line) const;
     void ForgetLayout() { m_laidOutLine = -1; }
     void UpdateScrollRanges();
-    void RepaintLine(int line);
     void ShowCaret(bool shown);
 
     CExerciseSession& m_session;

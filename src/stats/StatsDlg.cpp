@@ -164,7 +164,7 @@ void CStatsDlg::RefreshStatistics(const CLessonHistory& history) {
 }
 
 const CLessonHistory& CStatsDlg::LoadStats() {
-    static const CLessonHistory kNoHistory{CPupilStats{}};
+    static const CLessonHistory kNoHistory;
     m_runs = &kNoRuns;
     try {
         return m_history.Load(ContextPupilsFolder(), m_pupil);
