@@ -2,6 +2,7 @@
 
 #include "exercise/ExerciseStatus.h"
 #include "exercise/Grading.h"
+#include "exercise/IdleScreenSync.h"
 #include "exercise/KeyboardPanel.h"
 #include "exercise/NextStep.h"
 #include "exercise/ProgressBar.h"
@@ -89,6 +90,7 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent, LayoutSou
                     {{CExerciseDlg::kIdTyping, m_typing}, {CExerciseDlg::kIdProgress, m_progress}},
                     aidsShown ? kSmallestKeyboardPixels + kKeyboardMarginPixels : 0);
     ApplyDialogColours(*this);
+    new CIdleScreenSync(*this);
     m_time = controls.Get<QLabel>(CExerciseDlg::kIdTime);
     m_speed = controls.Get<QLabel>(CExerciseDlg::kIdSpeed);
     m_errors = controls.Get<QLabel>(CExerciseDlg::kIdErrors);

@@ -10,12 +10,13 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -42,32 +43,23 @@ bool IsTypeable(char32_t codePoint) {
     return QChar::isPrint(codePoint) || codePoint == U'\t';
 }
 
-void LayOutOneLine(QTextLayout& layout) {
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLeadingIncluded(true);
-    line.setLineWidth(INT_MAX - 2 * kMargin);
-    layout.endLayout();
-}
-
-// A line's height as a Qt text field stacks its lines.
-int LineHeightOf(const QFont& font) {
-    QTextLayout layout(QString(), font);
-    LayOutOneLine(layout);
-    const QTextLine line = layout.lineAt(0);
-    return qCeil(line.height()) + (line.leading() < 0 ? qCeil(line.leading()) : 0);
+// As a Qt text field draws its caret: the pixels under it inverted.
+void DrawCaret(QPainter& painter, const QRectF& caret) {
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    if (painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.fillRect(caret, painter.pen().brush());
+    painter.setCompositionMode(mode);
 }
 
 } // namespace
 
 CTypingEdit::CTypingEdit(CExerciseSession& session, QWidget* parent)
-    : QAbstractScrollArea(parent), m_session(session) {
+    : QAbstractScrollArea(parent), m_session(session), m_cells(TypingFont()) {
     setFont(TypingFont());
-    m_layout.setFont(font());
-    QTextOption noWrap;
-    noWrap.setWrapMode(QTextOption::NoWrap);
-    m_layout.setTextOption(noWrap);
-    m_lineHeight = LineHeightOf(font());
+    // A line's height as a Qt text field stacks its lines.
+    m_lineHeight =
+        qCeil(m_cells.LineHeight()) + (m_cells.Leading() < 0 ? qCeil(m_cells.Leading()) : 0);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     horizontalScrollBar()->setSingleStep(kHorizontalStep);
@@ -80,7 +72,6 @@ CTypingEdit::CTypingEdit(CExerciseSession& session, QWidget* parent)
 
 void CTypingEdit::ShowAids(bool shown) {
     m_aidsShown = shown;
-    ForgetLayout();
     viewport()->update();
 }
 
@@ -90,13 +81,12 @@ QList<QTextLayout::FormatRange> CTypingEdit::LineColours(int line) const {
 }
 
 void CTypingEdit::ShowSession() {
-    ForgetLayout();
     const CTypingModel& typing = m_session.Typing();
     int widest = 0;
     for (int line = 1; line < LineCount(); ++line)
         if (typing.Line(line).size() > typing.Line(widest).size())
             widest = line;
-    m_textWidth = LaidOut(widest).lineAt(0).naturalTextWidth() + 2 * kMargin;
+    m_textWidth = m_cells.Width(typing.Line(widest)) + 2 * kMargin;
     UpdateScrollRanges();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
@@ -141,36 +131,36 @@ QRect CTypingEdit::LineRect(int line) const {
     return {0, LineTop(line), viewport()->width(), m_lineHeight};
 }
 
-const QTextLayout& CTypingEdit::LaidOut(int line) const {
-    if (line != m_laidOutLine) {
-        m_layout.setText(ToQString(m_session.Typing().Line(line)));
-        m_layout.setFormats(LineColours(line));
-        LayOutOneLine(m_layout);
-        m_laidOutLine = line;
-    }
-    return m_layout;
+CTypingEdit::CaretPlace CTypingEdit::Caret() const {
+    const int line = m_session.Typing().CaretLine();
+    return {line, m_cells.Width(m_session.Typing().Line(line))};
+}
+
+QRect CTypingEdit::CaretRectAt(const CaretPlace& place) const {
+    return QRectF(TextOrigin(place.line).x() + place.x, LineTop(place.line), kCaretWidth,
+                  m_lineHeight)
+        .toRect();
 }
 
 // The caret stands at the end of the line being typed.
 QRect CTypingEdit::CaretRect() const {
-    const int line = m_session.Typing().CaretLine();
-    const QTextLayout& layout = LaidOut(line);
-    const qreal x = TextOrigin(line).x() + layout.lineAt(0).cursorToX(layout.text().size());
-    return QRectF(x, LineTop(line), kCaretWidth, m_lineHeight).toRect();
+    return CaretRectAt(Caret());
 }
 
 void CTypingEdit::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Text));
-    const int lastRow = event->rect().bottom();
+    const QRect dirty = event->rect();
     const int caretLine = m_session.Typing().CaretLine();
-    for (int line = TopLine(); line < LineCount() && LineTop(line) <= lastRow; ++line) {
+    for (int line = TopLine(); line < LineCount() && LineTop(line) <= dirty.bottom(); ++line) {
         if (!event->region().intersects(LineRect(line)))
             continue;
-        const QTextLayout& layout = LaidOut(line);
-        layout.draw(&painter, TextOrigin(line));
+        m_cells.Draw(painter, TextOrigin(line), m_session.Typing().Line(line), LineColours(line),
+                     dirty.left(), dirty.right() + 1);
         if (line == caretLine && m_caretOn && hasFocus())
-            layout.drawCursor(&painter, TextOrigin(line), layout.text().size(), kCaretWidth);
+            DrawCaret(painter, QRectF(TextOrigin(line).x() + Caret().x,
+                                      LineTop(line) + std::max(0.0, m_cells.Leading()), kCaretWidth,
+                                      QFontMetricsF(font()).height()));
     }
 }
 
@@ -292,18 +282,17 @@ void CTypingEdit::TypeText(const QString& text) {
 
 void CTypingEdit::Type(char ch) {
     const std::optional<char> expected = m_session.Typing().ExpectedChar();
-    const int lineBefore = m_session.Typing().CaretLine();
-    Apply(m_session.OnChar(ch, TopLine()), lineBefore);
+    const CaretPlace before = Caret();
+    Apply(m_session.OnChar(ch, TopLine()), before);
     if (m_keyObserver)
         m_keyObserver(expected, ch);
 }
 
-// The session has changed at most the line the caret stood on, and moved
-// the caret at most to another line: those two are drawn anew, where the
-// view shows them once it has followed the caret.
-void CTypingEdit::Apply(const TypingStep& step, int lineBefore) {
-    if (step.edit != TypingStep::Edit::None)
-        ForgetLayout();
+// The session has changed at most the characters between where the caret
+// stood and where it stands now: those cells, or the two caret places when
+// the caret went to another line, are drawn anew where the view shows them
+// once it has followed the caret.
+void CTypingEdit::Apply(const TypingStep& step, const CaretPlace& before) {
     if (step.scrollOneLine)
         verticalScrollBar()->setValue(TopLine() + 1);
     KeepTypingLinesInView();
@@ -315,10 +304,19 @@ void CTypingEdit::Apply(const TypingStep& step, int lineBefore) {
     // The typed character reaches the screen at once, before the window's
     // other parts (the status line, the keyboard) follow the key.
     if (step.edit != TypingStep::Edit::None)
-        viewport()->repaint(QRegion(LineRect(lineBefore)) |
-                            LineRect(m_session.Typing().CaretLine()));
+        viewport()->repaint(ChangedCells(before));
     if (step.errorSound)
         PlayErrorSound();
+}
+
+QRegion CTypingEdit::ChangedCells(const CaretPlace& before) const {
+    // A glyph's edge may reach a little into the next cell.
+    const int reach = qCeil(m_cells.Advance());
+    const QRect from = CaretRectAt(before).adjusted(-reach, 0, reach, 0);
+    const QRect to = CaretRect().adjusted(-reach, 0, reach, 0);
+    if (before.line == m_session.Typing().CaretLine())
+        return from.united(to);
+    return QRegion(from) + to;
 }
 
 void CTypingEdit::KeepTypingLinesInView() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/ExerciseSession.h"
+#include "exercise/TextCells.h"
 
 #include <QAbstractScrollArea>
 #include <QTextLayout>
@@ -64,10 +65,18 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // Where the caret stands: its line, and how far from the line's start.
+    struct CaretPlace {
+        int line;
+        qreal x;
+    };
+
     void FollowCapsLock(const QKeyEvent& event);
     void TypeText(const QString& text);
     void Type(char ch);
-    void Apply(const TypingStep& step, int lineBefore);
+    void Apply(const TypingStep& step, const CaretPlace& before);
+    // What a key changed, in the coordinates of the viewport.
+    QRegion ChangedCells(const CaretPlace& before) const;
     // The line being typed and its model line above it.
     void KeepTypingLinesInView();
     void KeepCaretInView();
@@ -79,10 +88,8 @@ private:
     int LineTop(int line) const;
     QPointF TextOrigin(int line) const;
     QRect LineRect(int line) const;
-    // One line of text laid out in the field's font; the last one asked for
-    // is kept until the text changes.
-    const QTextLayout& LaidOut(int line) const;
-    void ForgetLayout() { m_laidOutLine = -1; }
+    CaretPlace Caret() const;
+    QRect CaretRectAt(const CaretPlace& place) const;
     void UpdateScrollRanges();
     void ShowCaret(bool shown);
 
@@ -94,8 +101,7 @@ private:
     int m_lineHeight = 0;
     qreal m_textWidth = 0;  // of the widest line, margins included
     int m_shownTopLine = 0; // the top line the viewport's pixels show
-    mutable QTextLayout m_layout;
-    mutable int m_laidOutLine = -1;
+    CTextCells m_cells;
     bool m_caretOn = false;
     QTimer m_caretBlink;
 };

@@ -210,11 +210,11 @@ int Area(const QRegion& region) {
 
 } // namespace
 
-// A key repaints the lines it changed, never the whole field: with the
-// colours on, a wrong character, its Backspace and right ones repaint the
-// pupil's line alone, Enter that line and the next, and the view's step
-// down one line more.
-TEST(TypingEdit, AKeyRepaintsOnlyTheLinesItChanged) {
+// A key repaints what it changed, never the whole field: with the colours
+// on, a wrong character, its Backspace and right ones repaint a few cells
+// of the pupil's line, Enter the caret's places on that line and the next,
+// and the view's step down one line more.
+TEST(TypingEdit, AKeyRepaintsOnlyWhatItChanged) {
     CExerciseSession session{CProgramContext::Current().clock};
     session.SetLines(StringList(40, "ab"));
     CTypingEdit edit(session);
@@ -234,10 +234,12 @@ TEST(TypingEdit, AKeyRepaintsOnlyTheLinesItChanged) {
     };
 
     const QRect typingLine(0, edit.CaretRect().top(), width, lineHeight);
+    const int cell = QFontMetrics(edit.font()).horizontalAdvance(QLatin1Char('M'));
     for (const Qt::Key key : {Qt::Key_X, Qt::Key_Backspace, Qt::Key_A, Qt::Key_B}) {
         const QRegion repainted = press(key);
         EXPECT_FALSE(repainted.isEmpty()) << key;
         EXPECT_TRUE((repainted - typingLine).isEmpty()) << key;
+        EXPECT_LE(repainted.boundingRect().width(), 4 * cell) << key;
     }
     EXPECT_EQ(session.Typing().Errors(), 1);
     const QRect nextTypingLine = typingLine.translated(0, 2 * lineHeight);
