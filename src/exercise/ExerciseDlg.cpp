@@ -28,6 +28,9 @@
 namespace {
 
 constexpr int kTickMs = 100;
+// Time enough for the display server to show a typed character, and well
+// within the frame in which it appears.
+constexpr int kKeyboardFollowMs = 2;
 // The speed changes too fast to read when shown on every tick.
 constexpr int kTicksPerSpeedUpdate = 10;
 
@@ -107,9 +110,22 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent, LayoutSou
     connect(m_keyboardToggle, &QCheckBox::clicked, this, &CExerciseDlg::ShowKeyboard);
     auto* toggle = new QShortcut(Qt::Key_F2, this);
     connect(toggle, &QShortcut::activated, this, [this] { ShowKeyboard(!IsKeyboardShown()); });
+    // The typed character goes to the screen first, and the keyboard
+    // follows a moment later: drawn at once, it would hold the character
+    // back on its way through the display server.
+    m_keyboardFollow.setSingleShot(true);
+    m_keyboardFollow.setInterval(kKeyboardFollowMs);
+    connect(&m_keyboardFollow, &QTimer::timeout, this, [this] {
+        m_keyboard->Follow(m_session.Typing(), m_followedKey.expected, m_followedKey.typed);
+    });
+    // Of keys that come faster, the last is the one to show: a slip's hint
+    // stands only until the next key.
     m_typing->SetKeyObserver([this](std::optional<char> expected, char typed) {
-        if (IsKeyboardShown())
-            m_keyboard->Follow(m_session.Typing(), expected, typed);
+        if (!IsKeyboardShown())
+            return;
+        m_followedKey = {expected, typed};
+        if (!m_keyboardFollow.isActive())
+            m_keyboardFollow.start();
     });
     m_typing->SetCapsLockObserver([this](bool on) { m_keyboard->ShowCapsLock(on); });
     PlaceKeyboard();

@@ -89,6 +89,11 @@ private:
     QSize m_sizeWithKeyboard;
     bool m_keyboardFits = false;
     QTimer m_timer;
+    QTimer m_keyboardFollow;
+    struct FollowedKey {
+        std::optional<char> expected;
+        char typed = 0;
+    } m_followedKey;
     LayoutSource m_activeLayout;
     std::optional<std::string> m_layoutWarning;
     bool m_nextLessonOffered = false;

@@ -50,7 +50,14 @@ protected:
         QApplication::sendEvent(&Typing(), &key);
     }
 
+    // The keyboard follows a key a moment after the typed character.
+    static void LetTheKeyboardFollow() {
+        QTest::qSleep(5);
+        QApplication::processEvents();
+    }
+
     std::set<int> LitKeys() const {
+        LetTheKeyboardFollow();
         std::set<int> lit;
         for (int key = 0; key < static_cast<int>(PolishKeyboard().size()); ++key)
             if (m_exercise.Keyboard().View().IsLit(key))
@@ -58,7 +65,10 @@ protected:
         return lit;
     }
 
-    QString ChordLine() const { return m_exercise.Keyboard().ChordLine(); }
+    QString ChordLine() const {
+        LetTheKeyboardFollow();
+        return m_exercise.Keyboard().ChordLine();
+    }
 
     // The colours the field draws the characters of one line in, by column.
     std::map<int, QColor> ColoursOfLine(int line) {
@@ -146,6 +156,7 @@ TEST_F(KeyboardPanelTest, TheHandsShowTheFingersOfTheNextChord) {
     EXPECT_TRUE(hands.IsLit(Finger::RightThumb)) << "right Alt";
     EXPECT_FALSE(hands.IsLit(Finger::RightLittle));
     Type(QStringLiteral("Ł"));
+    LetTheKeyboardFollow();
     EXPECT_TRUE(hands.IsLit(Finger::LeftThumb));
     EXPECT_TRUE(hands.IsLit(Finger::RightThumb));
     EXPECT_FALSE(hands.IsLit(Finger::RightRing));
