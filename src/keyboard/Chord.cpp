@@ -3,6 +3,8 @@
 #include "keyboard/PolishKeyboard.h"
 #include "platform/Cp1250.h"
 
+#include <array>
+
 namespace {
 
 constexpr char kEnter = 13;
@@ -39,9 +41,7 @@ char PlainLetterOf(char polish) {
     return at == std::string::npos ? '\0' : plain[at];
 }
 
-} // namespace
-
-std::optional<Chord> ChordOf(char ch) {
+std::optional<Chord> SearchChordOf(char ch) {
     const char32_t wanted = UnicodeFromCp1250(static_cast<unsigned char>(ch));
     const std::vector<KeyCap>& keys = PolishKeyboard();
     for (int level = 0; level < kLevels; ++level) {
@@ -55,6 +55,20 @@ std::optional<Chord> ChordOf(char ch) {
         }
     }
     return std::nullopt;
+}
+
+} // namespace
+
+// The keyboard is searched once for every character: a lesson of a
+// megabyte is checked character by character when it opens.
+std::optional<Chord> ChordOf(char ch) {
+    static const std::array<std::optional<Chord>, 256> chords = [] {
+        std::array<std::optional<Chord>, 256> found;
+        for (int byte = 0; byte < 256; ++byte)
+            found[byte] = SearchChordOf(static_cast<char>(byte));
+        return found;
+    }();
+    return chords[static_cast<unsigned char>(ch)];
 }
 
 ChordKeys KeysOf(const Chord& chord) {
