@@ -62,13 +62,12 @@ qreal CTextCells::X(std::string_view line, size_t column) const {
 }
 
 const QStaticText& CTextCells::Glyphs(char ch) {
-    const auto index = static_cast<unsigned char>(ch);
-    if (!m_laidOut[index]) {
-        m_glyphs[index].setTextFormat(Qt::PlainText);
-        m_glyphs[index].setText(ToQString(std::string(1, ch)));
-        m_laidOut[index] = true;
+    QStaticText& glyphs = m_glyphs[static_cast<unsigned char>(ch)];
+    if (glyphs.text().isEmpty()) {
+        glyphs.setTextFormat(Qt::PlainText);
+        glyphs.setText(ToQString(std::string(1, ch)));
     }
-    return m_glyphs[index];
+    return glyphs;
 }
 
 void CTextCells::Draw(QPainter& painter, QPointF origin, std::string_view line,

@@ -12,8 +12,9 @@
 class QPainter;
 
 // Lines of Windows-1250 text drawn in a fixed-pitch font, one character
-// per cell: each character takes the font's one advance, and a tab reaches
-// the next tab stop, where a text layout puts them. Each character is laid
+// per cell: each character takes the font's one advance (the fixed-pitch
+// fonts of Linux desktops hold every character of the code page), and a
+// tab reaches the next tab stop, where a text layout puts them. Each character is laid
 // out once and its glyphs copied from then on, so a keystroke draws the
 // cells it changed without laying out its line again.
 class CTextCells {
@@ -56,5 +57,4 @@ private:
     qreal m_lineHeight = 0;
     qreal m_leading = 0;
     std::array<QStaticText, 256> m_glyphs;
-    std::array<bool, 256> m_laidOut{};
 };
