@@ -282,3 +282,28 @@ TEST(TypingEdit, WhatAKeyRepaintsMatchesTheWholeField) {
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
               drawn.convertToFormat(QImage::Format_RGB32));
 }
+
+// Along a line longer than the field, the view moves sideways under the
+// caret; the cells each key repaints still fit what scrolled in beside them.
+TEST(TypingEdit, WhatAKeyRepaintsAlongALongLineMatchesTheWholeField) {
+    CExerciseSession session{CProgramContext::Current().clock};
+    session.SetLines({std::string(30, 'a') + std::string(30, 'b'), "c"});
+    QWidget window;
+    CTypingEdit edit(session, &window);
+    edit.resize(200, 150);
+    window.resize(200, 150);
+    edit.ShowSession();
+    edit.ShowAids(true);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClicks(&edit, QString(25, 'a') + "xx");
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QTest::keyClicks(&edit, QString(4, 'a') + QString(30, 'b'));
+    EXPECT_GT(edit.horizontalScrollBar()->value(), 0);
+    QApplication::processEvents();
+    const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
+    const QImage drawn = window.grab().toImage();
+    ASSERT_EQ(shown.size(), drawn.size());
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              drawn.convertToFormat(QImage::Format_RGB32));
+}
