@@ -14,9 +14,9 @@
 // session's lines in a larger fixed-pitch font, each model line with the
 // pupil's line below it, and feeds the session typed characters; the session
 // decides and holds the text, the field only shows the step it is given.
-// Only the lines in sight are laid out and drawn, and a key repaints only
-// the lines it changed, so a long lesson costs no more per key, and little
-// more memory, than a short one. Nothing else reaches the text: no mouse
+// Only the lines in sight are drawn, character by character in their cells,
+// and a key repaints only the cells it changed, so a long lesson costs no
+// more per key, and little more memory, than a short one. Nothing else reaches the text: no mouse
 // placement or selection, no navigation keys, no clipboard or undo.
 class CTypingEdit : public QAbstractScrollArea {
     Q_OBJECT

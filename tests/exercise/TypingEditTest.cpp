@@ -201,6 +201,15 @@ private:
     QRegion m_region;
 };
 
+// What the window's pixels on screen show is what it draws afresh.
+void ExpectOnScreenAsDrawnAfresh(QWidget& window) {
+    const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
+    const QImage drawn = window.grab().toImage();
+    ASSERT_EQ(shown.size(), drawn.size());
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              drawn.convertToFormat(QImage::Format_RGB32));
+}
+
 int Area(const QRegion& region) {
     int area = 0;
     for (const QRect& rect : region)
@@ -276,11 +285,7 @@ TEST(TypingEdit, WhatAKeyRepaintsMatchesTheWholeField) {
     }
     edit.clearFocus();
     QApplication::processEvents();
-    const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
-    const QImage drawn = window.grab().toImage();
-    ASSERT_EQ(shown.size(), drawn.size());
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
-              drawn.convertToFormat(QImage::Format_RGB32));
+    ExpectOnScreenAsDrawnAfresh(window);
 }
 
 // Along a line longer than the field, the view moves sideways under the
@@ -301,9 +306,5 @@ TEST(TypingEdit, WhatAKeyRepaintsAlongALongLineMatchesTheWholeField) {
     QTest::keyClicks(&edit, QString(4, 'a') + QString(30, 'b'));
     EXPECT_GT(edit.horizontalScrollBar()->value(), 0);
     QApplication::processEvents();
-    const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
-    const QImage drawn = window.grab().toImage();
-    ASSERT_EQ(shown.size(), drawn.size());
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
-              drawn.convertToFormat(QImage::Format_RGB32));
+    ExpectOnScreenAsDrawnAfresh(window);
 }

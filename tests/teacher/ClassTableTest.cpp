@@ -60,6 +60,15 @@ protected:
     CClassStore m_class{ContextPupilsFolder()};
 };
 
+// 25 presses each of a, b, c and ż, the first ten of ż wrong: ż is weak.
+std::vector<KeyPress> PressesWeakAtZDot() {
+    std::vector<KeyPress> presses;
+    for (const char key : std::string("abc\xBF"))
+        for (int i = 0; i < 25; ++i)
+            presses.push_back({key, !(key == '\xBF' && i < 10), 200});
+    return presses;
+}
+
 } // namespace
 
 TEST_F(ClassTableTest, TheKnownFileGivesItsRunInTheTableAndTheReport) {
@@ -169,11 +178,7 @@ TEST_F(ClassTableTest, AFileIsReadAgainOnlyWhenItChanged) {
 // rates on the report's keyboard.
 TEST_F(ClassTableTest, TheWeakestKeysOfAPupilShowInTheRowAndTheReport) {
     Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))}, {});
-    std::vector<KeyPress> presses;
-    for (const char key : std::string("abc\xBF"))
-        for (int i = 0; i < 25; ++i)
-            presses.push_back({key, !(key == '\xBF' && i < 10), 200});
-    StoreKeyPresses(ContextPupilsFolder(), "Ala", presses);
+    StoreKeyPresses(ContextPupilsFolder(), "Ala", PressesWeakAtZDot());
     EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").weakKeys, "ż");
     const KeyMeasurements measured = ReadKeyMeasurements(ContextPupilsFolder(), "Ala");
     ASSERT_EQ(measured.recentErrors.size(), 4u);
@@ -186,11 +191,7 @@ TEST_F(ClassTableTest, TheWeakestKeysOfAPupilShowInTheRowAndTheReport) {
 TEST_F(ClassTableTest, ARowIsReadAgainWhenOnlyTheKeyMeasurementsChanged) {
     Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))});
     EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").weakKeys, "");
-    std::vector<KeyPress> presses;
-    for (const char key : std::string("abc\xBF"))
-        for (int i = 0; i < 25; ++i)
-            presses.push_back({key, !(key == '\xBF' && i < 10), 200});
-    StoreKeyPresses(ContextPupilsFolder(), "Ala", presses);
+    StoreKeyPresses(ContextPupilsFolder(), "Ala", PressesWeakAtZDot());
     EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").weakKeys, "ż");
 }
 
