@@ -1,73 +1,55 @@
 #include "exercise/ExerciseSession.h"
 #include "exercise/WeakKeyLesson.h"
-#include "lessons/CourseTexts.h"
-#include "lessons/LessonListing.h"
+#include "lessons/WordList.h"
+#include "platform/BinaryFile.h"
 #include "platform/Cp1250.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
-
-// The practice lesson is built while the pupil waits for its window: from
-// the whole course (16 lessons and a 1 MB import text) it must take well
-// under 50 ms. Measuring every key must not make a keystroke dearer.
+// The practice lesson is built while the pupil waits for its window: after
+// the word list is read once, each lesson must take well under 10 ms on an
+// old computer, whatever lessons and import texts are installed (they are
+// not read for it). Measuring every key must not make a keystroke dearer.
 
 namespace {
 
-// A course of 16 lessons in a folder of its own, one importing a 1 MB text
-// of Polish words.
-class BenchCourse {
-public:
-    BenchCourse()
-        : m_folder(std::filesystem::temp_directory_path() /
-                   ("tastrum-bench-course-" + std::to_string(getpid()))) {
-        std::filesystem::create_directories(m_folder);
-        const std::string words = Utf8ToCp1250(
-            "Żółw łowi żaby, łabędź żuje łodygi, mały łoś idzie przez łąkę do lasu. ");
-        std::ofstream text(m_folder / "tekst.txt", std::ios::binary);
-        for (size_t written = 0; written < (size_t{1} << 20); written += words.size())
-            text << words << "\r\n";
-        for (int lesson = 1; lesson <= 16; ++lesson) {
-            std::ofstream out(m_folder / ("Lekcja " + std::to_string(lesson) + ".ini"),
-                              std::ios::binary);
-            out << "[Special]\r\n" << (lesson == 16 ? "ImportText=tekst.txt\r\n" : "")
-                << "[LESSON]\r\n";
-            for (int line = 0; line < 12; ++line)
-                out << "line=" << words << lesson << "\r\n";
-        }
-    }
-    ~BenchCourse() { std::filesystem::remove_all(m_folder); }
-
-    std::string Folder() const { return m_folder.string(); }
-
-private:
-    std::filesystem::path m_folder;
-};
-
-// A pupil who has typed the course's letters, slipping on ł and ż.
+// A pupil who has typed every letter 60 times, slipping on ł, ż and K.
 CKeyStats MeasuredPupil() {
     CKeyStats stats;
     std::vector<KeyPress> presses;
-    for (const char key : Utf8ToCp1250("abcdefghijklmnoprstuwyząćęłńóśźż"))
-        for (int i = 0; i < 30; ++i)
-            presses.push_back({key, !((key == '\xB3' || key == '\xBF') && i < 10), 200});
+    for (const char key : Utf8ToCp1250("abcdefghijklmnoprstuwyząćęłńóśźżK,."))
+        for (int i = 0; i < 60; ++i)
+            presses.push_back(
+                {key, !((key == '\xB3' || key == '\xBF' || key == 'K') && i % 4 == 0), 200});
     stats.Add(presses);
     return stats;
 }
 
-void BM_BuildPracticeLessonFromTheCourse(benchmark::State& state) {
-    const BenchCourse course;
+void BM_BuildPracticeLesson(benchmark::State& state) {
+    ProgramFolders folders;
+    folders.program = TASTRUM_DATA_DIR;
+    const CWordList& words = SchoolWordList(folders);
     const CKeyStats pupil = MeasuredPupil();
     RandomEngine engine(1);
     for (auto _ : state) {
-        const WeakKeyLesson lesson =
-            MakeWeakKeyLesson(pupil, CourseTexts(ListLessonFiles({course.Folder()})), engine);
+        const WeakKeyLesson lesson = MakeWeakKeyLesson(pupil, words, engine);
         benchmark::DoNotOptimize(lesson);
     }
 }
-BENCHMARK(BM_BuildPracticeLessonFromTheCourse)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildPracticeLesson)->Unit(benchmark::kMillisecond);
+
+void BM_ReadSchoolWordList(benchmark::State& state) {
+    const std::string text = ReadBinaryFile(std::string(TASTRUM_DATA_DIR) + "/slowa.txt",
+                                            kMaxTextFileBytes);
+    std::vector<std::string> lines;
+    for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(Utf8ToCp1250(text.substr(start, end - start)));
+    for (auto _ : state) {
+        const CWordList words(lines);
+        benchmark::DoNotOptimize(words);
+    }
+}
+BENCHMARK(BM_ReadSchoolWordList)->Unit(benchmark::kMillisecond);
 
 // Typing through a long lesson, each key judged by the model alone (as
 // before keys were measured) and by the session that also measures it.

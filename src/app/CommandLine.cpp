@@ -5,9 +5,9 @@
 #include "exercise/WeakKeyLesson.h"
 #include "keyboard/Chord.h"
 #include "keyboard/LayoutCheck.h"
-#include "lessons/CourseTexts.h"
 #include "lessons/LessonCheck.h"
 #include "lessons/LessonListing.h"
+#include "lessons/WordList.h"
 #include "platform/ActiveLayout.h"
 #include "platform/BinaryFile.h"
 #include "platform/Cp1250.h"
@@ -21,7 +21,7 @@
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilsFolderCheck.h"
 #include "pupils/PupilsFolderSetup.h"
-#include "pupils/WeakKeys.h"
+#include "exercise/WeakKeys.h"
 #include "teacher/CsvExport.h"
 
 #include <algorithm>
@@ -96,10 +96,16 @@ bool IsPupil(const std::string& pupil) {
 
 void PrintWeakKeys(const CKeyStats& stats, std::ostream& out) {
     const std::vector<WeakKey> weak = RankWeakKeys(stats);
-    for (size_t i = 0; i < std::min(weak.size(), kWeakKeysListed); ++i)
+    for (size_t i = 0; i < std::min(weak.size(), kWeakKeysListed); ++i) {
         out << Cp1250ToUtf8(std::string(1, weak[i].key)) << ": "
-            << FormatDecimalComma(weak[i].errorRate * 100, 0) << "% błędów, "
-            << FormatDecimalComma(weak[i].msPerPress, 0) << " ms na znak\n";
+            << FormatDecimalComma(weak[i].errorRate * 100, 0) << "% błędów (zwykle "
+            << FormatDecimalComma(weak[i].usualErrorRate * 100, 0) << "%), ";
+        if (weak[i].msPerPress > 0)
+            out << FormatDecimalComma(weak[i].msPerPress, 0) << " ms na znak"
+                << (weak[i].slow ? " (wolno)" : "") << "\n";
+        else
+            out << "czas jeszcze niezmierzony\n";
+    }
     if (weak.empty())
         out << "Żaden klawisz nie sprawia teraz kłopotu.\n";
 }
@@ -121,10 +127,9 @@ int WeakKeysCommand(const std::string& name, std::ostream& out, std::ostream& er
             return kFaultsFound;
         }
         PrintWeakKeys(stats, out);
-        const WeakKeyLesson lesson = MakeWeakKeyLesson(
-            stats,
-            CourseTexts(ListLessonFiles(LessonFolders(CProgramContext::Current().Folders()))),
-            CProgramContext::Current().random);
+        const WeakKeyLesson lesson =
+            MakeWeakKeyLesson(stats, SchoolWordList(CProgramContext::Current().Folders()),
+                              CProgramContext::Current().random);
         out << "\n";
         for (const std::string& line : lesson.lines)
             out << Cp1250ToUtf8(line) << "\n";

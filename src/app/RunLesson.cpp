@@ -4,10 +4,10 @@
 #include "exercise/ExerciseSession.h"
 #include "exercise/ResultDlg.h"
 #include "exercise/WeakKeyLesson.h"
-#include "lessons/CourseTexts.h"
 #include "lessons/LessonFile.h"
 #include "lessons/LessonLines.h"
 #include "lessons/LessonPaths.h"
+#include "lessons/WordList.h"
 #include "lessons/WrapLines.h"
 #include "platform/Cp1250.h"
 #include "platform/DesktopOpener.h"
@@ -21,7 +21,7 @@
 #include "pupils/Outbox.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/StoreRun.h"
-#include "pupils/WeakKeys.h"
+#include "exercise/WeakKeys.h"
 
 namespace {
 
@@ -102,18 +102,34 @@ void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& ses
     DeliverOutbox(ContextOutbox(), ContextPupilsFolder());
 }
 
+// The pupil's key measurements as they stand; none when they cannot be read,
+// as they only serve the practice.
+CKeyStats KeyStatsOrNone() {
+    try {
+        return LoadKeyStats(ContextPupilsFolder(), GetCurrentPupil());
+    } catch (const FileError&) {
+        return {};
+    }
+}
+
+void RunWeakKeyLessonOf(const CKeyStats& stats);
+
 // Runs the exercise of the lines and stores a finished run; true when the
-// pupil asked for the next lesson.
+// pupil asked for the next lesson. A practice of keys shows how they went;
+// after any other run the pupil may ask for one, which follows at once.
 bool ExerciseAndStore(const std::string& lessonName, const StringList& lines,
-                      bool offerNextLesson) {
+                      bool offerNextLesson, std::vector<WeakKey> practised = {}) {
     CExerciseSession session{CProgramContext::Current().clock};
     CExerciseDlg exercise(session);
     exercise.SetLines(lines);
+    exercise.SetKeyStats(KeyStatsOrNone(), std::move(practised));
     if (offerNextLesson)
         exercise.OfferNextLesson();
     if (exercise.exec() != QDialog::Accepted)
         return false;
     StoreFinishedRun(lessonName, session);
+    if (exercise.PracticeAsked())
+        RunWeakKeyLessonOf(KeyStatsOrNone());
     return exercise.NextLessonAsked();
 }
 
@@ -139,16 +155,16 @@ void RunWeakKeyLessonOf(const CKeyStats& stats) {
                                  .arg(missing));
         return;
     }
-    const WeakKeyLesson lesson = MakeWeakKeyLesson(
-        stats, CourseTexts(ListLessonFiles(LessonFolders(CProgramContext::Current().Folders()))),
-        CProgramContext::Current().random);
+    const WeakKeyLesson lesson =
+        MakeWeakKeyLesson(stats, SchoolWordList(CProgramContext::Current().Folders()),
+                          CProgramContext::Current().random);
     if (lesson.keys.empty()) {
-        ShowMessage(nullptr, QStringLiteral("Na razie żaden klawisz nie potrzebuje osobnego "
-                                            "ćwiczenia. Ćwicz dalej zwykłe lekcje."));
+        ShowMessage(nullptr, QStringLiteral("Brawo! Teraz żaden klawisz nie sprawia Ci "
+                                            "kłopotu. Ćwicz dalej zwykłe lekcje."));
         return;
     }
-    if (Introduce(Utf8ToCp1250(WeakKeysIntroduction(lesson.keys) + "."), kWeakKeyLessonName))
-        ExerciseAndStore(kWeakKeyLessonName, lesson.lines, false);
+    if (Introduce(Utf8ToCp1250(WeakKeysIntroduction(lesson.keys)), kWeakKeyLessonName))
+        ExerciseAndStore(kWeakKeyLessonName, lesson.lines, false, lesson.keys);
 }
 
 } // namespace

@@ -2,14 +2,17 @@
 
 #include "chooser/AboutDlg.h"
 #include "chooser/LessonListBox.h"
+#include "exercise/WeakKeys.h"
 #include "lessons/LessonListing.h"
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
+#include "platform/FileError.h"
 #include "platform/HelpFile.h"
 #include "platform/Memory.h"
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "pupils/ChoosePupil.h"
+#include "pupils/KeyStatsFile.h"
 #include "pupils/PupilRegistry.h"
 #include "stats/StatsDlg.h"
 #include "teacher/ClassOverviewDlg.h"
@@ -35,7 +38,7 @@ const DialogTemplate kLessonTemplate{
         {CLessonDlg::kIdGreeting, ControlKind::Label, 5, 10, 170, 8, "Witam uczniu..."},
         {CLessonDlg::kIdStatisticsButton, ControlKind::PushButton, 245, 10, 50, 14, "&Statystyki"},
         // Beside the window's own controls, below the list.
-        {CLessonDlg::kIdPracticeButton, ControlKind::PushButton, 5, 185, 110, 14,
+        {CLessonDlg::kIdPracticeButton, ControlKind::PushButton, 5, 185, 130, 14,
          "Ć&wicz trudne klawisze"},
     },
 };
@@ -55,6 +58,7 @@ CLessonDlg::CLessonDlg(QWidget* parent)
         BuildDialog(*this, kLessonTemplate, {{CLessonDlg::kIdLessonList, m_lessonList}});
     ApplyDialogColours(*this);
     m_greeting = controls.Get<QLabel>(CLessonDlg::kIdGreeting);
+    m_practiceButton = controls.Get<QPushButton>(CLessonDlg::kIdPracticeButton);
 
     connect(controls.Get<QPushButton>(CLessonDlg::kIdHelpButton), &QPushButton::clicked, this,
             &OpenHelpFile);
@@ -69,8 +73,7 @@ CLessonDlg::CLessonDlg(QWidget* parent)
     }
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &OpenHelpFile);
-    connect(controls.Get<QPushButton>(CLessonDlg::kIdPracticeButton), &QPushButton::clicked, this,
-            &CLessonDlg::RunPractice);
+    connect(m_practiceButton, &QPushButton::clicked, this, &CLessonDlg::RunPractice);
     auto* practice = new QShortcut(Qt::Key_F3, this);
     connect(practice, &QShortcut::activated, this, &CLessonDlg::RunPractice);
 
@@ -82,6 +85,7 @@ void CLessonDlg::Initialise() {
     m_greeting->setText(QStringLiteral("Witam, ") + ToQString(GetCurrentPupil()));
     FillLessonList();
     m_lessonList->MarkNextLesson(true);
+    ShowKeysToPractise();
     // The grades were made from the pupil's whole store, which is gone now.
     ReturnFreedMemory();
 }
@@ -116,6 +120,7 @@ void CLessonDlg::RunSelectedLesson() {
         m_lessonList->MarkNextLesson(false);
         repaint();
         m_lessonList->viewport()->repaint();
+        ShowKeysToPractise();
         if (!nextAsked || !nextFollows)
             break;
         m_lessonList->setCurrentRow(next);
@@ -125,8 +130,23 @@ void CLessonDlg::RunSelectedLesson() {
 void CLessonDlg::RunPractice() {
     if (m_runPractice)
         m_runPractice();
+    ShowKeysToPractise();
     m_lessonList->MarkNextLesson(false);
     m_lessonList->viewport()->repaint();
+}
+
+// The button tells how many keys need practice now; measurements that
+// cannot be read tell nothing.
+void CLessonDlg::ShowKeysToPractise() {
+    size_t weak = 0;
+    try {
+        const CKeyStats stats = LoadKeyStats(ContextPupilsFolder(), GetCurrentPupil());
+        if (stats.TotalPresses() >= kPressesForPractice)
+            weak = RankWeakKeys(stats).size();
+    } catch (const FileError&) {
+    }
+    m_practiceButton->setText(weak == 0 ? QStringLiteral("Ć&wicz trudne klawisze")
+                                        : QStringLiteral("Ć&wicz trudne klawisze (%1)").arg(weak));
 }
 
 bool CLessonDlg::eventFilter(QObject* watched, QEvent* event) {

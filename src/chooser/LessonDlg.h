@@ -9,6 +9,7 @@
 
 class CLessonListBox;
 class QLabel;
+class QPushButton;
 
 // The main window: greets the pupil and lists the lessons; a double-click or
 // Enter on a lesson runs it.
@@ -58,7 +59,9 @@ private:
 
     CLessonListBox* m_lessonList;
     QLabel* m_greeting;
+    QPushButton* m_practiceButton;
     void RunPractice();
+    void ShowKeysToPractise();
 
     LessonRunner m_runLesson;
     std::function<void()> m_runPractice;

@@ -8,6 +8,7 @@
 #include "exercise/ProgressBar.h"
 #include "exercise/ResultDlg.h"
 #include "exercise/TypingEdit.h"
+#include "exercise/WeakKeyLesson.h"
 #include "keyboard/LayoutCheck.h"
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
@@ -25,9 +26,13 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kTickMs = 100;
+// The practice a result window offers names this many keys at most.
+constexpr size_t kPracticeKeysNamed = 5;
 // Time enough for the display server to show a typed character, and well
 // within the frame in which it appears.
 constexpr int kKeyboardFollowMs = 2;
@@ -230,6 +235,30 @@ void CExerciseDlg::ShowStatus(double ms, double charsPerMinute) {
     m_progress->SetPercentage(ProgressPercentage(typing.ModelKeystrokes(), typing.Typed()));
 }
 
+void CExerciseDlg::SetKeyStats(CKeyStats before, std::vector<WeakKey> practised) {
+    m_keyStats = std::move(before);
+    m_practised = std::move(practised);
+}
+
+bool CExerciseDlg::KeysShownAfterRun(const std::vector<KeyPress>& run) const {
+    return IsKeyboardShown() && !m_practised.empty() &&
+           !PracticeProgressText(m_practised, run).empty();
+}
+
+void CExerciseDlg::OfferPracticeAfterRun(CResultDlg& result,
+                                         const std::vector<KeyPress>& run) const {
+    if (!IsKeyboardShown() || !m_keyStats || !m_practised.empty())
+        return;
+    CKeyStats after = *m_keyStats;
+    after.Add(run);
+    if (after.TotalPresses() < kPressesForPractice)
+        return;
+    std::vector<WeakKey> weak = RankWeakKeys(after);
+    weak.resize(std::min(weak.size(), kPracticeKeysNamed));
+    if (!weak.empty())
+        result.OfferPractice("Ćwicz: " + KeyNames(weak));
+}
+
 // The lesson's name and date play no part in what the window shows.
 void CExerciseDlg::Finish() {
     g_ticks.resultOpen = true;
@@ -238,11 +267,15 @@ void CExerciseDlg::Finish() {
     result.SetTexts(ResultDetails(outcome.grade, SecondsOf(outcome.counts.elapsedMs),
                                   outcome.charsPerMinute, outcome.counts.errors),
                     VerdictOf(outcome.grade));
-    result.SetNextStep(NextStepText(outcome.grade, outcome.charErrors));
+    result.SetNextStep(KeysShownAfterRun(outcome.keyPresses)
+                           ? PracticeProgressText(m_practised, outcome.keyPresses)
+                           : NextStepText(outcome.grade, outcome.charErrors));
     if (m_nextLessonOffered && outcome.grade >= kPassGrade)
         result.OfferNextLesson();
+    OfferPracticeAfterRun(result, outcome.keyPresses);
     result.exec();
     m_nextLessonAsked = result.NextLessonAsked();
+    m_practiceAsked = result.PracticeAsked();
     g_ticks.resultOpen = false;
     accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/ExerciseSession.h"
+#include "exercise/WeakKeys.h"
 #include "platform/ActiveLayout.h"
 #include "platform/StringList.h"
 
@@ -10,8 +11,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CKeyboardPanel;
+class CResultDlg;
 class CProgressBar;
 class QCheckBox;
 class CTypingEdit;
@@ -59,6 +62,14 @@ public:
     void OfferNextLesson() { m_nextLessonOffered = true; }
     bool NextLessonAsked() const { return m_nextLessonAsked; }
 
+    // With the teaching aids shown, the result window tells what the run
+    // makes of the pupil's keys, measured before it as before: after a
+    // practice of practised, each key's errors before and in this run;
+    // after any other run, the keys that need practice, with a button to
+    // practise them.
+    void SetKeyStats(CKeyStats before, std::vector<WeakKey> practised = {});
+    bool PracticeAsked() const { return m_practiceAsked; }
+
     // The 100 ms tick: status texts, and the result window on the first
     // tick that sees the last line done.
     void Tick();
@@ -73,6 +84,8 @@ private:
     void OnHelp();
     void ShowStatus(double ms, double charsPerMinute);
     void Finish();
+    bool KeysShownAfterRun(const std::vector<KeyPress>& run) const;
+    void OfferPracticeAfterRun(CResultDlg& result, const std::vector<KeyPress>& run) const;
     void PlaceKeyboard();
     // Shows or hides the keyboard without keeping the choice.
     void ApplyKeyboardShown(bool shown);
@@ -98,4 +111,7 @@ private:
     std::optional<std::string> m_layoutWarning;
     bool m_nextLessonOffered = false;
     bool m_nextLessonAsked = false;
+    std::optional<CKeyStats> m_keyStats;
+    std::vector<WeakKey> m_practised;
+    bool m_practiceAsked = false;
 };

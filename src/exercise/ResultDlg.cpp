@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kHeadlineColour{20, 20, 100};
@@ -18,7 +20,8 @@ constexpr double kHeadlineScale = 1.5;
 // "Następna lekcja" stands between the window's buttons, in dialog units.
 constexpr int kNextLessonX = 115, kNextLessonY = 100, kNextLessonWidth = 105, kButtonHeight = 14;
 constexpr int kNextStepMargin = 8;  // pixels
-constexpr int kNextStepLines = 2;
+constexpr int kNextStepLeastLines = 2;
+constexpr int kPracticeWidth = 150;
 
 const DialogTemplate kResultTemplate{
     "Information",
@@ -87,12 +90,28 @@ void CResultDlg::SetNextStep(const std::string& text) {
     m_nextStep->setText(QString::fromStdString(text));
     if (!m_nextStep->isHidden())
         return;
-    const int height = m_nextStep->fontMetrics().lineSpacing() * kNextStepLines;
     const QSize own = size();
-    m_nextStep->setGeometry(kNextStepMargin, own.height(), own.width() - 2 * kNextStepMargin,
-                            height);
+    const int width = own.width() - 2 * kNextStepMargin;
+    const int height = std::max(m_nextStep->fontMetrics().lineSpacing() * kNextStepLeastLines,
+                                m_nextStep->heightForWidth(width));
+    m_nextStep->setGeometry(kNextStepMargin, own.height(), width, height);
     setFixedSize(own.width(), own.height() + height + kNextStepMargin);
     m_nextStep->show();
+}
+
+void CResultDlg::OfferPractice(const std::string& label) {
+    m_practice = new QPushButton(QString::fromStdString(label), this);
+    m_practice->setAutoDefault(false);
+    const QRect place = DialogUnitsToPixels(font(), 0, 0, kPracticeWidth, kButtonHeight);
+    const QSize own = size();
+    m_practice->setGeometry((own.width() - place.width()) / 2, own.height(), place.width(),
+                            place.height());
+    setFixedSize(own.width(), own.height() + place.height() + kNextStepMargin);
+    m_practice->show();
+    connect(m_practice, &QPushButton::clicked, this, [this] {
+        m_practiceAsked = true;
+        accept();
+    });
 }
 
 void CResultDlg::OfferNextLesson() {

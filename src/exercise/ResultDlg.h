@@ -10,7 +10,7 @@ class QPushButton;
 // A headline with a text below it: the lesson's introduction before a run,
 // the verdict and the run's figures after it. exec() is Accepted for OK.
 // After a run it may also say, below its own controls, what to aim at next,
-// and offer the next lesson beside its buttons.
+// and offer the next lesson beside its buttons and a practice below them.
 class CResultDlg : public QDialog {
     Q_OBJECT
 
@@ -33,10 +33,18 @@ public:
     bool NextLessonAsked() const { return m_nextLessonAsked; }
     QPushButton& NextLessonButton() const { return *m_nextLesson; }
 
+    // Offers a practice of weak keys under everything else, with the label
+    // given (UTF-8); it closes the window as OK does.
+    void OfferPractice(const std::string& label);
+    bool PracticeAsked() const { return m_practiceAsked; }
+    QPushButton* PracticeButton() const { return m_practice; }
+
 private:
     QLabel* m_details;
     QLabel* m_headline;
     QLabel* m_nextStep;
     QPushButton* m_nextLesson;
     bool m_nextLessonAsked = false;
+    QPushButton* m_practice = nullptr;
+    bool m_practiceAsked = false;
 };

@@ -1,157 +1,161 @@
 #include "exercise/WeakKeyLesson.h"
 
-#include "keyboard/PolishKeyboard.h"
+#include "exercise/PracticeItems.h"
 #include "platform/Cp1250.h"
-#include "pupils/WeakKeys.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <cmath>
+#include <map>
+#include <set>
 
 namespace {
 
 constexpr size_t kMostKeys = 5;
 constexpr size_t kLines = 6;
 constexpr size_t kLineLength = 45;
-constexpr double kLeastWeakShare = 0.4;
-constexpr size_t kShortestWord = 2, kLongestWord = 12;
-// With fewer words than this the lesson would repeat them over and over.
-constexpr size_t kFewestWords = 8;
-constexpr int kWordUses = 2;
-constexpr size_t kGroupLength = 4; // a drill group: two weak keys, two of its finger
-constexpr size_t kGroupsPerLine = 9;
+constexpr size_t kFewestWordItems = 8;
+constexpr size_t kLeastWordLines = 4;
+// A rate shown with its worst is worth it only when it has come down this far.
+constexpr double kShownImprovement = 0.05;
+// A line is made again with other items when it came out like an earlier one.
+constexpr int kTriesForNewLine = 8;
 
-bool IsLetter(char ch) {
-    static const std::string polish = Utf8ToCp1250("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
-    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') ||
-           polish.find(ch) != std::string::npos;
-}
+// Items of some keys, taken in turn: each key's items in their order, and
+// shuffled anew when a key's have all been taken.
+class ItemTurns {
+public:
+    explicit ItemTurns(RandomEngine& engine) : m_engine(engine) {}
+    void Add(std::vector<std::string> items) {
+        if (!items.empty())
+            m_keys.push_back({std::move(items), 0});
+    }
+    bool Empty() const { return m_keys.empty(); }
+    const std::string& Next() {
+        Key& key = m_keys[m_turn++ % m_keys.size()];
+        if (key.next == key.items.size()) {
+            std::shuffle(key.items.begin(), key.items.end(), m_engine);
+            key.next = 0;
+        }
+        return key.items[key.next++];
+    }
 
-bool IsTaught(const CKeyStats& stats, char key) {
-    const auto found = stats.Keys().find(key);
-    return found != stats.Keys().end() && found->second.presses > 0;
-}
-
-std::vector<char> WeakestLetters(const CKeyStats& stats) {
-    std::vector<char> keys;
-    for (const WeakKey& weak : RankWeakKeys(stats))
-        if (IsLetter(weak.key) && keys.size() < kMostKeys)
-            keys.push_back(weak.key);
-    return keys;
-}
-
-bool IsWeak(const std::vector<char>& keys, char ch) {
-    return std::find(keys.begin(), keys.end(), ch) != keys.end();
-}
-
-// The words of the texts, in lower case, made of taught keys, with at
-// least kLeastWeakShare of their letters weak, each once.
-std::vector<std::string> PracticeWords(const CKeyStats& stats, const std::vector<char>& keys,
-                                       const StringList& texts) {
-    std::vector<std::string> words;
-    std::unordered_set<std::string> seen;
-    const auto consider = [&](const std::string& word) {
-        if (word.size() < kShortestWord || word.size() > kLongestWord || !seen.insert(word).second)
-            return;
-        const auto weak = std::count_if(word.begin(), word.end(),
-                                        [&](char ch) { return IsWeak(keys, ch); });
-        const bool taught = std::all_of(word.begin(), word.end(),
-                                        [&](char ch) { return IsTaught(stats, ch); });
-        if (taught && static_cast<double>(weak) >= kLeastWeakShare * static_cast<double>(word.size()))
-            words.push_back(word);
+private:
+    struct Key {
+        std::vector<std::string> items;
+        size_t next;
     };
-    for (const std::string& line : texts) {
-        std::string word;
-        for (const char ch : line) {
-            if (IsLetter(ch)) {
-                word += FoldCase(ch);
-                continue;
-            }
-            consider(word);
-            word.clear();
-        }
-        consider(word);
-    }
-    return words;
-}
+    RandomEngine& m_engine;
+    std::vector<Key> m_keys;
+    size_t m_turn = 0;
+};
 
-// Lines of the words, shuffled, each word used at most kWordUses times.
-StringList WordLines(std::vector<std::string> words, RandomEngine& engine) {
-    std::shuffle(words.begin(), words.end(), engine);
-    std::vector<std::string> uses;
-    for (int use = 0; use < kWordUses; ++use)
-        uses.insert(uses.end(), words.begin(), words.end());
-    StringList lines;
+std::string Line(ItemTurns& turns) {
     std::string line;
-    for (const std::string& word : uses) {
-        if (!line.empty() && line.size() + 1 + word.size() > kLineLength) {
-            lines.push_back(line);
-            line.clear();
-            if (lines.size() == kLines)
-                return lines;
-        }
-        line += (line.empty() ? "" : " ") + word;
-    }
-    if (!line.empty())
-        lines.push_back(line);
-    return lines;
-}
-
-// The taught letters typed by the same finger as key, key left out.
-std::string FingerNeighbours(const CKeyStats& stats, char key) {
-    const char32_t wanted = UnicodeFromCp1250(static_cast<unsigned char>(key));
-    const std::vector<KeyCap>& keyboard = PolishKeyboard();
-    const auto own = std::find_if(keyboard.begin(), keyboard.end(), [&](const KeyCap& cap) {
-        return cap.levels[0] == wanted || PolishLetterOf(cap) == wanted;
-    });
-    std::string neighbours;
-    if (own == keyboard.end())
-        return neighbours;
-    for (const KeyCap& cap : keyboard)
-        for (const char32_t sign : {cap.levels[0], PolishLetterOf(cap)}) {
-            const char ch = Cp1250FromUnicode(sign);
-            if (cap.finger == own->finger && sign && ch != key && IsLetter(ch) &&
-                IsTaught(stats, ch))
-                neighbours += ch;
-        }
-    return neighbours;
-}
-
-// Groups of two weak keys and two of its finger's keys, mixed.
-std::string DrillLine(const CKeyStats& stats, char key, RandomEngine& engine) {
-    std::string neighbours = FingerNeighbours(stats, key);
-    if (neighbours.empty())
-        neighbours = std::string(1, key);
-    std::uniform_int_distribution<size_t> pick(0, neighbours.size() - 1);
-    std::string line;
-    for (size_t group = 0; group < kGroupsPerLine; ++group) {
-        std::string letters{key, key, neighbours[pick(engine)], neighbours[pick(engine)]};
-        std::shuffle(letters.begin(), letters.end(), engine);
-        line += (group ? " " : "") + letters.substr(0, kGroupLength);
+    for (int tries = 0; tries < 50; ++tries) {
+        const std::string& item = turns.Next();
+        if (item.size() > kLineLength)
+            continue;
+        if (!line.empty() && line.size() + 1 + item.size() > kLineLength)
+            break;
+        line += (line.empty() ? "" : " ") + item;
     }
     return line;
 }
 
+void AddLines(ItemTurns& turns, size_t count, StringList& lines) {
+    std::set<std::string> made(lines.begin(), lines.end());
+    for (size_t i = 0; i < count && !turns.Empty(); ++i) {
+        std::string line = Line(turns);
+        for (int tries = 1; tries < kTriesForNewLine && made.contains(line); ++tries)
+            line = Line(turns);
+        made.insert(line);
+        lines.push_back(line);
+    }
+}
+
+std::string Percent(double rate) {
+    return std::to_string(static_cast<int>(std::lround(rate * 100))) + " %";
+}
+
+// Signs are named, as a lone comma in a list of keys reads as none.
+std::string KeyName(char key) {
+    static const std::map<char, std::string> names = {
+        {',', "przecinek"}, {'.', "kropka"},   {';', "średnik"},  {':', "dwukropek"},
+        {'!', "wykrzyknik"}, {'?', "pytajnik"}, {'-', "minus"},   {'\'', "apostrof"},
+        {'"', "cudzysłów"}};
+    const auto named = names.find(key);
+    return named != names.end() ? named->second : Cp1250ToUtf8(std::string(1, key));
+}
+
 } // namespace
 
-WeakKeyLesson MakeWeakKeyLesson(const CKeyStats& stats, const StringList& courseTexts,
+WeakKeyLesson MakeWeakKeyLesson(const CKeyStats& stats, const CWordList& words,
                                 RandomEngine& engine) {
     WeakKeyLesson lesson;
-    lesson.keys = WeakestLetters(stats);
-    if (lesson.keys.empty())
-        return lesson;
-    const std::vector<std::string> words = PracticeWords(stats, lesson.keys, courseTexts);
-    lesson.lines = WordLines(words, engine);
-    // A few words make one line; drills do the rest.
-    if (words.size() < kFewestWords && lesson.lines.size() > 1)
-        lesson.lines.resize(1);
-    for (size_t key = 0; lesson.lines.size() < kLines; ++key)
-        lesson.lines.push_back(DrillLine(stats, lesson.keys[key % lesson.keys.size()], engine));
+    lesson.keys = RankWeakKeys(stats);
+    if (lesson.keys.size() > kMostKeys)
+        lesson.keys.resize(kMostKeys);
+    ItemTurns wordTurns(engine), syllableTurns(engine);
+    size_t wordItems = 0, syllableKeys = 0;
+    for (const WeakKey& weak : lesson.keys) {
+        PracticeItems practice = PracticeItemsFor(weak.key, stats, words, engine);
+        if (practice.words) {
+            wordItems += practice.items.size();
+            wordTurns.Add(std::move(practice.items));
+        } else {
+            ++syllableKeys;
+            syllableTurns.Add(std::move(practice.items));
+        }
+    }
+    size_t wordLines = syllableKeys == 0 ? kLines : kLines - std::min(syllableKeys, kLines - 1);
+    if (wordItems >= kFewestWordItems)
+        wordLines = std::max(wordLines, kLeastWordLines);
+    else if (syllableKeys > 0)
+        wordLines = std::min<size_t>(wordLines, 1);
+    AddLines(wordTurns, wordLines, lesson.lines);
+    AddLines(syllableTurns.Empty() ? wordTurns : syllableTurns, kLines - lesson.lines.size(),
+             lesson.lines);
     return lesson;
 }
 
-std::string WeakKeysIntroduction(const std::vector<char>& keys) {
+std::string KeyNames(const std::vector<WeakKey>& keys) {
+    std::string names;
+    for (const WeakKey& weak : keys)
+        names += (names.empty() ? "" : ", ") + KeyName(weak.key);
+    return names;
+}
+
+std::string WeakKeysIntroduction(const std::vector<WeakKey>& keys) {
     std::string text = "Dziś ćwiczysz: ";
-    for (size_t i = 0; i < keys.size(); ++i)
-        text += (i ? ", " : "") + Cp1250ToUtf8(std::string(1, keys[i]));
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const WeakKey& weak = keys[i];
+        text += (i ? ", " : "") + KeyName(weak.key) + " (";
+        if (weak.slow)
+            text += "wolno: " + std::to_string(std::lround(weak.msPerPress)) + " ms, zwykle " +
+                    std::to_string(std::lround(weak.msPerPress / weak.score)) + " ms";
+        else
+            text += Percent(weak.errorRate) + " błędów";
+        if (!weak.slow && weak.worstErrorRate >= weak.errorRate + kShownImprovement)
+            text += ", było " + Percent(weak.worstErrorRate);
+        text += ")";
+    }
+    return text + ".";
+}
+
+std::string PracticeProgressText(const std::vector<WeakKey>& keys,
+                                 const std::vector<KeyPress>& run) {
+    std::string text;
+    for (const WeakKey& weak : keys) {
+        int presses = 0, errors = 0;
+        for (const KeyPress& press : run)
+            if (press.expected == weak.key) {
+                ++presses;
+                errors += press.right ? 0 : 1;
+            }
+        if (presses > 0)
+            text += (text.empty() ? "" : ", ") + KeyName(weak.key) + ": było " +
+                    Percent(weak.errorRate) + ", teraz " +
+                    Percent(static_cast<double>(errors) / presses) + " błędów";
+    }
     return text;
 }

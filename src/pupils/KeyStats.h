@@ -1,39 +1,45 @@
 #pragma once
 
-#include "pupils/CharErrorCount.h"
 #include "pupils/KeyPress.h"
 
 #include <map>
 #include <string>
 #include <vector>
 
-// What the program knows of one key of a pupil (a letter and its capital
-// are one key).
+// What the program knows of one character a pupil types: a capital is
+// apart from its small letter, as it takes Shift too.
+//
+// The recent counts fade by presses of this character, never by time: each
+// press makes the older ones weigh a little less. The long memory gathers
+// the evidence that the key is weak; the short one tells that it has
+// mended.
 struct KeyStat {
     int presses = 0; // first tries measured
-    int errors = 0;  // of them wrong, plus the errors known before measuring
-    // Recent first-try error rate (0 to 1) and time per press (ms): means in
-    // which each new press weighs kRecentWeight and the older ones fade.
-    double recentErrorRate = 0.0;
+    int errors = 0;  // of them wrong
+    double recentPresses = 0.0, recentErrors = 0.0; // the long memory
+    double lastPresses = 0.0, lastErrors = 0.0;     // the short memory
+    // The mean time of a right first try, in ms, over about the short
+    // memory's presses; timedPresses of the presses were timed.
     double recentMs = 0.0;
     int timedPresses = 0;
+    // The highest recent error rate the key has had once it was judged.
+    double worstErrorRate = 0.0;
+
+    double RecentErrorRate() const { return recentPresses > 0 ? recentErrors / recentPresses : 0; }
+    double LastErrorRate() const { return lastPresses > 0 ? lastErrors / lastPresses : 0; }
 
     bool operator==(const KeyStat&) const = default;
 };
 
-// Each new press weighs 5 %: a key typed some 20 to 40 times a run is then
-// judged mostly by the last two or three runs, so a pupil who has mended a
-// key sees it leave the weak ones soon, while one slip does not make it weak.
-constexpr double kRecentWeight = 0.05;
+// Each memory holds about this many of the key's presses.
+constexpr double kLongMemoryPresses = 400.0;
+constexpr double kShortMemoryPresses = 30.0;
+// A key is judged once it was pressed this many times.
+constexpr int kPressesToJudge = 20;
 
-// A pupil's keys, by their lower-case Windows-1250 character.
+// A pupil's keys, by their Windows-1250 character.
 class CKeyStats {
 public:
-    // A pupil without measurements starts from the errors stat.dat counts
-    // for each character: they make its recent error rate, which its first
-    // measured presses then bring up to date.
-    static CKeyStats FromCharErrors(const CharErrorArray& errors);
-
     void Add(const std::vector<KeyPress>& presses);
 
     const std::map<char, KeyStat>& Keys() const { return m_keys; }
@@ -41,11 +47,15 @@ public:
 
     // The bytes of klawisze.dat: a heading line, then a line per key.
     std::string Encode() const;
-    // Throws FileError naming path when the bytes are not such a file.
+    // Also reads the first version of the file, whose letters stood with
+    // their capitals. Throws FileError naming path when the bytes are not
+    // such a file.
     static CKeyStats Decode(const std::string& bytes, const std::string& path);
 
     bool operator==(const CKeyStats&) const = default;
 
 private:
+    static CKeyStats DecodeFirstVersion(std::istream& lines, const std::string& path);
+
     std::map<char, KeyStat> m_keys;
 };

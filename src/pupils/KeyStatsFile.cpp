@@ -5,17 +5,10 @@
 #include "platform/FileLock.h"
 #include "pupils/DamagedCopy.h"
 #include "pupils/PupilFolders.h"
-#include "pupils/PupilStats.h"
 
 #include <optional>
 
 namespace {
-
-CKeyStats FromStatFile(const PupilsFolder& pupils, const std::string& pupil) {
-    CPupilStats stats;
-    LoadPupilStats(pupils, pupil, stats);
-    return CKeyStats::FromCharErrors(stats.m_charErrors);
-}
 
 std::optional<CKeyStats> LoadMeasured(const PupilsFolder& pupils, const std::string& pupil) {
     const std::string path = GetKeyStatsPath(pupils, pupil);
@@ -33,13 +26,7 @@ std::string GetKeyStatsPath(const PupilsFolder& pupils, const std::string& pupil
 
 CKeyStats LoadKeyStats(const PupilsFolder& pupils, const std::string& pupil) {
     std::optional<CKeyStats> measured = LoadMeasured(pupils, pupil);
-    return measured ? std::move(*measured) : FromStatFile(pupils, pupil);
-}
-
-CKeyStats LoadKeyStats(const PupilsFolder& pupils, const std::string& pupil,
-                       const CharErrorArray& statFileErrors) {
-    std::optional<CKeyStats> measured = LoadMeasured(pupils, pupil);
-    return measured ? std::move(*measured) : CKeyStats::FromCharErrors(statFileErrors);
+    return measured ? std::move(*measured) : CKeyStats();
 }
 
 void StoreKeyPresses(const PupilsFolder& pupils, const std::string& pupil,
@@ -51,12 +38,10 @@ void StoreKeyPresses(const PupilsFolder& pupils, const std::string& pupil,
     const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
     CKeyStats stats;
     try {
-        stats = bytes ? CKeyStats::Decode(*bytes, path) : FromStatFile(pupils, pupil);
+        if (bytes)
+            stats = CKeyStats::Decode(*bytes, path);
     } catch (const FileError&) {
-        if (!bytes)
-            throw;
         KeepDamagedCopy(GetPupilFolder(pupils, pupil), "klawisze", *bytes);
-        stats = FromStatFile(pupils, pupil);
     }
     stats.Add(presses);
     WriteFileAtomically(path, stats.Encode());

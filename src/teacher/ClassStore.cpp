@@ -41,7 +41,7 @@ PupilRow ReadPupilRow(const PupilsFolder& pupils, const std::string& pupil,
         CPupilStats stats;
         LoadPupilStats(pupils, pupil, stats);
         PupilRow row = MakePupilRow(pupil, stats, lessons);
-        row.weakKeys = ReadKeyMeasurements(pupils, pupil, stats.m_charErrors).weakKeys;
+        row.weakKeys = ReadKeyMeasurements(pupils, pupil).weakKeys;
         return row;
     } catch (const FileError& error) {
         return MakeUnreadableRow(pupil, error.Problem(), lessons);

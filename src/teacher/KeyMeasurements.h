@@ -11,10 +11,7 @@ struct KeyMeasurements {
     CharErrorArray recentErrors; // per key, its recent error rate in tenths of a percent
 };
 
-// Read from the pupil's klawisze.dat (or stat.dat without it). A file that
-// cannot be read gives nothing: these are extras beside the pupil's runs,
-// which the views report on their own.
+// Read from the pupil's klawisze.dat. A file that cannot be read gives
+// nothing: these are extras beside the pupil's runs, which the views report
+// on their own.
 KeyMeasurements ReadKeyMeasurements(const PupilsFolder& pupils, const std::string& pupil);
-// The same for a reader that holds stat.dat's character errors already.
-KeyMeasurements ReadKeyMeasurements(const PupilsFolder& pupils, const std::string& pupil,
-                                    const CharErrorArray& statFileErrors);
