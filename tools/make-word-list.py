@@ -75,6 +75,10 @@ BLOCKED_PREFIXES = (
     "zabić", "zabił", "zabil", "zabit", "zabici", "trup", "zwłok", "tortur",
     "samobój", "zastrzel", "zadźga", "zarżn", "udusi", "ludobój", "masakr",
     "egzekuc", "terroryst", "zgwałc",
+    # weapons, crime, hatred and the devil
+    "strzel", "strzał", "pistolet", "karabin", "granat", "amunic", "rewolwer",
+    "nienawi", "zbrodni", "gang", "bandyt", "diab", "piekł", "szatan", "demon",
+    "głup",
     # insults and slurs
     "idiot", "idioc", "debil", "kretyn", "głupek", "głupk", "głupc",
     "głupiec", "durni", "durny", "durne", "dureń", "frajer", "gnoj", "gnój",
@@ -98,7 +102,7 @@ BLOCKED_WORDS = frozenset((
     "szczy", "szczam", "szczał", "szczyny", "morda", "mordę", "mordy",
     "mordo", "mordą", "rzeź", "rzezi", "jaj", "laski", "lasce", "laskę",
     "kochanek", "prochy", "mać", "wal", "odwal", "spadaj", "wynocha", "won",
-    "kurcze", "kurna",
+    "kurcze", "kurna", "broń", "bronią", "bomba", "bomby", "bombę", "bombą",
 ))
 
 # Foreign words, names and abbreviations that the dictionary happens to hold

@@ -340,3 +340,40 @@ TEST_F(RunLessonTest, ThePracticeLessonOfTheWeakKeysRunsLikeAnyLesson) {
     ASSERT_EQ(stats.size(), 1u);
     EXPECT_EQ(stats[0].lesson, "Trudne klawisze");
 }
+
+// After a run that shows weak keys, the result window offers their practice,
+// which follows at once; the chooser says how many keys need it.
+TEST_F(RunLessonTest, ARunShowingWeakKeysOffersTheirPractice) {
+    std::vector<KeyPress> presses;
+    for (const char key : std::string("asdfjkl \xB3"))
+        for (int i = 0; i < 30; ++i)
+            presses.push_back({key, !(key == '\xB3' && i < 12), 200});
+    StoreKeyPresses(ContextPupilsFolder(), "Ola", presses);
+    OpenChooser();
+    auto* practice = m_chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdPracticeButton));
+    EXPECT_EQ(practice->text(), QStringLiteral("Ć&wicz trudne klawisze (1)"));
+
+    QString offer, practiceTitle;
+    AcceptIntroduction([&] {
+        TypeIntoExercise(QString::fromStdString(kLine1 + "\n" + kLine2 + "\n"),
+                         [&](CExerciseDlg& exercise) {
+                             OnNextModal<CResultDlg>([&](CResultDlg& result) {
+                                 ASSERT_NE(result.PracticeButton(), nullptr);
+                                 offer = result.PracticeButton()->text();
+                                 OnNextModal<CResultDlg>([&](CResultDlg& introduction) {
+                                     practiceTitle = introduction.windowTitle();
+                                     introduction.reject();
+                                 });
+                                 result.PracticeButton()->click();
+                             });
+                             exercise.Tick();
+                         });
+    });
+    PressEnterOnList();
+    EXPECT_EQ(offer, QStringLiteral("Ćwicz: ł"));
+    EXPECT_EQ(practiceTitle, QStringLiteral("Trudne klawisze"));
+    CPupilStats stats;
+    stats.Load(StatFile());
+    ASSERT_EQ(stats.size(), 1u) << "the lesson's run is stored before the practice";
+    EXPECT_EQ(stats[0].lesson, Utf8ToCp1250(kLessonName));
+}
