@@ -10,6 +10,7 @@
 namespace {
 
 constexpr int kBestGradeRole = Qt::UserRole + 1;
+constexpr int kOnlyEndedEarlyRole = Qt::UserRole + 2;
 
 } // namespace
 
@@ -39,7 +40,9 @@ int CLessonListBox::BestGradeOfRow(int row) const {
 }
 
 LessonMark CLessonListBox::MarkOfRow(int row) const {
-    return MarkForBestGrade(BestGradeOfRow(row));
+    const QListWidgetItem* rowItem = item(row);
+    return MarkForBestGrade(BestGradeOfRow(row),
+                            rowItem && rowItem->data(kOnlyEndedEarlyRole).toBool());
 }
 
 void CLessonListBox::RefreshGrades() {
@@ -50,8 +53,10 @@ void CLessonListBox::RefreshGrades() {
     } catch (const FileError&) {
     }
     for (int row = 0; row < count(); ++row)
-        if (const LessonEntry* entry = EntryOfRow(row))
+        if (const LessonEntry* entry = EntryOfRow(row)) {
             item(row)->setData(kBestGradeRole, grades->BestGrade(entry->title));
+            item(row)->setData(kOnlyEndedEarlyRole, grades->OnlyEndedEarly(entry->title));
+        }
 }
 
 int CLessonListBox::MarkNextLesson(bool scrollIntoView) {

@@ -281,9 +281,11 @@ void CExerciseDlg::Finish() {
 }
 
 void CExerciseDlg::accept() {
+    m_session.HoldTime();
     if (!m_session.IsFinished() && !m_session.IsEmpty() &&
         !AskYesNo(this, QStringLiteral("Zakończyć ćwiczenie? Przepisano dopiero %1% tekstu.")
                             .arg(static_cast<int>(m_session.TypedPercentage())))) {
+        m_session.ReleaseTime();
         m_typing->setFocus();
         return;
     }
@@ -293,8 +295,10 @@ void CExerciseDlg::accept() {
 void CExerciseDlg::reject() {
     const CTypingModel& typing = m_session.Typing();
     const bool anythingTyped = typing.Typed() > 0 || typing.Errors() > 0 || typing.Correct() > 0;
+    m_session.HoldTime();
     if (anythingTyped &&
         !AskYesNo(this, QStringLiteral("Przerwać ćwiczenie? Wynik nie zostanie zapisany."))) {
+        m_session.ReleaseTime();
         m_typing->setFocus();
         return;
     }

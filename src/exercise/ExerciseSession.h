@@ -8,6 +8,7 @@
 #include "pupils/KeyPress.h"
 #include "pupils/StatRecord.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,13 @@ public:
 
     const CTypingModel& Typing() const { return m_typing; }
     bool IsFinished() const { return m_typing.IsFinished(); }
-    double ElapsedMs() const { return m_typing.Stopwatch().ElapsedMs(); }
+    double ElapsedMs() const {
+        return m_heldMs ? *m_heldMs : m_typing.Stopwatch().ElapsedMs();
+    }
+    // The run's time as it is when the pupil asks to end: the question that
+    // follows takes no time from the run; Release lets it run on.
+    void HoldTime() { m_heldMs = ElapsedMs(); }
+    void ReleaseTime() { m_heldMs.reset(); }
 
     // How much of the text stands typed, and how much not, in percent from 0
     // to 100.
@@ -73,4 +80,5 @@ private:
     Position m_furthest;
     bool m_furthestTried = false;
     double m_lastKeyMs = -1.0;
+    std::optional<double> m_heldMs;
 };

@@ -14,7 +14,13 @@ CLessonGrades::CLessonGrades(const CStatRecordArray& runs) {
 void CLessonGrades::Add(const StatRecord& run) {
     auto name = m_storedNames.find(std::string_view(run.lesson));
     if (name == m_storedNames.end())
-        name = m_storedNames.emplace(run.lesson, StoredName{0, Folded(run.lesson)}).first;
+        name = m_storedNames.emplace(run.lesson, StoredName{0, false, Folded(run.lesson)}).first;
+    if (WasEndedEarly(run)) {
+        if (!name->second.endedEarly)
+            m_bestByFoldedLesson.try_emplace(name->second.folded, 0);
+        name->second.endedEarly = true;
+        return;
+    }
     const int grade = GradeOfRun(run);
     if (grade <= name->second.best)
         return;
@@ -26,6 +32,11 @@ void CLessonGrades::Add(const StatRecord& run) {
 int CLessonGrades::BestGrade(const std::string& lesson) const {
     const auto found = m_bestByFoldedLesson.find(Folded(lesson));
     return found == m_bestByFoldedLesson.end() ? 0 : found->second;
+}
+
+bool CLessonGrades::OnlyEndedEarly(const std::string& lesson) const {
+    const auto found = m_bestByFoldedLesson.find(Folded(lesson));
+    return found != m_bestByFoldedLesson.end() && found->second == 0;
 }
 
 bool CLessonGrades::Passed(const std::string& lesson) const {

@@ -3,7 +3,9 @@
 #include "exercise/Grading.h"
 #include "platform/Format.h"
 
-LessonMark MarkForBestGrade(int bestGrade) {
+LessonMark MarkForBestGrade(int bestGrade, bool onlyEndedEarly) {
+    if (bestGrade == 0 && onlyEndedEarly)
+        return {"  (przerwane)", 200, 50, 50};
     if (bestGrade < kPassGrade)
         return {"  (nie zaliczone)", 200, 50, 50};
     return {"  (zaliczone na " + FormatInt(bestGrade) + ")", 0, 0,

@@ -11,5 +11,6 @@ struct LessonMark {
     uint8_t red, green, blue;
 };
 
-// bestGrade is 0 when the pupil has no run of the lesson.
-LessonMark MarkForBestGrade(int bestGrade);
+// bestGrade is 0 when the pupil has no run of the lesson that reached the
+// end of its text; onlyEndedEarly when there are runs, all ended early.
+LessonMark MarkForBestGrade(int bestGrade, bool onlyEndedEarly = false);

@@ -58,9 +58,11 @@ double DateKey(const COleDateTime& date) {
 }
 
 SortedItem* GradeItem(const LessonCell& cell) {
-    auto* item = new SortedItem(cell.runs ? QString::number(cell.bestGrade) : QStringLiteral("–"),
-                                cell.runs ? cell.bestGrade : -1);
-    const LessonMark mark = MarkForBestGrade(cell.bestGrade);
+    const QString grade = cell.OnlyEndedEarly() ? QStringLiteral("przerwane")
+                          : cell.runs           ? QString::number(cell.bestGrade)
+                                                : QStringLiteral("–");
+    auto* item = new SortedItem(grade, cell.runs ? cell.bestGrade : -1);
+    const LessonMark mark = MarkForBestGrade(cell.bestGrade, cell.OnlyEndedEarly());
     item->setForeground(QColor(mark.red, mark.green, mark.blue));
     item->setTextAlignment(Qt::AlignCenter);
     if (cell.runs)

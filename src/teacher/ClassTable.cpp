@@ -37,7 +37,9 @@ void AddCell(LessonCell& cell, const LessonCell& more) {
     cell.lastRun = Later(cell.lastRun, more.lastRun);
 }
 
-// The runs of one lesson name as stored (in any letter case).
+// The runs of one lesson name as stored (in any letter case). Its best run
+// is the best of those that reached the end of the text, or any run where
+// all ended early.
 struct NameTally {
     LessonCell cell;
     const StatRecord* bestRun = nullptr;
@@ -45,8 +47,13 @@ struct NameTally {
 
     void Add(const StatRecord& run) {
         AddRun(cell, run);
+        if (!bestRun) {
+            bestRun = &run;
+            bestGrade = WasEndedEarly(run) ? 0 : GradeOfRun(run);
+            return;
+        }
         const int grade = GradeOfRun(run);
-        if (!bestRun || grade > bestGrade) {
+        if (!WasEndedEarly(run) && (WasEndedEarly(*bestRun) || grade > bestGrade)) {
             bestRun = &run;
             bestGrade = grade;
         }

@@ -14,6 +14,7 @@ struct LessonCell {
     COleDateTime lastRun{0.0, COleDateTime::invalid}; // the latest run's date
     int endedEarly = 0; // runs ended before the text was done
 
+    bool OnlyEndedEarly() const { return runs > 0 && endedEarly == runs; }
     bool operator==(const LessonCell&) const = default;
 };
 

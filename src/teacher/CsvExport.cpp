@@ -83,7 +83,9 @@ std::string ClassTableCsv(const std::vector<std::string>& lessons,
                                         std::to_string(row.lessonsPassed),
                                         row.lastRun.FormatIso8601(), Text(row.problem)};
         for (const LessonCell& cell : row.lessons)
-            fields.push_back(cell.runs ? std::to_string(cell.bestGrade) : "");
+            fields.push_back(cell.OnlyEndedEarly() ? "przerwane"
+                             : cell.runs           ? std::to_string(cell.bestGrade)
+                                                   : "");
         csv += Line(fields);
     }
     return csv;

@@ -28,6 +28,7 @@ LessonReport ReportOfLesson(const std::string& lesson, const CStatRecordArray& r
     const CLessonGrades grades(runs);
     report.bestGrade = grades.BestGrade(lesson);
     report.passed = grades.Passed(lesson);
+    report.onlyEndedEarly = grades.OnlyEndedEarly(lesson);
     return report;
 }
 

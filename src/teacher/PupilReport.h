@@ -17,6 +17,7 @@ struct LessonReport {
     double averageErrorPercent = 0.0;
     int bestGrade = 0; // 0 when not tried
     bool passed = false;
+    bool onlyEndedEarly = false; // tried, but no run reached the end of the text
 };
 
 // One run on the report's chart of speed over time.

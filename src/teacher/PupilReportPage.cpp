@@ -39,7 +39,7 @@ struct Column {
     const char* heading;
 };
 const Column kColumns[] = {
-    {0, "Lekcja"},    {290, "Podejścia"}, {370, "Najlepsza"},
+    {0, "Lekcja"},    {230, "Podejścia"}, {370, "Najlepsza"},
     {450, "Średnia"}, {530, "Błędy (%)"}, {610, "Ocena"},
 };
 
@@ -166,12 +166,13 @@ void CPupilReportPage::PaintLessons(QPainter& painter, const Page& page, int top
         painter.drawText(kMargin + kColumns[2].left, top, Number(lesson.bestSpeed));
         painter.drawText(kMargin + kColumns[3].left, top, Number(lesson.averageSpeed));
         painter.drawText(kMargin + kColumns[4].left, top, Number(lesson.averageErrorPercent));
-        const LessonMark mark = MarkForBestGrade(lesson.bestGrade);
+        const LessonMark mark = MarkForBestGrade(lesson.bestGrade, lesson.onlyEndedEarly);
         painter.setPen(QColor(mark.red, mark.green, mark.blue));
-        painter.drawText(
-            kMargin + kColumns[5].left, top,
-            QString::number(lesson.bestGrade) +
-                (lesson.passed ? QStringLiteral(" zaliczona") : QStringLiteral(" nie zaliczona")));
+        painter.drawText(kMargin + kColumns[5].left, top,
+                         lesson.onlyEndedEarly ? QStringLiteral("przerwane")
+                         : lesson.passed
+                             ? QString::number(lesson.bestGrade) + QStringLiteral(" zaliczona")
+                             : QString::number(lesson.bestGrade) + QStringLiteral(" nie zaliczona"));
     }
 }
 

@@ -158,10 +158,18 @@ TEST_F(RunLessonTest, CancelledRunsStoreNothing) {
 }
 
 TEST_F(RunLessonTest, EndingEarlyStoresARunAndMissingFilesAreReported) {
+    int64_t nowMs = 0;
+    m_context.clock = {[&nowMs] { return nowMs; }, 1000};
     OpenChooser();
-    AcceptIntroduction([] {
-        TypeIntoExercise("asdf", [](CExerciseDlg& exercise) {
-            AnswerNextQuestion(true);
+    AcceptIntroduction([&nowMs] {
+        OnNextModal<CExerciseDlg>([&nowMs](CExerciseDlg& exercise) {
+            for (const char key : std::string("asdf")) {
+                nowMs += 1000;
+                QTest::keyClicks(exercise.focusWidget(), QString(QChar(key)));
+            }
+            nowMs += 1000;
+            // The pupil thinks over the question for a minute.
+            AnswerNextQuestion(true, nullptr, [&nowMs] { nowMs += 60000; });
             exercise.accept();
         });
     });
@@ -169,7 +177,11 @@ TEST_F(RunLessonTest, EndingEarlyStoresARunAndMissingFilesAreReported) {
     CPupilStats stats;
     stats.Load(StatFile());
     ASSERT_EQ(stats.size(), 1u);
-    EXPECT_GT(stats[0].charsPerMinute, 0.0);
+    // 4 keys, a second apart from the first, and the button a second after
+    // the last: 4 characters in 4 seconds.
+    EXPECT_DOUBLE_EQ(stats[0].charsPerMinute, 60.0);
+    EXPECT_EQ(PaintedSuffix(), "  (przerwane)") << "a run ended early passes nothing";
+    EXPECT_EQ(m_chooser.LessonList().MarkNextLesson(false), 0);
     EXPECT_EQ(stats[0].errorPercent, 0.0);
     // The teacher sees how much was left: 4 of the 21 + 1 + 10 keystrokes typed.
     EXPECT_DOUBLE_EQ(stats[0].reservedValue1, 100.0 - 100.0 / (32.0 / 4.0));

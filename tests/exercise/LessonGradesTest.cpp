@@ -1,4 +1,5 @@
 #include "exercise/LessonGrades.h"
+#include "exercise/LessonMark.h"
 #include "platform/ProgramContext.h"
 
 #include "ProgramFolderTest.h"
@@ -44,6 +45,26 @@ TEST(LessonGrades, TheBestGradeOfEveryLessonAndWhatIsPassed) {
     EXPECT_EQ(
         grades.PassedCount({"Lekcja 1", "Lekcja 2", Utf8ToCp1250("Żółw"), "Lekcja 3", "Lekcja 4"}),
         3);
+}
+
+// A run ended with "Koniec testu" keeps its grade in stat.dat, but only a
+// run that reached the end of its text passes a lesson.
+TEST(LessonGrades, ARunEndedEarlyPassesNothing) {
+    StatRecord endedEarly = RunOf("Lekcja 1", 300, 0);
+    endedEarly.reservedValue1 = 85.0;
+    CStatRecordArray runs;
+    runs.push_back(endedEarly);
+    const CLessonGrades early(runs);
+    EXPECT_EQ(early.BestGrade("Lekcja 1"), 0);
+    EXPECT_FALSE(early.Passed("Lekcja 1"));
+    EXPECT_TRUE(early.OnlyEndedEarly("lekcja 1"));
+    EXPECT_FALSE(early.OnlyEndedEarly("Lekcja 2")) << "never tried";
+    EXPECT_EQ(MarkForBestGrade(0, true).suffix, "  (przerwane)");
+
+    runs.push_back(RunOf("Lekcja 1", 50, 0));
+    const CLessonGrades both(runs);
+    EXPECT_EQ(both.BestGrade("Lekcja 1"), 2) << "the finished run's grade, not the 5 ended early";
+    EXPECT_FALSE(both.OnlyEndedEarly("Lekcja 1"));
 }
 
 // A file is read again only when it changed; one that cannot be read now

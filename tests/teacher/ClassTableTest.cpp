@@ -1,6 +1,7 @@
 #include "platform/ProgramContext.h"
 #include "pupils/KeyStatsFile.h"
 #include "teacher/ClassStore.h"
+#include "teacher/CsvExport.h"
 #include "teacher/KeyMeasurements.h"
 #include "teacher/PupilReport.h"
 
@@ -138,6 +139,21 @@ TEST_F(ClassTableTest, ALessonPassedWithGradeTwoCountsAsPassed) {
     EXPECT_EQ(row.lessons[0].bestGrade, 2);
     EXPECT_EQ(row.lessons[1].bestGrade, 1);
     EXPECT_EQ(row.lessonsPassed, 1);
+}
+
+// A run ended early keeps its grade in the runs, but passes nothing; a
+// lesson tried only so says "przerwane" in the table and its CSV.
+TEST_F(ClassTableTest, ALessonEndedEarlyIsNotPassed) {
+    StatRecord fast = RunOf("abc", 300, 0, COleDateTime::FromDateTime(2026, 12, 1, 8));
+    fast.reservedValue1 = 85;
+    Store("Olek", {fast, RunOf("Żaba", 50, 0, COleDateTime::FromDateTime(2026, 12, 2, 8)), fast});
+    const PupilRow& row = RowOf(m_class.Refresh(m_lessons), "Olek");
+    EXPECT_EQ(row.lessons[0].bestGrade, 0);
+    EXPECT_TRUE(row.lessons[0].OnlyEndedEarly());
+    EXPECT_EQ(row.lessons[1].bestGrade, 2);
+    EXPECT_EQ(row.lessonsPassed, 1);
+    EXPECT_NE(ClassTableCsv(m_lessons, {row}).find(";przerwane;2\r\n"), std::string::npos)
+        << ClassTableCsv(m_lessons, {row});
 }
 
 TEST_F(ClassTableTest, ADamagedFileIsAMarkedRowAndTheOthersStillShow) {
