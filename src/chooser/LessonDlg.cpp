@@ -2,6 +2,7 @@
 
 #include "chooser/AboutDlg.h"
 #include "chooser/LessonListBox.h"
+#include "exercise/TeachingAids.h"
 #include "exercise/WeakKeys.h"
 #include "lessons/LessonListing.h"
 #include "platform/DialogColours.h"
@@ -74,8 +75,8 @@ CLessonDlg::CLessonDlg(QWidget* parent)
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &OpenHelpFile);
     connect(m_practiceButton, &QPushButton::clicked, this, &CLessonDlg::RunPractice);
-    auto* practice = new QShortcut(Qt::Key_F3, this);
-    connect(practice, &QShortcut::activated, this, &CLessonDlg::RunPractice);
+    m_practiceShortcut = new QShortcut(Qt::Key_F3, this);
+    connect(m_practiceShortcut, &QShortcut::activated, this, &CLessonDlg::RunPractice);
 
     controls[kIdOk]->setFocus();
 }
@@ -85,7 +86,7 @@ void CLessonDlg::Initialise() {
     m_greeting->setText(QStringLiteral("Witam, ") + ToQString(GetCurrentPupil()));
     FillLessonList();
     m_lessonList->MarkNextLesson(true);
-    ShowKeysToPractise();
+    ShowTeachingAids();
     // The grades were made from the pupil's whole store, which is gone now.
     ReturnFreedMemory();
 }
@@ -120,7 +121,7 @@ void CLessonDlg::RunSelectedLesson() {
         m_lessonList->MarkNextLesson(false);
         repaint();
         m_lessonList->viewport()->repaint();
-        ShowKeysToPractise();
+        ShowTeachingAids();
         if (!nextAsked || !nextFollows)
             break;
         m_lessonList->setCurrentRow(next);
@@ -130,9 +131,20 @@ void CLessonDlg::RunSelectedLesson() {
 void CLessonDlg::RunPractice() {
     if (m_runPractice)
         m_runPractice();
-    ShowKeysToPractise();
+    ShowTeachingAids();
     m_lessonList->MarkNextLesson(false);
     m_lessonList->viewport()->repaint();
+}
+
+// The practice and the next lesson's icon are teaching aids, shown as the
+// pupil last chose in an exercise.
+void CLessonDlg::ShowTeachingAids() {
+    const bool shown = AidsShownForPupil(ContextPupilsFolder(), GetCurrentPupil());
+    m_practiceButton->setVisible(shown);
+    m_practiceShortcut->setEnabled(shown);
+    m_lessonList->ShowNextLessonIcon(shown);
+    if (shown)
+        ShowKeysToPractise();
 }
 
 // The button tells how many keys need practice now; measurements that

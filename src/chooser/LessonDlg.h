@@ -10,6 +10,7 @@
 class CLessonListBox;
 class QLabel;
 class QPushButton;
+class QShortcut;
 
 // The main window: greets the pupil and lists the lessons; a double-click or
 // Enter on a lesson runs it.
@@ -60,7 +61,9 @@ private:
     CLessonListBox* m_lessonList;
     QLabel* m_greeting;
     QPushButton* m_practiceButton;
+    QShortcut* m_practiceShortcut;
     void RunPractice();
+    void ShowTeachingAids();
     void ShowKeysToPractise();
 
     LessonRunner m_runLesson;

@@ -17,7 +17,7 @@ constexpr int kOnlyEndedEarlyRole = Qt::UserRole + 2;
 CLessonListBox::CLessonListBox(QWidget* parent) : SortedListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new LessonItemDelegate([this](int row) { return MarkOfRow(row); },
-                                           [this](int row) { return row == m_nextRow; }, this));
+                                           [this](int row) { return HasNextLessonIcon(row); }, this));
 }
 
 void CLessonListBox::AddLesson(const std::string& title, const std::string& path) {
@@ -57,6 +57,11 @@ void CLessonListBox::RefreshGrades() {
             item(row)->setData(kBestGradeRole, grades->BestGrade(entry->title));
             item(row)->setData(kOnlyEndedEarlyRole, grades->OnlyEndedEarly(entry->title));
         }
+}
+
+void CLessonListBox::ShowNextLessonIcon(bool shown) {
+    m_nextLessonIconShown = shown;
+    viewport()->update();
 }
 
 int CLessonListBox::MarkNextLesson(bool scrollIntoView) {

@@ -35,6 +35,10 @@ public:
     // the lesson run reports the file when it next stores a run.
     int MarkNextLesson(bool scrollIntoView);
     int NextLessonRow() const { return m_nextRow; }
+    // The next lesson's icon is a teaching aid: without them every lesson
+    // has the lesson icon.
+    void ShowNextLessonIcon(bool shown);
+    bool HasNextLessonIcon(int row) const { return m_nextLessonIconShown && row == m_nextRow; }
 
 private:
     void RefreshGrades();
@@ -43,4 +47,5 @@ private:
     std::vector<LessonEntry> m_entries;
     CPupilFileDigest<CLessonGrades> m_grades;
     int m_nextRow = -1;
+    bool m_nextLessonIconShown = true;
 };

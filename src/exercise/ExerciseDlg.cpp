@@ -7,18 +7,16 @@
 #include "exercise/NextStep.h"
 #include "exercise/ProgressBar.h"
 #include "exercise/ResultDlg.h"
+#include "exercise/TeachingAids.h"
 #include "exercise/TypingEdit.h"
 #include "exercise/WeakKeyLesson.h"
 #include "keyboard/LayoutCheck.h"
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
-#include "platform/FileError.h"
 #include "platform/HelpFile.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
-#include "platform/Settings.h"
-#include "pupils/PupilChoices.h"
 #include "pupils/PupilRegistry.h"
 
 #include <QCheckBox>
@@ -46,13 +44,6 @@ constexpr int kKeyboardWidth = 385;
 constexpr int kKeyboardHeight = 95;
 constexpr int kSmallestKeyboardPixels = 80;
 constexpr int kKeyboardMarginPixels = 10;
-// The account's choice, for pupils who made none of their own.
-const QString kKeyboardShownSetting = QStringLiteral("exercise/keyboardShown");
-
-bool AidsShownForPupil() {
-    return LoadAidsShown(ContextPupilsFolder(), GetCurrentPupil())
-        .value_or(ProgramSettings()->value(kKeyboardShownSetting, true).toBool());
-}
 
 // What the exercise windows of one run of the program share: the refresh
 // counts its ticks across all exercises (the speed shows on every tenth),
@@ -92,7 +83,7 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent, LayoutSou
       m_activeLayout(std::move(activeLayout)) {
     // The window fits the screen for what it shows: room for the keyboard
     // is kept only while the aids are on.
-    const bool aidsShown = AidsShownForPupil();
+    const bool aidsShown = AidsShownForPupil(ContextPupilsFolder(), GetCurrentPupil());
     const DialogControls controls =
         BuildDialog(*this, kExerciseTemplate,
                     {{CExerciseDlg::kIdTyping, m_typing}, {CExerciseDlg::kIdProgress, m_progress}},
@@ -167,18 +158,9 @@ void CExerciseDlg::PlaceKeyboard() {
     m_keyboardToggle->setEnabled(m_keyboardFits);
 }
 
-// The choice is the pupil's; without a pupil, the account's.
 void CExerciseDlg::ShowKeyboard(bool shown) {
     ApplyKeyboardShown(shown);
-    if (GetCurrentPupil().empty()) {
-        ProgramSettings()->setValue(kKeyboardShownSetting, shown);
-        return;
-    }
-    try {
-        SaveAidsShown(ContextPupilsFolder(), GetCurrentPupil(), shown);
-    } catch (const FileError&) {
-        // The aids still follow the pupil's wish in this exercise.
-    }
+    KeepAidsShown(ContextPupilsFolder(), GetCurrentPupil(), shown);
 }
 
 // The teaching aids go together: the keyboard with its hands, its switch
@@ -241,7 +223,7 @@ void CExerciseDlg::SetKeyStats(CKeyStats before, std::vector<WeakKey> practised)
 }
 
 bool CExerciseDlg::KeysShownAfterRun(const std::vector<KeyPress>& run) const {
-    return IsKeyboardShown() && !m_practised.empty() &&
+    return !m_practised.empty() &&
            !PracticeProgressText(m_practised, run).empty();
 }
 
@@ -267,11 +249,14 @@ void CExerciseDlg::Finish() {
     result.SetTexts(ResultDetails(outcome.grade, SecondsOf(outcome.counts.elapsedMs),
                                   outcome.charsPerMinute, outcome.counts.errors),
                     VerdictOf(outcome.grade));
-    result.SetNextStep(KeysShownAfterRun(outcome.keyPresses)
-                           ? PracticeProgressText(m_practised, outcome.keyPresses)
-                           : NextStepText(outcome.grade, outcome.charErrors));
-    if (m_nextLessonOffered && outcome.grade >= kPassGrade)
-        result.OfferNextLesson();
+    // What the program adds to the result is a teaching aid too.
+    if (IsKeyboardShown()) {
+        result.SetNextStep(KeysShownAfterRun(outcome.keyPresses)
+                               ? PracticeProgressText(m_practised, outcome.keyPresses)
+                               : NextStepText(outcome.grade, outcome.charErrors));
+        if (m_nextLessonOffered && outcome.grade >= kPassGrade)
+            result.OfferNextLesson();
+    }
     OfferPracticeAfterRun(result, outcome.keyPresses);
     result.exec();
     m_nextLessonAsked = result.NextLessonAsked();

@@ -15,6 +15,7 @@
 #include "platform/FileFaults.h"
 #include "platform/Paths.h"
 #include "pupils/KeyStatsFile.h"
+#include "pupils/PupilChoices.h"
 #include "pupils/Outbox.h"
 #include "pupils/PupilRegistry.h"
 
@@ -388,4 +389,43 @@ TEST_F(RunLessonTest, ARunShowingWeakKeysOffersTheirPractice) {
     stats.Load(StatFile());
     ASSERT_EQ(stats.size(), 1u) << "the lesson's run is stored before the practice";
     EXPECT_EQ(stats[0].lesson, Utf8ToCp1250(kLessonName));
+}
+
+// With the teaching aids off, the chooser and the result window are the
+// program's own windows, without what the aids add.
+TEST_F(RunLessonTest, WithTheAidsOffTheWindowsHoldNothingTheAidsAdd) {
+    WriteFile(m_program / "Data/Lessons/Zadanie 2.ini", "[LESSON]\r\nline=ab\r\n");
+    SaveAidsShown(ContextPupilsFolder(), "Ola", false);
+    OpenChooser();
+    auto* practice = m_chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdPracticeButton));
+    EXPECT_TRUE(practice->isHidden());
+    EXPECT_FALSE(m_chooser.LessonList().HasNextLessonIcon(0));
+
+    bool nextStepShown = true, nextLessonShown = true;
+    QSize size, template_;
+    AcceptIntroduction([&] {
+        TypeIntoExercise(QString::fromStdString(kLine1 + "\n" + kLine2 + "\n"),
+                         [&](CExerciseDlg& exercise) {
+                             OnNextModal<CResultDlg>([&](CResultDlg& result) {
+                                 nextStepShown = result.NextStep().isVisible();
+                                 nextLessonShown = result.NextLessonButton().isVisible();
+                                 size = result.size();
+                                 template_ = DialogUnitsToPixels(result.font(), 0, 0, 282, 121)
+                                                 .size();
+                                 result.accept();
+                             });
+                             exercise.Tick();
+                         });
+    });
+    PressEnterOnList();
+    EXPECT_FALSE(nextStepShown);
+    EXPECT_FALSE(nextLessonShown);
+    EXPECT_EQ(size, template_);
+
+    SaveAidsShown(ContextPupilsFolder(), "Ola", true);
+    OpenChooser();
+    EXPECT_FALSE(practice->isHidden());
+    const int next = m_chooser.LessonList().NextLessonRow();
+    ASSERT_GE(next, 0);
+    EXPECT_TRUE(m_chooser.LessonList().HasNextLessonIcon(next));
 }
