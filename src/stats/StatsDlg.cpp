@@ -24,11 +24,10 @@ namespace {
 
 // A drop-down's height in a template counts its open list; the closed box
 // is one line high.
-// The last row, below the window's own controls, opens the class overview.
 const DialogTemplate kStatsTemplate{
     "Statystyki",
     377,
-    268,
+    250,
     {
         {CStatsDlg::kIdHeading, ControlKind::Label, 5, 7, 75, 8, "Statystyka dla ucznia:"},
         {CStatsDlg::kIdPupilCombo, ControlKind::ComboBox, 85, 5, 70, 12, ""},
@@ -43,9 +42,12 @@ const DialogTemplate kStatsTemplate{
          "Zielony to ilość znaków na minutę, czerwony to ilość błędów w %"},
         {kIdCancel, ControlKind::PushButton, 270, 231, 50, 14, "Cancel"},
         {kIdOk, ControlKind::DefaultButton, 325, 231, 50, 14, "OK"},
-        {CStatsDlg::kIdClassButton, ControlKind::PushButton, 5, 250, 90, 14, "Przegląd &klasy..."},
     },
 };
+// For the teacher, a row below the window's own controls opens the class
+// overview; for pupils the window ends above it.
+constexpr int kClassRowHeight = 18, kClassButtonX = 5, kClassButtonWidth = 90,
+              kClassButtonHeight = 14;
 
 // Names are kept beside their text as the file's own bytes, so they reach
 // the store exactly as they came from it.
@@ -63,6 +65,10 @@ CStatsDlg::CStatsDlg(QWidget* parent)
     : QDialog(parent), m_runs(&kNoRuns), m_chart(new CProgressChart) {
     const DialogControls controls =
         BuildDialog(*this, kStatsTemplate, {{CStatsDlg::kIdChart, m_chart}});
+    m_classButton = new QPushButton(QStringLiteral("Przegląd &klasy..."), this);
+    m_classButton->setObjectName(ControlName(kIdClassButton));
+    m_classButton->setAutoDefault(false);
+    m_classButton->hide();
     ApplyDialogColours(*this);
     m_pupilCombo = controls.Get<SortedComboBox>(CStatsDlg::kIdPupilCombo);
     m_exerciseList = controls.Get<SortedListWidget>(CStatsDlg::kIdExerciseList);
@@ -75,15 +81,21 @@ CStatsDlg::CStatsDlg(QWidget* parent)
     connect(m_exerciseList, &QListWidget::itemSelectionChanged, this,
             &CStatsDlg::OnExerciseSelChange);
     connect(m_chart, &CProgressChart::barHovered, this, &CStatsDlg::OnBarHovered);
-    m_classButton = controls.Get<QPushButton>(CStatsDlg::kIdClassButton);
-    m_classButton->hide();
     connect(m_classButton, &QPushButton::clicked, this, [this] { m_openClassOverview(); });
     OnInitDialog();
 }
 
 void CStatsDlg::SetClassOverviewOpener(std::function<void()> opener) {
+    const bool shown = !m_classButton->isHidden();
     m_openClassOverview = std::move(opener);
-    m_classButton->setVisible(static_cast<bool>(m_openClassOverview));
+    if (shown == static_cast<bool>(m_openClassOverview))
+        return;
+    const int row = DialogUnitsToPixels(font(), 0, 0, 0, kClassRowHeight).height();
+    m_classButton->setGeometry(DialogUnitsToPixels(font(), kClassButtonX, 0, kClassButtonWidth,
+                                                   kClassButtonHeight)
+                                   .translated(0, height()));
+    m_classButton->setVisible(!shown);
+    setFixedSize(width(), height() + (shown ? -row : row));
 }
 
 void CStatsDlg::OnInitDialog() {

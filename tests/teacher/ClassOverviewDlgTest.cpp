@@ -170,10 +170,16 @@ TEST_F(ClassOverviewDlgTest, TheStatisticsWindowOpensTheOverview) {
     CStatsDlg statistics;
     auto* button = statistics.findChild<QPushButton*>(ControlName(CStatsDlg::kIdClassButton));
     EXPECT_TRUE(button->isHidden());
+    // A pupil's window ends at its own controls; the teacher's has a row more.
+    EXPECT_EQ(statistics.size(), DialogUnitsToPixels(statistics.font(), 0, 0, 377, 250).size());
     int opened = 0;
     statistics.SetClassOverviewOpener([&opened] { ++opened; });
     statistics.show();
     EXPECT_TRUE(button->isVisible());
+    EXPECT_EQ(statistics.height(),
+              DialogUnitsToPixels(statistics.font(), 0, 0, 377, 250).height() +
+                  DialogUnitsToPixels(statistics.font(), 0, 0, 0, 18).height());
+    EXPECT_LE(button->geometry().bottom(), statistics.height());
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(opened, 1);
 }
