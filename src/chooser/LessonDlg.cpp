@@ -173,6 +173,15 @@ bool CLessonDlg::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// Another computer may have stored the pupil's runs meanwhile: coming back
+// to the window looks at stat.dat's stamp, and reads it only when it changed.
+void CLessonDlg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        !GetCurrentPupil().empty())
+        m_lessonList->MarkNextLesson(false);
+    QDialog::changeEvent(event);
+}
+
 void CLessonDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     connect(menu.addAction(QStringLiteral("&About Tastrum...")), &QAction::triggered, this,

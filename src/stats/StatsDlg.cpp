@@ -1,5 +1,6 @@
 #include "stats/StatsDlg.h"
 
+#include "platform/Cp1250.h"
 #include "platform/DialogColours.h"
 #include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
@@ -102,6 +103,12 @@ void CStatsDlg::OnInitDialog() {
     m_pupil = GetCurrentPupil();
     StringList pupils;
     ListPupils(ContextPupilsFolder(), pupils);
+    // In a school's class folder a pupil sees their own statistics only:
+    // the classmates' are the teacher's to see.
+    if (ContextPupilsFolder().setBySchool && !CProgramContext::Current().teacherMode)
+        std::erase_if(pupils, [this](const std::string& pupil) {
+            return m_pupil.empty() || !EqualsIgnoringCase(pupil, m_pupil);
+        });
     for (const std::string& pupil : pupils) {
         const int row = m_pupilCombo->AddSorted(ToQString(pupil));
         m_pupilCombo->setItemData(row, NameData(pupil), kNameRole);

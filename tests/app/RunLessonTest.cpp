@@ -18,6 +18,7 @@
 #include "pupils/PupilChoices.h"
 #include "pupils/Outbox.h"
 #include "pupils/PupilRegistry.h"
+#include "pupils/StoreRun.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -428,4 +429,21 @@ TEST_F(RunLessonTest, WithTheAidsOffTheWindowsHoldNothingTheAidsAdd) {
     const int next = m_chooser.LessonList().NextLessonRow();
     ASSERT_GE(next, 0);
     EXPECT_TRUE(m_chooser.LessonList().HasNextLessonIcon(next));
+}
+
+// A run stored by another computer shows when the pupil comes back to the
+// window.
+TEST_F(RunLessonTest, TheListShowsRunsStoredElsewhereWhenTheWindowIsActivated) {
+    OpenChooser();
+    ASSERT_EQ(PaintedSuffix(), "  (nie zaliczone)");
+    StatRecord run;
+    run.lesson = Utf8ToCp1250(kLessonName);
+    run.charsPerMinute = 150;
+    run.date = COleDateTime::FromDateTime(2026, 12, 7, 10);
+    StoreRun(ContextPupilsFolder(), "Ola", run, {});
+    QEvent activation(QEvent::ActivationChange);
+    m_chooser.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_chooser));
+    QApplication::sendEvent(&m_chooser, &activation);
+    EXPECT_EQ(PaintedSuffix(), "  (zaliczone na 5)");
 }

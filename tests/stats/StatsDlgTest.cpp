@@ -215,3 +215,25 @@ TEST_F(StatsDlgTest, ADamagedFileIsReportedOnceAndTheWindowStaysUsable) {
     EXPECT_EQ(reports.size(), 1);
     EXPECT_EQ(ReadFile(m_program / "Data/Pupils/Ania/stat.dat"), before);
 }
+
+// In a school's class folder a pupil's statistics window offers only the
+// pupil; the teacher's offers the whole class, and so does a home's.
+TEST_F(StatsDlgTest, InASchoolsClassFolderAPupilSeesOnlyTheirOwn) {
+    AddTwoPupils();
+    m_context.currentPupil = Utf8ToCp1250("Bartek");
+    EXPECT_EQ(PupilCombo(CStatsDlg()).count(), 2) << "at home";
+    ProgramFolders folders = m_context.Folders();
+    folders.pupils.setBySchool = true;
+    CProgramContext school(folders);
+    school.currentPupil = Utf8ToCp1250("Bartek");
+    {
+        CStatsDlg statistics;
+        EXPECT_EQ(PupilCombo(statistics).count(), 1);
+        EXPECT_EQ(PupilCombo(statistics).currentText(), QStringLiteral("Bartek"));
+    }
+    school.teacherMode = true;
+    {
+        CStatsDlg statistics;
+        EXPECT_EQ(PupilCombo(statistics).count(), 2);
+    }
+}
