@@ -89,6 +89,7 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent, LayoutSou
                     {{CExerciseDlg::kIdTyping, m_typing}, {CExerciseDlg::kIdProgress, m_progress}},
                     aidsShown ? kSmallestKeyboardPixels + kKeyboardMarginPixels : 0);
     ApplyDialogColours(*this);
+    m_typing->FollowDialogFont(font());
     new CIdleScreenSync(*this);
     m_time = controls.Get<QLabel>(CExerciseDlg::kIdTime);
     m_speed = controls.Get<QLabel>(CExerciseDlg::kIdSpeed);

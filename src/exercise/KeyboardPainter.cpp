@@ -11,8 +11,8 @@
 namespace {
 
 constexpr int kGap = 2;
-constexpr int kLitFrame = 3;
-constexpr double kFingerNameShare = 0.9; // of the labels' size
+constexpr double kLitFrame = 3;
+constexpr double kLitFramesPerKey = 10;
 constexpr double kLabelShare = 0.4;      // of a row's height
 const QColor kKeyEdge{150, 150, 170};
 const QColor kLabel{20, 20, 100};
@@ -29,25 +29,13 @@ QString Sign(char32_t codePoint) {
     return codePoint ? QString::fromUcs4(&codePoint, 1) : QString();
 }
 
-// The finger's name on a lit key, where no label stands: across the middle
-// of a key of signs, along the bottom of a named key (its name sits in the
-// middle of its left side).
-void PaintFingerName(QPainter& painter, const QRect& key, const KeyCap& cap) {
-    painter.save();
-    QFont small = painter.font();
-    small.setPixelSize(std::max(5, static_cast<int>(small.pixelSize() * kFingerNameShare)));
-    small.setBold(true);
-    painter.setFont(small);
-    painter.setPen(kLabel);
-    const QRect bottom = key.adjusted(kLitFrame, 0, -kLitFrame, -kLitFrame);
-    const QString name = painter.fontMetrics().elidedText(
-        QString::fromStdString(FingerShortName(cap.finger)), Qt::ElideRight, bottom.width());
-    painter.drawText(bottom, *cap.name ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignCenter,
-                     name);
-    painter.restore();
+// A lit key's frame: thick on a big key, thinner on a small one, so that the
+// finger's colour always fills most of the key.
+double LitFrameOf(const QRect& key) {
+    return std::clamp(key.height() / kLitFramesPerKey, 1.5, kLitFrame);
 }
 
-void PaintLabels(QPainter& painter, const QRect& rect, int index, bool lit) {
+void PaintLabels(QPainter& painter, const QRect& rect, int index) {
     const KeyCap& key = PolishKeyboard()[index];
     const QRect inner = rect.adjusted(3, 1, -3, -1);
     painter.setPen(kLabel);
@@ -55,8 +43,7 @@ void PaintLabels(QPainter& painter, const QRect& rect, int index, bool lit) {
         // Right Alt wears the short name printed on keyboards.
         const QString name =
             index == RightAltKey() ? QStringLiteral("AltGr") : QString::fromUtf8(key.name);
-        // A lit key's name moves up to leave the bottom to the finger.
-        painter.drawText(inner, Qt::AlignLeft | (lit ? Qt::AlignTop : Qt::AlignVCenter), name);
+        painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter, name);
     } else if (IsLetterKey(key)) {
         painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, Sign(key.levels[1]));
     } else if (inner.height() < 2 * painter.fontMetrics().height()) {
@@ -76,17 +63,15 @@ void PaintKey(QPainter& painter, const QRect& area, int index, const KeyboardLoo
     const KeyCap& key = PolishKeyboard()[index];
     const QRect rect = KeyRectIn(area, index);
     const bool lit = !look.lit.empty() && look.lit[index];
-    // A lit key keeps its finger's colour inside a thick frame. Every
-    // key's edge lies inside its rectangle, which is all that a key lit or
-    // put out again paints.
-    const QPen edge = lit ? QPen(kLitColour, kLitFrame) : QPen(kKeyEdge, 1);
+    // A lit key keeps its finger's colour inside a frame; the finger's name
+    // is in the line under the keyboard. Every key's edge lies inside its
+    // rectangle, which is all that a key lit or put out again paints.
+    const QPen edge = lit ? QPen(kLitColour, LitFrameOf(rect)) : QPen(kKeyEdge, 1);
     const double inset = edge.widthF() / 2;
     painter.setPen(edge);
     painter.setBrush(FillOf(index, look));
     painter.drawRoundedRect(QRectF(rect).adjusted(inset, inset, -inset, -inset), 3, 3);
-    if (lit)
-        PaintFingerName(painter, rect, key);
-    PaintLabels(painter, rect, index, lit);
+    PaintLabels(painter, rect, index);
     if (key.homeBump) {
         painter.setPen(QPen(kLabel, 2));
         const int y = rect.bottom() - rect.height() / 5;

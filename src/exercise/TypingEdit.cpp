@@ -21,15 +21,19 @@
 namespace {
 
 // Larger than the dialog's own font, so the lesson reads well from a
-// distance, and fixed-pitch, so each typed character stands under its model.
-constexpr int kExtraPoints = 5;
+// distance (13 points beside 8), and fixed-pitch, so each typed character
+// stands under its model. It shrinks with the dialog's font on a small
+// screen, so that a whole line still fits the field.
+constexpr double kTypingFontScale = 13.0 / 8.0;
+
+QFont TypingFontBeside(const QFont& dialogFont) {
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(dialogFont.pointSizeF() * kTypingFontScale);
+    return fixed;
+}
 
 const QFont& TypingFont() {
-    static const QFont font = [] {
-        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        fixed.setPointSize(DialogFont().pointSize() + kExtraPoints);
-        return fixed;
-    }();
+    static const QFont font = TypingFontBeside(DialogFont());
     return font;
 }
 
@@ -56,10 +60,7 @@ void DrawCaret(QPainter& painter, const QRectF& caret) {
 
 CTypingEdit::CTypingEdit(CExerciseSession& session, QWidget* parent)
     : QAbstractScrollArea(parent), m_session(session), m_cells(TypingFont()) {
-    setFont(TypingFont());
-    // A line's height as a Qt text field stacks its lines.
-    m_lineHeight =
-        qCeil(m_cells.LineHeight()) + (m_cells.Leading() < 0 ? qCeil(m_cells.Leading()) : 0);
+    UseFont(TypingFont());
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     horizontalScrollBar()->setSingleStep(kHorizontalStep);
@@ -68,6 +69,19 @@ CTypingEdit::CTypingEdit(CExerciseSession& session, QWidget* parent)
     viewport()->setCursor(Qt::IBeamCursor);
     connect(&m_caretBlink, &QTimer::timeout, this, [this] { ShowCaret(!m_caretOn); });
     LoadErrorSound();
+}
+
+void CTypingEdit::UseFont(const QFont& typingFont) {
+    setFont(typingFont);
+    m_cells = CTextCells(typingFont);
+    // A line's height as a Qt text field stacks its lines.
+    m_lineHeight =
+        qCeil(m_cells.LineHeight()) + (m_cells.Leading() < 0 ? qCeil(m_cells.Leading()) : 0);
+}
+
+void CTypingEdit::FollowDialogFont(const QFont& dialogFont) {
+    if (const QFont typingFont = TypingFontBeside(dialogFont); typingFont != font())
+        UseFont(typingFont);
 }
 
 void CTypingEdit::ShowAids(bool shown) {

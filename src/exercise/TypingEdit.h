@@ -27,6 +27,9 @@ public:
     // The colours of the model lines and of wrong characters, one of the
     // teaching aids; without them the text is the field's plain text.
     void ShowAids(bool shown);
+    // Sizes the lesson's font to the window's font, which a small screen
+    // makes smaller.
+    void FollowDialogFont(const QFont& dialogFont);
     // The colours a line is drawn in: none without the aids.
     QList<QTextLayout::FormatRange> LineColours(int line) const;
 
@@ -65,6 +68,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    void UseFont(const QFont& typingFont);
     // Where the caret stands: its line, and how far from the line's start.
     struct CaretPlace {
         int line;

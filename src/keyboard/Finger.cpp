@@ -30,30 +30,6 @@ std::string FingerName(Finger finger) {
     return {};
 }
 
-std::string FingerShortName(Finger finger) {
-    switch (finger) {
-    case Finger::LeftLittle:
-    case Finger::RightLittle:
-        return "mały";
-    case Finger::LeftRing:
-    case Finger::RightRing:
-        return "serdeczny";
-    case Finger::LeftMiddle:
-    case Finger::RightMiddle:
-        return "środkowy";
-    case Finger::LeftIndex:
-    case Finger::RightIndex:
-        return "wskazujący";
-    case Finger::LeftThumb:
-    case Finger::Thumb:
-    case Finger::RightThumb:
-        return "kciuk";
-    case Finger::None:
-        break;
-    }
-    return {};
-}
-
 bool IsLeftHand(Finger finger) {
     return finger <= Finger::LeftThumb;
 }

@@ -21,8 +21,5 @@ enum class Finger {
 
 // The finger's name in Polish, as a child reads it (UTF-8).
 std::string FingerName(Finger finger);
-// The short name that fits on a key: "mały", "serdeczny", "środkowy",
-// "wskazujący", "kciuk".
-std::string FingerShortName(Finger finger);
 
 bool IsLeftHand(Finger finger);

@@ -414,3 +414,28 @@ TEST(KeyboardView, AKeystrokeRepaintsOnlyWhatItChanges) {
         EXPECT_TRUE(ShowsAsPaintedAfresh(panel)) << key;
     }
 }
+
+// However small the keyboard, a lit key is still its finger's colour with
+// a frame around it, and its letter stands where an unlit key has it.
+TEST(KeyboardView, ALitKeyKeepsItsFingersColourAtEverySize) {
+    const int key = ChordOf('y')->key;
+    for (const QSize size : {QSize(600, 200), QSize(300, 75)}) {
+        QImage lit(size, QImage::Format_RGB32), unlit(size, QImage::Format_RGB32);
+        for (QImage* image : {&lit, &unlit}) {
+            image->fill(Qt::white);
+            QPainter painter(image);
+            std::vector<bool> lights(PolishKeyboard().size());
+            lights[key] = image == &lit;
+            PaintKeyboard(painter, QRect(QPoint(0, 0), size), {.lit = lights});
+        }
+        const QRect rect = KeyRectIn(QRect(QPoint(0, 0), size), key);
+        int fingerColoured = 0, alike = 0, inside = 0;
+        for (int y = rect.top() + 3; y <= rect.bottom() - 3; ++y)
+            for (int x = rect.left() + 3; x <= rect.right() - 3; ++x, ++inside) {
+                fingerColoured += lit.pixelColor(x, y) == FingerColour(PolishKeyboard()[key].finger);
+                alike += lit.pixel(x, y) == unlit.pixel(x, y);
+            }
+        EXPECT_GT(fingerColoured, inside / 2) << size.width();
+        EXPECT_GT(alike, inside * 9 / 10) << "the label is drawn as on an unlit key";
+    }
+}
