@@ -55,6 +55,28 @@ struct ExerciseTicks {
 };
 ExerciseTicks g_ticks;
 
+// Over the window's first line, in dialog units.
+constexpr int kCapsBarX = 10, kCapsBarY = 2, kCapsBarWidth = 385, kCapsBarHeight = 16;
+const QColor kCapsBarColour{200, 0, 0};
+
+QLabel* MakeCapsLockBar(QDialog& dialog) {
+    auto* bar = new QLabel(
+        QStringLiteral("Włączony Caps Lock! Wyłącz go (Caps Lock, lewy mały palec)."), &dialog);
+    bar->setAutoFillBackground(true);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, kCapsBarColour);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    bar->setPalette(palette);
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    bar->setFont(bold);
+    bar->setAlignment(Qt::AlignCenter);
+    bar->setGeometry(
+        DialogUnitsToPixels(dialog.font(), kCapsBarX, kCapsBarY, kCapsBarWidth, kCapsBarHeight));
+    bar->hide();
+    return bar;
+}
+
 const DialogTemplate kExerciseTemplate{
     "Lekcja",
     402,
@@ -90,6 +112,7 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent, LayoutSou
                     aidsShown ? kSmallestKeyboardPixels + kKeyboardMarginPixels : 0);
     ApplyDialogColours(*this);
     m_typing->FollowDialogFont(font());
+    m_capsLockBar = MakeCapsLockBar(*this);
     new CIdleScreenSync(*this);
     m_time = controls.Get<QLabel>(CExerciseDlg::kIdTime);
     m_speed = controls.Get<QLabel>(CExerciseDlg::kIdSpeed);
@@ -124,7 +147,7 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent, LayoutSou
         if (!m_keyboardFollow.isActive())
             m_keyboardFollow.start();
     });
-    m_typing->SetCapsLockObserver([this](bool on) { m_keyboard->ShowCapsLock(on); });
+    m_typing->SetCapsLockObserver([this](bool on) { ShowCapsLock(on); });
     PlaceKeyboard();
     ApplyKeyboardShown(aidsShown);
 
@@ -159,6 +182,14 @@ void CExerciseDlg::PlaceKeyboard() {
     m_keyboardToggle->setEnabled(m_keyboardFits);
 }
 
+// With the aids on, Caps Lock is told in a bar over the window's first line,
+// which a pupil looking at the text cannot miss, and marked on the keyboard.
+void CExerciseDlg::ShowCapsLock(bool on) {
+    m_capsLockOn = on;
+    m_keyboard->ShowCapsLock(on);
+    m_capsLockBar->setVisible(on && IsKeyboardShown());
+}
+
 void CExerciseDlg::ShowKeyboard(bool shown) {
     ApplyKeyboardShown(shown);
     KeepAidsShown(ContextPupilsFolder(), GetCurrentPupil(), shown);
@@ -174,6 +205,7 @@ void CExerciseDlg::ApplyKeyboardShown(bool shown) {
     m_keyboardToggle->setVisible(shown);
     setFixedSize(shown ? m_sizeWithKeyboard : m_sizeWithoutKeyboard);
     m_keyboardToggle->setChecked(shown);
+    m_capsLockBar->setVisible(shown && m_capsLockOn);
     if (shown)
         m_keyboard->Follow(m_session.Typing());
 }

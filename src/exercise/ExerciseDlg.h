@@ -79,6 +79,7 @@ public:
     void ShowKeyboard(bool shown);
     bool IsKeyboardShown() const;
     const CKeyboardPanel& Keyboard() const { return *m_keyboard; }
+    const QLabel& CapsLockBar() const { return *m_capsLockBar; }
 
 private:
     void OnHelp();
@@ -89,6 +90,7 @@ private:
     void PlaceKeyboard();
     // Shows or hides the keyboard without keeping the choice.
     void ApplyKeyboardShown(bool shown);
+    void ShowCapsLock(bool on);
 
     CExerciseSession& m_session;
     CTypingEdit* m_typing;
@@ -98,6 +100,8 @@ private:
     QLabel* m_errors;
     CKeyboardPanel* m_keyboard;
     QCheckBox* m_keyboardToggle = nullptr;
+    QLabel* m_capsLockBar = nullptr;
+    bool m_capsLockOn = false;
     QSize m_sizeWithoutKeyboard;
     QSize m_sizeWithKeyboard;
     bool m_keyboardFits = false;

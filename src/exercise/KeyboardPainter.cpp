@@ -17,6 +17,8 @@ constexpr double kLabelShare = 0.4;      // of a row's height
 const QColor kKeyEdge{150, 150, 170};
 const QColor kLabel{20, 20, 100};
 const QColor kPolishLabel{160, 0, 0};
+const QColor kWarnedColour{200, 0, 0};
+const QColor kWarnedVeil{220, 0, 0, 60};
 
 QColor FillOf(int key, const KeyboardLook& look) {
     if (look.heat.empty())
@@ -104,6 +106,17 @@ void PaintKeyboard(QPainter& painter, const QRect& area, const KeyboardLook& loo
     painter.setFont(font);
     for (int key = 0; key < static_cast<int>(PolishKeyboard().size()); ++key)
         PaintKey(painter, area, key, look);
+    painter.restore();
+}
+
+void PaintWarnedKey(QPainter& painter, const QRect& key) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double frame = LitFrameOf(key);
+    painter.setPen(QPen(kWarnedColour, frame, Qt::DashLine));
+    painter.setBrush(kWarnedVeil);
+    const double inset = frame / 2;
+    painter.drawRoundedRect(QRectF(key).adjusted(inset, inset, -inset, -inset), 3, 3);
     painter.restore();
 }
 

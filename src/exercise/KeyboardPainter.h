@@ -12,8 +12,8 @@ class QPainter;
 
 // What a drawing of the keyboard shows besides the keys and their signs.
 struct KeyboardLook {
-    // Per key of PolishKeyboard(), the keys lit: a thick frame around the
-    // finger's colour, with the finger named on the key. Empty for none.
+    // Per key of PolishKeyboard(), the keys lit: a frame around the
+    // finger's colour. Empty for none.
     std::vector<bool> lit{};
     // Per key, 0 to 1: a heat map from white to red in place of the
     // fingers' tints. Empty for the tints.
@@ -33,6 +33,10 @@ QRect KeyRectIn(const QRect& area, int key);
 // finger that presses them, their signs, the Polish letters in dark red,
 // bumps on F and J. The area's background is the caller's.
 void PaintKeyboard(QPainter& painter, const QRect& area, const KeyboardLook& look);
+
+// Marks a key the pupil must put off (Caps Lock), unlike a lit key: a red
+// dashed frame over a red veil.
+void PaintWarnedKey(QPainter& painter, const QRect& key);
 
 // Each key's share of the mistakes counted for the characters it types,
 // the most mistyped key's being 1.

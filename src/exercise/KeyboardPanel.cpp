@@ -106,24 +106,11 @@ const CKeyboardPanel::NextKey& CKeyboardPanel::NextKeyOf(char ch) {
 }
 
 void CKeyboardPanel::ShowCapsLock(bool on) {
-    m_view->LightCapsLock(on);
-    m_capsLockOn = on;
-    ShowWarnings();
+    m_view->MarkCapsLock(on);
 }
 
 void CKeyboardPanel::ShowLayoutWarning(bool shown) {
-    m_layoutWarned = shown;
-    ShowWarnings();
-}
-
-// Both warnings share the one line.
-void CKeyboardPanel::ShowWarnings() {
-    QStringList warnings;
-    if (m_capsLockOn)
-        warnings << QStringLiteral("Włączony Caps Lock");
-    if (m_layoutWarned)
-        warnings << QString::fromUtf8(kPolishLayoutWarning);
-    m_warning->SetText(warnings.join(QStringLiteral(" · ")));
+    m_warning->SetText(shown ? QString::fromUtf8(kPolishLayoutWarning) : QString());
 }
 
 QString CKeyboardPanel::ChordLine() const {

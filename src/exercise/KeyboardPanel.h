@@ -15,8 +15,8 @@ class CTypingModel;
 // its fingers on a pair of hands beside it, with one line under it that
 // names the chord and its fingers or, right after a plain letter was typed
 // for a Polish one, how to type the Polish letter. A line above it warns
-// while Caps Lock is on, and while the keyboard layout in use cannot type
-// the lesson's Polish letters.
+// while the keyboard layout in use cannot type the lesson's Polish letters;
+// Caps Lock is marked on the keyboard while it is on.
 class CKeyboardPanel : public QWidget {
     Q_OBJECT
 
@@ -47,14 +47,11 @@ private:
     };
 
     const NextKey& NextKeyOf(char ch);
-    void ShowWarnings();
 
     CKeyboardView* m_view;
     CHandsView* m_hands;
     TextLine* m_warning;
     TextLine* m_line;
-    bool m_capsLockOn = false;
-    bool m_layoutWarned = false;
     QString m_hint;
     // Where the caret stood right after the slip the hint is about; the hint
     // is shown only while it stands there.

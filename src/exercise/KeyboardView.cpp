@@ -29,9 +29,11 @@ void CKeyboardView::Light(const std::optional<Chord>& chord) {
     ShowLit();
 }
 
-void CKeyboardView::LightCapsLock(bool on) {
+void CKeyboardView::MarkCapsLock(bool on) {
+    if (on == m_capsLock)
+        return;
     m_capsLock = on;
-    ShowLit();
+    update(KeyRectIn(rect(), CapsLockKey()));
 }
 
 // Only the keys whose light changes are drawn again, so a keystroke repaints
@@ -39,8 +41,7 @@ void CKeyboardView::LightCapsLock(bool on) {
 void CKeyboardView::ShowLit() {
     const ChordKeys chordKeys = m_chord ? KeysOf(*m_chord) : ChordKeys();
     for (int key = 0; key < static_cast<int>(m_lit.size()); ++key) {
-        const bool lit = std::ranges::find(chordKeys, key) != chordKeys.end() ||
-                         (m_capsLock && key == CapsLockKey());
+        const bool lit = std::ranges::find(chordKeys, key) != chordKeys.end();
         if (lit != m_lit[key]) {
             m_lit[key] = lit;
             update(KeyRectIn(rect(), key));
@@ -63,6 +64,9 @@ void CKeyboardView::paintEvent(QPaintEvent* event) {
         if (event->region().intersects(rect))
             DrawPart(painter, lit, rect);
     }
+    if (const QRect caps = KeyRectIn(rect(), CapsLockKey());
+        m_capsLock && event->region().intersects(caps))
+        PaintWarnedKey(painter, caps);
 }
 
 QPixmap CKeyboardView::Picture(bool lit) {

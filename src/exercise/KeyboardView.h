@@ -20,8 +20,10 @@ public:
     // drawn again.
     void Light(const std::optional<Chord>& chord);
     bool IsLit(int key) const { return m_lit[key]; }
-    // Lights Caps Lock while it is on, beside the chord.
-    void LightCapsLock(bool on);
+    // Marks Caps Lock while it is on, unlike the keys to press: it is the
+    // key to put off.
+    void MarkCapsLock(bool on);
+    bool IsCapsLockMarked() const { return m_capsLock; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -13,6 +13,7 @@
 #include "TempFolder.h"
 #include "platform/ProgramContext.h"
 
+#include <QLabel>
 #include <QApplication>
 #include <QBackingStore>
 #include <QCheckBox>
@@ -162,25 +163,31 @@ TEST_F(KeyboardPanelTest, TheHandsShowTheFingersOfTheNextChord) {
     EXPECT_FALSE(hands.IsLit(Finger::RightRing));
 }
 
-// A letter in the case Shift did not ask for shows Caps Lock on; the
-// keyboard says so and lights the key until a letter shows it off again.
-TEST_F(KeyboardPanelTest, CapsLockIsToldAndLit) {
+// A letter in the case Shift did not ask for shows Caps Lock on: a bar over
+// the text says so, and the keyboard marks the key, unlike the key to
+// press, until a letter shows it off again. Without the aids, neither.
+TEST_F(KeyboardPanelTest, CapsLockIsToldInABarAndMarkedOnTheKeyboard) {
     Open({"abc"});
-    EXPECT_EQ(m_exercise.Keyboard().WarningLine(), QString());
+    EXPECT_TRUE(m_exercise.CapsLockBar().isHidden());
     QKeyEvent capital(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("A"));
     QApplication::sendEvent(&Typing(), &capital);
-    EXPECT_EQ(m_exercise.Keyboard().WarningLine(), QStringLiteral("Włączony Caps Lock"));
-    EXPECT_TRUE(LitKeys().contains(CapsLockKey()));
-    QTest::keyClick(&Typing(), Qt::Key_CapsLock);
+    EXPECT_FALSE(m_exercise.CapsLockBar().isHidden());
+    EXPECT_TRUE(m_exercise.CapsLockBar().text().startsWith(QStringLiteral("Włączony Caps Lock")));
+    EXPECT_TRUE(m_exercise.Keyboard().View().IsCapsLockMarked());
+    EXPECT_FALSE(LitKeys().contains(CapsLockKey())) << "Caps Lock is no key to press";
     EXPECT_EQ(m_exercise.Keyboard().WarningLine(), QString());
-    EXPECT_FALSE(LitKeys().contains(CapsLockKey()));
+    QTest::keyClick(&Typing(), Qt::Key_CapsLock);
+    EXPECT_TRUE(m_exercise.CapsLockBar().isHidden());
+    EXPECT_FALSE(m_exercise.Keyboard().View().IsCapsLockMarked());
     QKeyEvent shifted(QEvent::KeyPress, Qt::Key_B, Qt::ShiftModifier, QStringLiteral("b"));
     QApplication::sendEvent(&Typing(), &shifted);
-    EXPECT_EQ(m_exercise.Keyboard().WarningLine(), QStringLiteral("Włączony Caps Lock"));
+    EXPECT_FALSE(m_exercise.CapsLockBar().isHidden());
+    m_exercise.ShowKeyboard(false);
+    EXPECT_TRUE(m_exercise.CapsLockBar().isHidden()) << "the window is the plain one";
 }
 
 // A lesson of Polish letters on a layout that cannot type them is told
-// above the keyboard, beside Caps Lock when both are so.
+// above the keyboard, whatever Caps Lock does.
 TEST(KeyboardPanelLayout, APolishLessonOnAnotherLayoutIsToldAboveTheKeyboard) {
     const QString layoutWarning =
         QStringLiteral("Ustaw polski układ klawiatury (Polski programisty)");
@@ -200,7 +207,8 @@ TEST(KeyboardPanelLayout, APolishLessonOnAnotherLayoutIsToldAboveTheKeyboard) {
     exercise.SetLines({Utf8ToCp1250("aą")});
     QKeyEvent capital(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("A"));
     QApplication::sendEvent(exercise.findChild<CTypingEdit*>(), &capital);
-    EXPECT_EQ(exercise.Keyboard().WarningLine(), "Włączony Caps Lock · " + layoutWarning);
+    EXPECT_EQ(exercise.Keyboard().WarningLine(), layoutWarning);
+    EXPECT_FALSE(exercise.CapsLockBar().isHidden());
     QTest::keyClick(exercise.findChild<CTypingEdit*>(), Qt::Key_CapsLock);
     EXPECT_EQ(exercise.Keyboard().WarningLine(), layoutWarning);
 }
