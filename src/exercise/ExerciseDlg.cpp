@@ -286,7 +286,7 @@ void CExerciseDlg::Finish() {
     if (IsKeyboardShown()) {
         result.SetNextStep(KeysShownAfterRun(outcome.keyPresses)
                                ? PracticeProgressText(m_practised, outcome.keyPresses)
-                               : NextStepText(outcome.grade, outcome.charErrors));
+                               : NextStepText(outcome.grade, outcome.charsPerMinute, outcome.charErrors));
         if (m_nextLessonOffered && outcome.grade >= kPassGrade)
             result.OfferNextLesson();
     }

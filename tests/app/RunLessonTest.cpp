@@ -303,7 +303,7 @@ TEST_F(RunLessonTest, APassedRunOffersTheNextLessonOfTheList) {
     PressEnterOnList();
     EXPECT_TRUE(offered);
     EXPECT_EQ(nextStep.toStdString(),
-              "Do piątki: ponad 100 znaków na minutę i bez błędów. Pomyłki: f (1).");
+              "Do piątki: bez błędów — ćwicz f. Pomyłki: f (1).");
     EXPECT_EQ(nextIntroduction, QStringLiteral("Zadanie 2"));
     EXPECT_EQ(m_chooser.LessonList().currentRow(), 1);
     CPupilStats stats;
