@@ -41,6 +41,9 @@ const DialogTemplate kLessonTemplate{
         // Beside the window's own controls, below the list.
         {CLessonDlg::kIdPracticeButton, ControlKind::PushButton, 5, 185, 130, 14,
          "Ć&wicz trudne klawisze"},
+        // The teacher's only.
+        {CLessonDlg::kIdClassButton, ControlKind::PushButton, 140, 185, 90, 14,
+         "Przegląd &klasy..."},
     },
 };
 
@@ -75,6 +78,9 @@ CLessonDlg::CLessonDlg(QWidget* parent)
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &OpenHelpFile);
     connect(m_practiceButton, &QPushButton::clicked, this, &CLessonDlg::RunPractice);
+    auto* classButton = controls.Get<QPushButton>(CLessonDlg::kIdClassButton);
+    classButton->setVisible(CProgramContext::Current().teacherMode);
+    connect(classButton, &QPushButton::clicked, this, &CLessonDlg::ShowClassOverview);
     m_practiceShortcut = new QShortcut(Qt::Key_F3, this);
     connect(m_practiceShortcut, &QShortcut::activated, this, &CLessonDlg::RunPractice);
 

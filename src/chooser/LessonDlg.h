@@ -24,6 +24,7 @@ public:
     static constexpr int kIdStatisticsButton = 1017;
     static constexpr int kIdGreeting = 1027;
     static constexpr int kIdPracticeButton = 1101;
+    static constexpr int kIdClassButton = 1102;
 
     explicit CLessonDlg(QWidget* parent = nullptr);
 

@@ -12,6 +12,7 @@
 #include "platform/SortedList.h"
 #include "pupils/Outbox.h"
 #include "teacher/CsvExport.h"
+#include "teacher/FrozenFirstColumn.h"
 #include "teacher/PupilReportDlg.h"
 
 #include <QDialogButtonBox>
@@ -29,6 +30,11 @@
 namespace {
 
 const QColor kUnreadableRow{255, 225, 225};
+// A grade's cell is tinted by the grade, from red for 1 to green for 5, so a
+// teacher reads the class at a glance; a lesson only ended early is grey.
+const QColor kGradeTints[] = {{255, 190, 190}, {255, 220, 180}, {255, 245, 185},
+                              {215, 240, 195}, {180, 225, 180}};
+const QColor kEndedEarlyTint{225, 225, 225};
 constexpr int kSortRole = Qt::UserRole;
 constexpr int kPupilRole = Qt::UserRole + 1;
 constexpr int kLessonColumnWidth = 90;
@@ -65,6 +71,10 @@ SortedItem* GradeItem(const LessonCell& cell) {
     const LessonMark mark = MarkForBestGrade(cell.bestGrade, cell.OnlyEndedEarly());
     item->setForeground(QColor(mark.red, mark.green, mark.blue));
     item->setTextAlignment(Qt::AlignCenter);
+    if (cell.OnlyEndedEarly())
+        item->setBackground(kEndedEarlyTint);
+    else if (cell.bestGrade >= 1 && cell.bestGrade <= 5)
+        item->setBackground(kGradeTints[cell.bestGrade - 1]);
     if (cell.runs)
         item->setToolTip(QStringLiteral("Podejścia: %1%4\nNajlepsza prędkość: %2 znaków na minutę\n"
                                         "Ostatnio: %3")
@@ -133,6 +143,7 @@ CClassOverviewDlg::CClassOverviewDlg(CClassStore& store, std::vector<std::string
     layout->addWidget(buttons);
     // As large as a class needs, but never past a small screen.
     resize(QSize(900, 500).boundedTo(RoomForDialog(*this)));
+    m_names = new CFrozenFirstColumn(*m_table);
     Fill();
     m_table->setFocus();
 }
@@ -174,6 +185,10 @@ void CClassOverviewDlg::Fill() {
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(0, Qt::AscendingOrder);
     m_table->resizeColumnsToContents();
+    // The names' heading keeps room for its sort mark beside "Uczeń".
+    m_table->setColumnWidth(0, std::max(m_table->columnWidth(0),
+                                        m_table->horizontalHeader()->sectionSizeHint(0) +
+                                            2 * m_table->fontMetrics().height()));
     // Lesson titles wrap in their headings, so a column stays as narrow as a grade.
     for (int column = kFirstLessonColumn; column < remarks; ++column) {
         m_table->setColumnWidth(column, kLessonColumnWidth);
@@ -181,6 +196,7 @@ void CClassOverviewDlg::Fill() {
     }
     if (m_table->rowCount() > 0)
         m_table->setCurrentCell(0, 0);
+    m_names->Follow();
     ShowStatus();
 }
 

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QTableWidget;
+class CFrozenFirstColumn;
 
 // The whole class at a glance: a row per pupil, a column per lesson in the
 // lesson list's order with the pupil's best grade in the list's colours.
@@ -49,6 +50,7 @@ private:
     std::vector<std::string> m_lessons;
     CClassStore& m_class;
     QTableWidget* m_table;
+    CFrozenFirstColumn* m_names;
     QLabel* m_status = nullptr;
 };
 

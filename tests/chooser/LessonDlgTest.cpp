@@ -313,7 +313,15 @@ TEST_F(LessonDlgTest, OnlyTheTeachersProgramOffersTheClassOverview) {
                       Qt::LeftButton);
     EXPECT_FALSE(shown);
 
+    EXPECT_TRUE(chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdClassButton))
+                    ->isHidden());
+
     m_context.teacherMode = true;
     EXPECT_EQ(menuEntries(), (QStringList{QStringLiteral("&About Tastrum..."),
                                           QStringLiteral("Przegląd &klasy...")}));
+    CLessonDlg teachers;
+    Initialise(teachers);
+    EXPECT_FALSE(teachers.findChild<QPushButton*>(ControlName(CLessonDlg::kIdClassButton))
+                     ->isHidden())
+        << "the teacher's chooser has a button for it";
 }

@@ -13,6 +13,7 @@
 #include "pupils/PupilStats.h"
 #include "stats/StatsDlg.h"
 
+#include <QScrollBar>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -95,6 +96,30 @@ TEST_F(ClassOverviewDlgTest, ARowPerPupilWithTheBestGradeOfEachLessonInTheListsC
     const int bartek = 1;
     EXPECT_FALSE(Cell(table, bartek, kRemarks).isEmpty());
     EXPECT_NE(table.item(bartek, kPupil)->background(), table.item(ala, kPupil)->background());
+
+    // Each grade's cell is tinted by its grade, its grade still written in it.
+    const QColor aGood = table.item(ala, kFirst)->background().color();
+    const QColor aPoor = table.item(ala, kFirst + 1)->background().color();
+    EXPECT_GT(aGood.green(), aGood.red()) << "a good grade is green";
+    EXPECT_GT(aPoor.red(), aPoor.green()) << "a poor grade is red";
+    EXPECT_EQ(table.item(celina, kFirst)->background().style(), Qt::NoBrush) << "not tried";
+}
+
+// However far the lessons scroll sideways, each row's pupil stays in sight.
+TEST_F(ClassOverviewDlgTest, ThePupilsNamesStayWhileTheLessonsScroll) {
+    m_overview->resize(300, 300);
+    m_overview->show();
+    const QTableWidget& table = m_overview->Table();
+    table.horizontalScrollBar()->setValue(table.horizontalScrollBar()->maximum());
+    const QRect name = table.visualItemRect(table.item(0, kPupil));
+    ASSERT_LT(name.right(), 0) << "the table's own column scrolled away";
+    const auto* names = table.findChild<QTableView*>();
+    ASSERT_NE(names, nullptr);
+    EXPECT_TRUE(names->isVisible());
+    EXPECT_EQ(names->model()->data(names->model()->index(0, kPupil)).toString(),
+              QStringLiteral("Ala"));
+    EXPECT_GE(names->width(), table.columnWidth(kPupil));
+    EXPECT_EQ(names->geometry().left(), table.frameWidth());
 }
 
 // The class store outlives the window: opened again, the overview shows

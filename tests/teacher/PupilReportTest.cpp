@@ -170,6 +170,32 @@ TEST(PupilReportPage, ALongReportRunsOnToMorePagesAndNothingFallsOff) {
     EXPECT_EQ(CPupilReportPage(ReportOfLessons(45)).PageCount(), 2);
 }
 
+// Runs ended early are counted beside the runs without running into the
+// next column, and a lesson only ended early says so in place of a grade.
+TEST(PupilReportPage, RunsEndedEarlyStayInTheirColumn) {
+    PupilReport report = ReportOfLessons(2);
+    report.lessons[0].runs = 128;
+    report.lessons[0].endedEarly = 127;
+    report.lessons[1] = {"Lekcja 2", 2, 2, 300.0, 250.0, 0.0, 0, false, true};
+    const CPupilReportPage page(report);
+    RecordedPage recorded;
+    QPainter painter(&recorded);
+    page.Paint(painter, 0, CPupilReportPage::kWidth);
+    painter.end();
+    const auto runs = recorded.Find(QStringLiteral("128 (127 przerwane)"));
+    const auto best = recorded.Find(QStringLiteral("120"));
+    ASSERT_TRUE(runs && best);
+    EXPECT_LT(runs->box.right(), best->box.left());
+    EXPECT_TRUE(recorded.Find(QStringLiteral("przerwane")).has_value());
+    const auto only = recorded.Find(QStringLiteral("2 (2 przerwane)"));
+    ASSERT_TRUE(only.has_value());
+    bool gradeSaysEndedEarly = false;
+    for (const RecordedPage::Text& text : recorded.Texts())
+        gradeSaysEndedEarly |= text.text == QStringLiteral("przerwane") &&
+                               std::abs(text.box.center().y() - only->box.center().y()) < 2;
+    EXPECT_TRUE(gradeSaysEndedEarly);
+}
+
 using PupilReportDlgTest = ProgramFolderTest;
 
 // The keyboard goes to the file in lines and letters, not as a picture.
