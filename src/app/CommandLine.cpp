@@ -14,6 +14,7 @@
 #include "platform/FileError.h"
 #include "platform/Format.h"
 #include "platform/Paths.h"
+#include "platform/PrintableText.h"
 #include "platform/ProgramContext.h"
 #include "platform/SettingsReport.h"
 #include "pupils/KeyStatsFile.h"
@@ -31,22 +32,33 @@ namespace {
 constexpr int kFaultsFound = 1;
 constexpr int kWrongArguments = 2;
 
+CharacterReach ReachOnKeyboard(char ch) {
+    if (!ChordOf(ch))
+        return CharacterReach::NoKey;
+    return TakesUntaughtChord(ch) ? CharacterReach::UntaughtChord : CharacterReach::Taught;
+}
+
 int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
     int status = 0;
     std::vector<ListedLesson> lessons = ListLessonFiles(folders);
     std::sort(lessons.begin(), lessons.end(),
               [](const ListedLesson& a, const ListedLesson& b) { return a.path < b.path; });
     for (const ListedLesson& lesson : lessons) {
-        const std::vector<std::string> problems = LessonProblems(
-            lesson.path, GetProgramFolder(), [](char ch) { return ChordOf(ch).has_value(); });
-        if (problems.empty()) {
-            out << lesson.path << ": OK\n";
+        const LessonCheck check = CheckLesson(lesson.path, GetProgramFolder(), ReachOnKeyboard);
+        // A name or a line of a lesson may hold any byte; none may forge or
+        // garble a line of the report.
+        const std::string name = PrintableText(lesson.path);
+        if (check.problems.empty() && check.warnings.empty()) {
+            out << name << ": OK\n";
             continue;
         }
-        status = kFaultsFound;
-        out << lesson.path << ":\n";
-        for (const std::string& problem : problems)
-            out << "  - " << problem << "\n";
+        if (!check.problems.empty())
+            status = kFaultsFound;
+        out << name << ":\n";
+        for (const std::string& problem : check.problems)
+            out << "  - " << PrintableText(problem) << "\n";
+        for (const std::string& warning : check.warnings)
+            out << "  - uwaga: " << PrintableText(warning) << "\n";
     }
     if (lessons.empty()) {
         out << "Nie znaleziono żadnej lekcji (plików .ini).\n";

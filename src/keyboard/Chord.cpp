@@ -106,3 +106,11 @@ std::optional<std::string> PolishLetterHint(char expected, char typed) {
     return "Pamiętaj: " + CharacterName(expected) + " to " + ChordKeysText(*ChordOf(expected)) +
            ", nie samo " + Cp1250ToUtf8(std::string(1, typed));
 }
+
+bool TakesUntaughtChord(char ch) {
+    const std::optional<Chord> chord = ChordOf(ch);
+    if (!chord || !chord->rightAlt)
+        return false;
+    const char32_t letter = UnicodeFromCp1250(static_cast<unsigned char>(FoldCase(ch)));
+    return letter != PolishLetterOf(PolishKeyboard()[chord->key]);
+}

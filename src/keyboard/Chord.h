@@ -32,6 +32,11 @@ private:
 };
 ChordKeys KeysOf(const Chord& chord);
 
+// True for a character typed with right Alt that is not the Polish letter
+// of its key (nor its capital): „ ” – … € and the like, which no lesson of
+// the course teaches.
+bool TakesUntaughtChord(char ch);
+
 // The keys of a chord in Polish for a child (UTF-8), each with its finger:
 // "prawy Alt (prawy kciuk) + A (lewy mały palec)".
 std::string ChordKeysText(const Chord& chord);

@@ -4,17 +4,27 @@
 #include <string>
 #include <vector>
 
-// Whether a pupil can type a Windows-1250 character on the keyboard.
-using TypableCharacter = std::function<bool(char ch)>;
+// How a pupil reaches a Windows-1250 character on the keyboard: with a key
+// and maybe Shift, or AltGr for a Polish letter, as the course teaches; with
+// a chord no lesson teaches (AltGr for „ ” – … €); or not at all.
+enum class CharacterReach { Taught, UntaughtChord, NoKey };
+using CharacterReachOf = std::function<CharacterReach(char ch)>;
 
-// What a teacher must mend in one lesson file, in Polish (UTF-8), read the
-// way the lesson run reads it: a file that cannot be read or is neither
-// Windows-1250 nor UTF-8 text, a value the program cuts short, a drill that
-// shows the error line, an import text or a document that cannot be found,
-// a lesson with nothing to type (the "run" document is looked for below
-// programFolder). With typable, also every character of the
-// lines, drills and import text that a pupil cannot type (text pasted from
-// a word processor: „ ” – … and non-breaking spaces), with its line and
-// column. Empty for a sound lesson.
-std::vector<std::string> LessonProblems(const std::string& path, const std::string& programFolder,
-                                        const TypableCharacter& typable = {});
+// What the check of one lesson file found, in Polish (UTF-8).
+struct LessonCheck {
+    // What a teacher must mend, read the way the lesson run reads the file:
+    // a file that cannot be read or is neither Windows-1250 nor UTF-8 text,
+    // a value the program cuts short, a drill that shows the error line, an
+    // import text or a document that cannot be found, a lesson with nothing
+    // to type (the "run" document is looked for below programFolder). With
+    // reach, also each character of the lines, drills and import text that
+    // no key types (text pasted from a word processor: non-breaking
+    // spaces), once, with how often it comes and where first.
+    std::vector<std::string> problems;
+    // With reach, each character that takes a chord no lesson teaches, as
+    // the characters above: a child will not find it.
+    std::vector<std::string> warnings;
+};
+
+LessonCheck CheckLesson(const std::string& path, const std::string& programFolder,
+                        const CharacterReachOf& reach = {});

@@ -74,8 +74,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at pos and advances pos past it; nothing when
-// the sequence is malformed (pos then advances by one byte).
+
+} // namespace
+
 std::optional<char32_t> DecodeUtf8(std::string_view s, size_t& pos) {
     const auto lead = static_cast<unsigned char>(s[pos]);
     int extra = 0;
@@ -113,8 +114,6 @@ std::optional<char32_t> DecodeUtf8(std::string_view s, size_t& pos) {
     pos += extra + 1;
     return cp;
 }
-
-} // namespace
 
 char32_t UnicodeFromCp1250(unsigned char byte) {
     return byte < 0x80 ? char32_t{byte} : char32_t{kUpperHalf[byte - 0x80]};

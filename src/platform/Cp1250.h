@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ std::string Cp1250ToUtf8(std::string_view text);
 
 // Characters without a Windows-1250 code, and malformed sequences, become '?'.
 std::string Utf8ToCp1250(std::string_view utf8);
+
+// Decodes one UTF-8 sequence at pos and advances pos past it; nothing when
+// the sequence is malformed (pos then advances by one byte).
+std::optional<char32_t> DecodeUtf8(std::string_view s, size_t& pos);
 
 // True when the bytes form valid UTF-8 and hold at least one non-ASCII
 // character: such a text was not written in Windows-1250.

@@ -168,6 +168,28 @@ TEST(CommandLine, AnswersOnTheTerminalAndChecksLessons) {
     EXPECT_NE(out.str().find(lessons / "b.ini:\n  - lekcja nie ma"), std::string::npos);
 }
 
+// Typographic characters no lesson teaches are warned of, without failing
+// the check; a file's name cannot forge or garble a line of the report.
+TEST(CommandLine, CheckLessonsWarnsOfUntaughtSignsAndPrintsNamesSafely) {
+    TempFolder program, lessons;
+    const CProgramContext context(program.Path());
+    WriteFile(lessons / "a.ini", "[LESSON]\r\nline=\xE2\x80\x9E" "Ala\xE2\x80\x9D ma kota\r\n");
+    std::ostringstream out, errors;
+    EXPECT_EQ(RunCommandLine({"--check-lessons", lessons.Path()}, out, errors), 0);
+    EXPECT_NE(out.str().find(lessons / "a.ini:\n  - uwaga: linia 2, kolumna 6: znak „„” (U+201E) "
+                                        "pisze się z prawym Altem"),
+              std::string::npos)
+        << out.str();
+
+    std::filesystem::remove(lessons / "a.ini");
+    WriteFile(lessons / "b\n x: OK\x1B[2J.ini", "[General]\r\n");
+    out.str("");
+    EXPECT_EQ(RunCommandLine({"--check-lessons", lessons.Path()}, out, errors), 1);
+    EXPECT_NE(out.str().find(lessons / "b\\x0A x: OK\\x1B[2J.ini:\n"), std::string::npos)
+        << out.str();
+    EXPECT_EQ(out.str().find('\x1B'), std::string::npos);
+}
+
 TEST(CommandLine, WeakKeysArePrintedWithAPracticeTextOnlyForAPupilWithHistory) {
     TempFolder program;
     const CProgramContext context(program.Path());

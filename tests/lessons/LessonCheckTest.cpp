@@ -25,7 +25,7 @@ protected:
     std::string ProblemsOf(const std::string& name) {
         std::string all;
         for (const std::string& problem :
-             LessonProblems(m_program / ("Data/Lessons/" + name + ".ini"), m_program.Path()))
+             CheckLesson(m_program / ("Data/Lessons/" + name + ".ini"), m_program.Path()).problems)
             all += problem + "\n";
         return all;
     }
@@ -70,11 +70,16 @@ TEST(LessonCheck, TheShippedCourseIsSound) {
     const CProgramContext shipped(std::string(TASTRUM_SOURCE_DIR) + "/../data");
     const std::vector<ListedLesson> lessons = ListLessonFiles(LessonFolders(shipped.Folders()));
     EXPECT_GT(lessons.size(), 10u);
-    for (const ListedLesson& lesson : lessons)
-        EXPECT_EQ(LessonProblems(lesson.path, shipped.ProgramFolder(),
-                                 [](char ch) { return ChordOf(ch).has_value(); }),
-                  std::vector<std::string>{})
-            << lesson.path;
+    for (const ListedLesson& lesson : lessons) {
+        const LessonCheck check =
+            CheckLesson(lesson.path, shipped.ProgramFolder(), [](char ch) {
+                return !ChordOf(ch)              ? CharacterReach::NoKey
+                       : TakesUntaughtChord(ch) ? CharacterReach::UntaughtChord
+                                                : CharacterReach::Taught;
+            });
+        EXPECT_EQ(check.problems, std::vector<std::string>{}) << lesson.path;
+        EXPECT_EQ(check.warnings, std::vector<std::string>{}) << lesson.path;
+    }
 }
 
 TEST_F(LessonCheckTest, OwnLessonsReplaceShippedOnesOfTheSameName) {
@@ -123,33 +128,42 @@ TEST_F(LessonCheckTest, ALessonTooBigToReadIsReportedNotRead) {
 }
 
 // A lesson may hold characters the keyboard the check is given cannot type
-// (here a small one of letters and digits; on the real one a non-breaking
-// space pasted from a word processor); the check names each with its line
-// and column, in the lesson file and in its import text.
-TEST_F(LessonCheckTest, CharactersNoKeyTypesAreListedWithLineAndColumn) {
-    const auto typable = [](char ch) {
-        return ch == ' ' || (ch >= 'a' && ch <= 'z') || ch == '|' || (ch >= '0' && ch <= '9');
+// (here a small one of letters and digits, where | takes a chord no lesson
+// teaches; on the real one a non-breaking space pasted from a word
+// processor, and „ ” – … typed with AltGr); the check names each character
+// once, with how often it comes and where first, in the lesson file and in
+// its import text.
+TEST_F(LessonCheckTest, CharactersNoLessonTeachesAreListedOnceWithTheirFirstPlace) {
+    const auto reach = [](char ch) {
+        if (ch == '|')
+            return CharacterReach::UntaughtChord;
+        const bool key = ch == ' ' || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9');
+        return key ? CharacterReach::Taught : CharacterReach::NoKey;
     };
     WriteFile(m_program / "Data/Lessons/wklejony.txt", "abc\r\nde\xA0"
-                                                       "f\r\n");
+                                                       "f|\r\n");
     AddLesson("wklejona", "[Special]\r\nImportText=wklejony.txt\r\n[LESSON]\r\n"
-                          "line=ala \x84kot\x94\r\n"
+                          "line=ala \x84kot\x94 \x84pies\x94\r\n"
                           "  line = \"b\x85\"\r\n[RANDOM_LESSON]\r\ndrill=a\x96|3|2|\r\n");
-    const std::vector<std::string> problems =
-        LessonProblems(m_program / "Data/Lessons/wklejona.ini", m_program.Path(), typable);
-    EXPECT_EQ(problems, (std::vector<std::string>{
-                            "linia 4, kolumna 10: znak „„” (U+201E) nie do napisania na "
-                            "polskiej klawiaturze",
-                            "linia 4, kolumna 14: znak „”” (U+201D) nie do napisania na "
-                            "polskiej klawiaturze",
-                            "linia 5, kolumna 12: znak „…” (U+2026) nie do napisania na "
-                            "polskiej klawiaturze",
-                            "linia 7, kolumna 8: znak „–” (U+2013) nie do napisania na "
-                            "polskiej klawiaturze",
-                            "wklejony.txt, linia 2, kolumna 3: znak „twarda spacja” (U+00A0) "
-                            "nie do napisania na polskiej klawiaturze",
-                        }));
-    EXPECT_EQ(LessonProblems(m_program / "Data/Lessons/wklejona.ini", m_program.Path()),
+    const LessonCheck check =
+        CheckLesson(m_program / "Data/Lessons/wklejona.ini", m_program.Path(), reach);
+    EXPECT_EQ(check.problems,
+              (std::vector<std::string>{
+                  "linia 4, kolumna 10: znak „„” (U+201E) nie do napisania na polskiej "
+                  "klawiaturze (2 razy)",
+                  "linia 4, kolumna 14: znak „”” (U+201D) nie do napisania na polskiej "
+                  "klawiaturze (2 razy)",
+                  "linia 5, kolumna 12: znak „…” (U+2026) nie do napisania na polskiej "
+                  "klawiaturze",
+                  "linia 7, kolumna 8: znak „–” (U+2013) nie do napisania na polskiej "
+                  "klawiaturze",
+                  "wklejony.txt, linia 2, kolumna 3: znak „twarda spacja” (U+00A0) "
+                  "nie do napisania na polskiej klawiaturze",
+              }));
+    EXPECT_EQ(check.warnings,
+              (std::vector<std::string>{"linia 7, kolumna 9: znak „|” (U+007C) pisze się z "
+                                        "prawym Altem, a żadna lekcja tego nie uczy (4 razy)"}));
+    EXPECT_EQ(CheckLesson(m_program / "Data/Lessons/wklejona.ini", m_program.Path()).problems,
               std::vector<std::string>{})
         << "without a keyboard nothing is judged";
 }

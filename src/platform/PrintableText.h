@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A text to print on a terminal as one line that cannot forge another:
+// control characters (line breaks and ESC among them, and the C1 controls)
+// and bytes that are not UTF-8 are written as \xHH escapes, and a backslash
+// as \\.
+std::string PrintableText(std::string_view text);
