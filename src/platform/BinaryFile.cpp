@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,6 +23,8 @@ constexpr int kTempNameAttempts = 100;
 constexpr std::string_view kTempSuffix = ".tmp-";
 constexpr size_t kReadChunk = 64 * 1024;
 constexpr auto kAbandonedAfter = std::chrono::minutes(1);
+constexpr auto kLongestBusyWait = std::chrono::seconds(2);
+constexpr auto kBusyPoll = std::chrono::milliseconds(20);
 constexpr double kBytesInMegabyte = 1024.0 * 1024.0;
 
 [[noreturn]] void ThrowReadError(const std::string& path, int error) {
@@ -191,6 +194,19 @@ private:
     std::string m_path;
 };
 
+// A share refuses for a moment to rename over a file another computer has
+// open (EBUSY); the rename is tried again for a short while.
+void RenameOver(const std::string& tempPath, const std::string& path) {
+    const auto giveUp = std::chrono::steady_clock::now() + kLongestBusyWait;
+    for (;;) {
+        if (Allowed(FileCall::Rename, path) && ::rename(tempPath.c_str(), path.c_str()) == 0)
+            return;
+        if (errno != EBUSY || std::chrono::steady_clock::now() > giveUp)
+            ThrowWriteError(path, errno);
+        std::this_thread::sleep_for(kBusyPoll);
+    }
+}
+
 // Writes the bytes to a temporary file beside path and renames it over path.
 // With a stamp, the rename is done under a claim, and only while path still
 // has that stamp: false when another writer replaced it meanwhile.
@@ -206,12 +222,14 @@ bool WriteThenRename(const std::string& path, std::string_view bytes,
         ThrowWriteError(path, errno);
     std::optional<CReplaceClaim> claim;
     if (onlyIfStillStamped) {
+        RemoveInterruptedWrites(FolderOf(path), tempPath);
         claim.emplace(path);
-        if (!(FileStamp::Of(path) == *onlyIfStillStamped))
+        // A writer that stalled past its claim's time finds it taken over,
+        // and leaves the file to the one that took it.
+        if (!(FileStamp::Of(path) == *onlyIfStillStamped) || !claim->StillHeld())
             return false;
     }
-    if (!Allowed(FileCall::Rename, path) || ::rename(tempPath.c_str(), path.c_str()) != 0)
-        ThrowWriteError(path, errno);
+    RenameOver(tempPath, path);
     written.Renamed();
     SyncFolderOf(path);
     return true;
@@ -239,8 +257,13 @@ bool ReplaceFileIfUnchanged(const std::string& path, std::string_view bytes,
     return WriteThenRename(path, bytes, readStamp);
 }
 
-void RemoveInterruptedWrites(const std::string& folder) {
-    const auto abandoned = std::filesystem::file_time_type::clock::now() - kAbandonedAfter;
+void RemoveInterruptedWrites(const std::string& folder, const std::string& freshFile) {
+    // The share's own clock, not this computer's, which may run ahead.
+    std::error_code unknown;
+    const auto now = std::filesystem::last_write_time(freshFile, unknown);
+    if (unknown)
+        return;
+    const auto abandoned = now - kAbandonedAfter;
     std::error_code error;
     std::filesystem::directory_iterator entries(folder, error);
     for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {

@@ -37,12 +37,15 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes);
 void WriteUserFile(const std::string& path, std::string_view bytes);
 
 // WriteFileAtomically, done only while the file still has the stamp it had
-// when it was read. False, with nothing written, when another writer
-// replaced it meanwhile.
+// when it was read, under the file's claim (CReplaceClaim). False, with
+// nothing written, when another writer replaced it meanwhile or took the
+// claim over. Leftover temporary files of the folder go first.
 bool ReplaceFileIfUnchanged(const std::string& path, std::string_view bytes,
                             const FileStamp& readStamp);
 
 // Removes the temporary files that interrupted replacements left in the
 // folder. One younger than a minute may still be another computer's save
-// at work, so only older ones go; a save takes milliseconds.
-void RemoveInterruptedWrites(const std::string& folder);
+// at work, so only older ones go; a save takes milliseconds. Their age is
+// judged by the share's clock: against the time of freshFile, a file just
+// written there.
+void RemoveInterruptedWrites(const std::string& folder, const std::string& freshFile);

@@ -4,7 +4,9 @@
 #include "platform/GroupShare.h"
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -19,14 +21,28 @@ int OpenLockFile(const std::string& path) {
     return fd;
 }
 
+// A holder that stalls (a program stopped in a debugger, a computer gone
+// from the network with the lock still granted) must not hold the others
+// for ever: past this the writer goes on without the lock, and its claim
+// and stamp check keep the file whole.
+constexpr auto kLongestLockWait = std::chrono::seconds(10);
+constexpr auto kLockPoll = std::chrono::milliseconds(5);
+
 bool LockWhole(int fd) {
     struct flock whole {};
     whole.l_type = F_WRLCK;
     whole.l_whence = SEEK_SET;
-    int result = 0;
-    while ((result = ::fcntl(fd, F_OFD_SETLKW, &whole)) != 0 && errno == EINTR) {
+    const auto giveUp = std::chrono::steady_clock::now() + kLongestLockWait;
+    for (;;) {
+        if (::fcntl(fd, F_OFD_SETLK, &whole) == 0)
+            return true;
+        if (errno != EINTR && errno != EAGAIN && errno != EACCES)
+            return false;
+        if (std::chrono::steady_clock::now() > giveUp)
+            return false;
+        if (errno != EINTR)
+            std::this_thread::sleep_for(kLockPoll);
     }
-    return result == 0;
 }
 
 } // namespace

@@ -11,8 +11,9 @@
 // shared with it) and left in place.
 //
 // Where no lock can be had (a folder that cannot be written, a lock file of
-// another account, a file system without locks) the object holds none:
-// Held() says so, and the caller must check its own work.
+// another account, a file system without locks, a holder that keeps it for
+// over ten seconds) the object holds none: Held() says so, and the caller
+// must check its own work.
 class CFileLock {
 public:
     explicit CFileLock(const std::string& path);

@@ -1,7 +1,7 @@
 #include "platform/SystemErrorText.h"
 
 #include <cerrno>
-#include <cstring>
+#include <string>
 
 std::string SystemErrorText(int error) {
     switch (error) {
@@ -26,7 +26,41 @@ std::string SystemErrorText(int error) {
         return "taka nazwa już istnieje";
     case ENAMETOOLONG:
         return "nazwa jest za długa";
+    case EBUSY:
+    case ETXTBSY:
+        return "plik jest zajęty przez inny program lub komputer";
+    case ESTALE:
+        return "udział sieciowy stracił ten plik (spróbuj ponownie)";
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ENETUNREACH:
+    case ENETDOWN:
+    case ECONNRESET:
+    case ECONNABORTED:
+    case ENOTCONN:
+        return "serwer z udziałem sieciowym nie odpowiada";
+    case EAGAIN:
+    case EINTR:
+        return "system przerwał działanie (spróbuj ponownie)";
+    case ENOLCK:
+        return "nie można zablokować pliku";
+    case EMFILE:
+    case ENFILE:
+        return "otwarto zbyt wiele plików";
+    case ENOMEM:
+        return "brak pamięci";
+    case ELOOP:
+        return "za dużo dowiązań symbolicznych w ścieżce";
+    case ENOTEMPTY:
+        return "folder nie jest pusty";
+    case EXDEV:
+        return "nie można przenieść pliku na inny dysk";
+    case EOPNOTSUPP:
+        return "ten system plików tego nie umożliwia";
+    case EINVAL:
+        return "nieprawidłowa nazwa lub operacja";
     default:
-        return std::strerror(error);
+        return "błąd systemu nr " + std::to_string(error);
     }
 }

@@ -2,8 +2,8 @@
 
 #include "platform/BinaryFile.h"
 #include "platform/FileError.h"
-#include "platform/FileLock.h"
 #include "pupils/DamagedCopy.h"
+#include "pupils/PupilFileReplace.h"
 #include "pupils/PupilFolders.h"
 
 #include <optional>
@@ -33,16 +33,15 @@ void StoreKeyPresses(const PupilsFolder& pupils, const std::string& pupil,
                      const std::vector<KeyPress>& presses) {
     const std::string path = GetKeyStatsPath(pupils, pupil);
     MakePupilFolder(pupils, pupil);
-    const CFileLock lock(path + ".lock");
-    RemoveInterruptedWrites(GetPupilFolder(pupils, pupil));
-    const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
-    CKeyStats stats;
-    try {
-        if (bytes)
-            stats = CKeyStats::Decode(*bytes, path);
-    } catch (const FileError&) {
-        KeepDamagedCopy(GetPupilFolder(pupils, pupil), "klawisze", *bytes);
-    }
-    stats.Add(presses);
-    WriteFileAtomically(path, stats.Encode());
+    ReplacePupilFile(path, [&](const std::optional<std::string>& bytes) {
+        CKeyStats stats;
+        try {
+            if (bytes)
+                stats = CKeyStats::Decode(*bytes, path);
+        } catch (const FileError&) {
+            KeepDamagedCopy(GetPupilFolder(pupils, pupil), "klawisze", *bytes);
+        }
+        stats.Add(presses);
+        return std::optional(stats.Encode());
+    });
 }

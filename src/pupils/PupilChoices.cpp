@@ -2,8 +2,8 @@
 
 #include "platform/BinaryFile.h"
 #include "platform/FileError.h"
-#include "platform/FileLock.h"
 #include "pupils/DamagedCopy.h"
+#include "pupils/PupilFileReplace.h"
 #include "pupils/PupilFolders.h"
 
 namespace {
@@ -41,10 +41,10 @@ std::optional<bool> LoadAidsShown(const PupilsFolder& pupils, const std::string&
 void SaveAidsShown(const PupilsFolder& pupils, const std::string& pupil, bool shown) {
     const std::string path = ChoicesPath(pupils, pupil);
     MakePupilFolder(pupils, pupil);
-    const CFileLock lock(path + ".lock");
-    const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMostBytes);
-    if (bytes && !Decode(*bytes))
-        KeepDamagedCopy(GetPupilFolder(pupils, pupil), "wybory", *bytes);
-    WriteFileAtomically(path,
-                        std::string(kHeading) + std::string(shown ? kAidsShown : kAidsHidden));
+    ReplacePupilFile(path, [&](const std::optional<std::string>& bytes) {
+        if (bytes && !Decode(*bytes))
+            KeepDamagedCopy(GetPupilFolder(pupils, pupil), "wybory", *bytes);
+        return std::optional(std::string(kHeading) +
+                             std::string(shown ? kAidsShown : kAidsHidden));
+    });
 }

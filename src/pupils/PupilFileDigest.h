@@ -5,6 +5,7 @@
 #include "pupils/PupilStats.h"
 
 #include <optional>
+#include <utility>
 #include <string>
 
 // What a window keeps of one pupil's stat.dat: a digest made run by run
@@ -21,7 +22,9 @@ public:
     // nothing afterwards, when the file cannot be read (see LoadPupilStats).
     const Digest& Load(const PupilsFolder& pupils, const std::string& pupil) {
         const std::string path = GetStatFilePath(pupils, pupil);
-        const FileStamp stamp = FileStamp::Of(path);
+        // The folder's stamp changes as runs kept in files of their own come
+        // and go.
+        const std::pair stamp{FileStamp::Of(path), FileStamp::Of(GetPupilFolder(pupils, pupil))};
         if (m_digest && path == m_path && stamp == m_stamp)
             return *m_digest;
         m_digest.emplace();
@@ -42,6 +45,6 @@ public:
 
 private:
     std::string m_path;
-    FileStamp m_stamp;
+    std::pair<FileStamp, FileStamp> m_stamp;
     std::optional<Digest> m_digest;
 };

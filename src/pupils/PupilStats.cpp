@@ -2,6 +2,7 @@
 
 #include "platform/BinaryFile.h"
 #include "pupils/PupilFolders.h"
+#include "pupils/RunFiles.h"
 #include "pupils/StatFile.h"
 
 #include <algorithm>
@@ -34,10 +35,13 @@ void LoadPupilStats(const PupilsFolder& pupils, const std::string& pupil, CPupil
     // but cannot be read now throws, so that nobody takes it for empty.
     const std::string path = GetStatFilePath(pupils, pupil);
     const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
-    if (!bytes)
+    const std::vector<KeptRun> kept = ReadRunFiles(GetPupilFolder(pupils, pupil));
+    if (!bytes && kept.empty())
         return;
     CPupilStats loaded;
-    DecodeStatFile(*bytes, path, loaded);
+    if (bytes)
+        DecodeStatFile(*bytes, path, loaded);
+    FoldIn(loaded, kept);
     stats = std::move(loaded);
 }
 
@@ -45,9 +49,27 @@ void ReadPupilRuns(const PupilsFolder& pupils, const std::string& pupil,
                    const std::function<void(const StatRecord&)>& onRun,
                    CharErrorArray& charErrors) {
     const std::string path = GetStatFilePath(pupils, pupil);
-    if (const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes))
+    const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
+    std::vector<KeptRun> kept = ReadRunFiles(GetPupilFolder(pupils, pupil));
+    const auto notYetFolded = [&kept](const StatRecord& run) {
+        std::erase_if(kept, [&run](const KeptRun& one) { return SameRun(one.run, run); });
+    };
+    if (bytes)
         ReadStatFileRuns(
-            *bytes, path, [](size_t) {}, [&onRun](StatRecord& run) { onRun(run); }, charErrors);
+            *bytes, path, [](size_t) {},
+            [&](StatRecord& run) {
+                if (!kept.empty())
+                    notYetFolded(run);
+                onRun(run);
+            },
+            charErrors);
+    // The runs kept in files of their own that stat.dat does not hold yet.
+    CPupilStats unfolded;
+    unfolded.m_charErrors = std::move(charErrors);
+    FoldIn(unfolded, kept);
+    for (const StatRecord& run : unfolded)
+        onRun(run);
+    charErrors = std::move(unfolded.m_charErrors);
 }
 
 void SavePupilStats(const PupilsFolder& pupils, const std::string& pupil,

@@ -2,22 +2,17 @@
 
 #include "platform/BinaryFile.h"
 #include "platform/FileError.h"
-#include "platform/FileLock.h"
-#include "platform/FileStamp.h"
 #include "pupils/DamagedCopy.h"
 #include "pupils/PlausibleRun.h"
+#include "pupils/PupilFileReplace.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilStats.h"
+#include "pupils/RunFiles.h"
 #include "pupils/StatFile.h"
 
-#include <algorithm>
+#include <filesystem>
 
 namespace {
-
-// How often a save is tried again when another computer replaced the file
-// in the middle of it, which only happens where the share's locks do not
-// work.
-constexpr int kSaveAttempts = 5;
 
 std::string SalvageNotice(size_t runsKept, const std::string& keptAs) {
     return "Plik ze statystykami ucznia był uszkodzony. Odczytane z niego wyniki (" +
@@ -27,22 +22,26 @@ std::string SalvageNotice(size_t runsKept, const std::string& keptAs) {
            keptAs;
 }
 
-// Reads the pupil's runs; a damaged file is kept aside and what could be
-// trusted of it is salvaged into stats. Only a file that is not there at all
-// reads as no runs: any other failure throws and nothing is written.
-StoreRunResult LoadOrSalvage(const std::string& folder, const std::string& path,
-                             CPupilStats& stats) {
-    StoreRunResult result;
-    const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
+const std::string kFullNotice =
+    "Plik ze statystykami ucznia osiągnął największy rozmiar, jaki program czyta (64 MB). "
+    "Wynik tej lekcji zapisano w osobnym pliku obok niego i będzie widoczny jak inne. "
+    "Poproś nauczyciela, aby przeniósł stary plik stat.dat do archiwum.";
+
+// The runs of stat.dat's bytes; a damaged file is kept aside and what could
+// be trusted of it is salvaged, which the result then says.
+CPupilStats ReadOrSalvage(const std::string& folder, const std::string& path,
+                          const std::optional<std::string>& bytes, StoreRunResult& result) {
+    CPupilStats stats;
+    result = {};
     if (!bytes)
-        return result;
+        return stats;
     try {
         DecodeStatFile(*bytes, path, stats);
     } catch (const FileError&) {
         result.damagedFileKeptAs = KeepDamagedCopy(folder, "stat", *bytes);
         result.notice = SalvageNotice(KeepPlausibleRuns(stats), result.damagedFileKeptAs);
     }
-    return result;
+    return stats;
 }
 
 FileError NamingKeptCopy(const FileError& error, const std::string& keptAs) {
@@ -53,66 +52,77 @@ FileError NamingKeptCopy(const FileError& error, const std::string& keptAs) {
                          ". Uszkodzony plik ze statystykami zachowano jako: " + keptAs);
 }
 
-bool Holds(const CStatRecordArray& runs, const StatRecord& run) {
-    return std::find(runs.rbegin(), runs.rend(), run) != runs.rend();
-}
-
-// Reads the file back: true when the run is in it. Where locks do not
-// exclude, another computer may have replaced the file just after us.
-bool RunIsStored(const std::string& path, const StatRecord& run) {
-    CPupilStats stored;
+// Folds the pupil's kept runs into stat.dat, each once and in date order,
+// never past the size every reader can read.
+StoreRunResult FoldRunFiles(const std::string& folder, const std::string& path) {
+    StoreRunResult result;
+    CPupilStats folded;
+    std::vector<KeptRun> kept;
+    const auto change = [&](const std::optional<std::string>& bytes) -> std::optional<std::string> {
+        folded = ReadOrSalvage(folder, path, bytes, result);
+        kept = ReadRunFiles(folder);
+        if (!FoldIn(folded, kept) && result.damagedFileKeptAs.empty())
+            return std::nullopt;
+        std::string encoded = EncodeStatFile(folded);
+        if (encoded.size() > kMaxStatFileBytes) {
+            result.notice = kFullNotice;
+            return std::nullopt;
+        }
+        return encoded;
+    };
     try {
-        stored.Load(path);
-    } catch (const FileError&) {
-        return false;
-    }
-    return Holds(stored, run);
-}
-
-enum class IfStored { StoreAgain, Skip };
-
-// One attempt under the lock; false when another writer came between the
-// read and the write, and the attempt must be made again.
-bool TryToStore(const std::string& folder, const std::string& path, const StatRecord& run,
-                const CharErrorArray& errors, IfStored ifStored, StoreRunResult& result) {
-    const CFileLock lock(path + ".lock");
-    RemoveInterruptedWrites(folder);
-    const FileStamp stamp = FileStamp::Of(path);
-    CPupilStats stats;
-    result = LoadOrSalvage(folder, path, stats);
-    if (ifStored == IfStored::Skip && Holds(stats, run))
-        return true;
-    for (const CharErrorCount& error : errors)
-        stats.AddCharErrors(error.ch, error.count);
-    stats.push_back(run);
-    try {
-        return ReplaceFileIfUnchanged(path, EncodeStatFile(stats), stamp) && RunIsStored(path, run);
+        ReplacePupilFile(path, change);
     } catch (const FileError& error) {
         throw NamingKeptCopy(error, result.damagedFileKeptAs);
     }
+    if (result.notice != kFullNotice)
+        RemoveFoldedRunFiles(kept, folded, path);
+    return result;
 }
 
-StoreRunResult Store(const PupilsFolder& pupils, const std::string& pupil, const StatRecord& run,
-                     const CharErrorArray& errors, IfStored ifStored) {
-    const std::string folder = GetPupilFolder(pupils, pupil);
-    const std::string path = GetStatFilePath(pupils, pupil);
-    MakePupilFolder(pupils, pupil);
-    StoreRunResult result;
-    for (int attempt = 0; attempt < kSaveAttempts; ++attempt)
-        if (TryToStore(folder, path, run, errors, ifStored, result))
-            return result;
-    throw FileError(path, "wyniku nie zapisano: inny komputer zapisywał w tym samym czasie wyniki "
-                          "tego ucznia, a blokowanie plików w tym folderze nie działa");
+
+// Whether the run is kept, in stat.dat or in a file of its own. A damaged
+// stat.dat holds nothing here (the fold salvages it); one that cannot be
+// read now throws.
+bool IsStored(const std::string& folder, const std::string& path, const StatRecord& run) {
+    for (const KeptRun& kept : ReadRunFiles(folder))
+        if (SameRun(kept.run, run))
+            return true;
+    const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
+    CPupilStats stored;
+    try {
+        if (bytes)
+            DecodeStatFile(*bytes, path, stored);
+    } catch (const FileError&) {
+    }
+    return Holds(stored, run);
 }
 
 } // namespace
 
 StoreRunResult StoreRun(const PupilsFolder& pupils, const std::string& pupil, StatRecord run,
                         const CharErrorArray& errors) {
-    return Store(pupils, pupil, run, errors, IfStored::StoreAgain);
+    const std::string folder = GetPupilFolder(pupils, pupil);
+    MakePupilFolder(pupils, pupil);
+    const std::string runFile = KeepRunFile(folder, run, errors);
+    try {
+        return FoldRunFiles(folder, GetStatFilePath(pupils, pupil));
+    } catch (const FileError&) {
+        // Reported as not stored, the run goes to the outbox: it must not
+        // stay here as well, to be stored twice. Should stat.dat hold it
+        // after all, the delivery finds it there.
+        std::error_code ignored;
+        std::filesystem::remove(runFile, ignored);
+        throw;
+    }
 }
 
 StoreRunResult StoreRunOnce(const PupilsFolder& pupils, const std::string& pupil,
                             const StatRecord& run, const CharErrorArray& errors) {
-    return Store(pupils, pupil, run, errors, IfStored::Skip);
+    const std::string folder = GetPupilFolder(pupils, pupil);
+    const std::string path = GetStatFilePath(pupils, pupil);
+    MakePupilFolder(pupils, pupil);
+    if (IsStored(folder, path, run))
+        return FoldRunFiles(folder, path);
+    return StoreRun(pupils, pupil, run, errors);
 }

@@ -50,7 +50,8 @@ PupilRow ReadPupilRow(const PupilsFolder& pupils, const std::string& pupil,
 
 CClassStore::Stamps CClassStore::StampsOf(const std::string& pupil) const {
     return {FileStamp::Of(GetStatFilePath(m_pupilsFolder, pupil)),
-            FileStamp::Of(GetKeyStatsPath(m_pupilsFolder, pupil))};
+            FileStamp::Of(GetKeyStatsPath(m_pupilsFolder, pupil)),
+            FileStamp::Of(GetPupilFolder(m_pupilsFolder, pupil))};
 }
 
 const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>& lessons) {

@@ -33,6 +33,7 @@ private:
     // The state of the files a row is made from: stat.dat and klawisze.dat.
     struct Stamps {
         FileStamp runs, keys;
+        FileStamp folder; // changes as runs kept in files of their own come and go
         bool operator==(const Stamps&) const = default;
     };
     struct Pupil {

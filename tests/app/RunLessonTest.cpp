@@ -241,10 +241,11 @@ TEST_F(RunLessonTest, LessonWithABackslashInItsFileNameIsStoredUnderItsListedNam
 // stored after the next run that can.
 TEST_F(RunLessonTest, ARunThatCannotBeStoredWaitsAndIsDeliveredLater) {
     OpenChooser();
-    // Ends the run early; told, when given, receives the message that follows.
-    const auto finishEarly = [](QString* told) {
-        AcceptIntroduction([told] {
-            TypeIntoExercise("", [told](CExerciseDlg& exercise) {
+    // Ends the run early after keys; told, when given, receives the message
+    // that follows.
+    const auto finishEarly = [](QString* told, const QString& keys) {
+        AcceptIntroduction([told, keys] {
+            TypeIntoExercise(keys, [told](CExerciseDlg& exercise) {
                 AnswerNextQuestion(true, nullptr, [told] {
                     if (told)
                         OnNextModal<QMessageBox>([told](QMessageBox& box) {
@@ -261,7 +262,7 @@ TEST_F(RunLessonTest, ARunThatCannotBeStoredWaitsAndIsDeliveredLater) {
         const CScopedFileFault share([](FileCall call, const std::string& path) {
             return call == FileCall::Open && path.ends_with("/stat.dat") ? EIO : 0;
         });
-        finishEarly(&message);
+        finishEarly(&message, QString());
         PressEnterOnList();
     }
     EXPECT_TRUE(message.contains(QStringLiteral("zachowano na tym komputerze")))
@@ -270,7 +271,7 @@ TEST_F(RunLessonTest, ARunThatCannotBeStoredWaitsAndIsDeliveredLater) {
     EXPECT_FALSE(std::filesystem::exists(StatFile()));
     EXPECT_EQ(CountOutbox(ContextOutbox()), 1);
 
-    finishEarly(nullptr);
+    finishEarly(nullptr, QStringLiteral("asd"));
     PressEnterOnList();
     CPupilStats stats;
     stats.Load(StatFile());

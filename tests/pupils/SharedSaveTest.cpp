@@ -83,7 +83,9 @@ TEST_F(SharedSaveTest, LocksThatDoNotExcludeLoseNoRunSilently) {
         for (const StatRecord& run : stats)
             lessons.insert(run.lesson);
         EXPECT_EQ(lessons.size(), stats.size()) << "no run is stored twice";
-        EXPECT_EQ(stats.size() + failed, 2u * kRunsEach);
+        // A save told failed goes to the outbox, whose delivery finds a run
+        // another computer folded in meanwhile: told failed is never lost.
+        EXPECT_GE(stats.size() + failed, 2u * kRunsEach);
         EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'a', static_cast<int>(stats.size())}}));
     }
 }
@@ -147,8 +149,10 @@ TEST_F(SharedSaveTest, ASaveKilledAtAnyMomentLosesNoHistoryAndLeavesNoLitter) {
     StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1001"), {});
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    EXPECT_EQ(names, (std::set<std::string>{"stat.dat", "stat.dat.lock"}));
+        if (!entry.path().filename().string().starts_with("wynik-"))
+            names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"stat.dat", "stat.dat.lock"}))
+        << "runs kept in files of their own stay a week";
 }
 
 // A program that died in the moment of replacing the file leaves its claim

@@ -80,11 +80,12 @@ TEST_F(TransientFaultTest, AFailedWriteOrRenameKeepsTheOldFileAndNoTemporaryOne)
         EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {}), FileError);
         EXPECT_EQ(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala")), history);
     }
-    size_t files = 0;
-    for ([[maybe_unused]] const auto& entry :
+    size_t files = 0, runs = 0;
+    for (const auto& entry :
          std::filesystem::directory_iterator(GetPupilFolder(ContextPupilsFolder(), "Ala")))
-        ++files;
+        ++(entry.path().filename().string().starts_with("wynik-") ? runs : files);
     EXPECT_EQ(files, 2u) << "stat.dat and its lock only";
+    EXPECT_EQ(runs, 1u) << "the stored run's own file, none of a run not stored";
 }
 
 TEST_F(TransientFaultTest, AStatFileTooBigToReadIsRefusedWithItsName) {
