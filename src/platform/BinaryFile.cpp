@@ -131,6 +131,8 @@ void SyncFolderOf(const std::string& path) {
 } // namespace
 
 std::optional<std::string> ReadBinaryFileIfPresent(const std::string& path, size_t maxBytes) {
+    if (std::optional<StaleView> stale = InjectedStaleView(path))
+        return std::move(stale->bytes);
     // Not blocking, so that a pipe or a device under the file's name cannot
     // hold the program before it is refused below.
     const Descriptor file(Allowed(FileCall::Open, path)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/FileStamp.h"
+
 #include <functional>
+#include <optional>
 #include <string>
 
 // The file calls of the program's stores, each of which a test may make fail
@@ -14,6 +17,30 @@ constexpr int kLockWithoutExcluding = -1;
 
 // The error number a test wants the call on path to fail with; 0 lets it run.
 int InjectedFileFault(FileCall call, const std::string& path);
+
+// What a share that caches shows of a replaced file for a moment: its old
+// stamp and its old bytes (nothing for a file that was not there).
+struct StaleView {
+    FileStamp stamp;
+    std::optional<std::string> bytes;
+};
+
+// The old view a test serves for path in place of the file as it is;
+// nothing for the file as it is.
+std::optional<StaleView> InjectedStaleView(const std::string& path);
+
+// Serves the views view gives for the object's lifetime.
+class CScopedStaleView {
+public:
+    using View = std::function<std::optional<StaleView>(const std::string& path)>;
+    explicit CScopedStaleView(View view);
+    ~CScopedStaleView();
+    CScopedStaleView(const CScopedStaleView&) = delete;
+    CScopedStaleView& operator=(const CScopedStaleView&) = delete;
+
+private:
+    View m_previous;
+};
 
 // Makes file calls fail as fault says for the object's lifetime.
 class CScopedFileFault {

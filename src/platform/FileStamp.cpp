@@ -1,8 +1,12 @@
 #include "platform/FileStamp.h"
 
+#include "platform/FileFaults.h"
+
 #include <sys/stat.h>
 
 FileStamp FileStamp::Of(const std::string& path) {
+    if (const std::optional<StaleView> stale = InjectedStaleView(path))
+        return stale->stamp;
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return {};

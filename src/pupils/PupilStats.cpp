@@ -35,13 +35,13 @@ void LoadPupilStats(const PupilsFolder& pupils, const std::string& pupil, CPupil
     // but cannot be read now throws, so that nobody takes it for empty.
     const std::string path = GetStatFilePath(pupils, pupil);
     const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
-    const std::vector<KeptRun> kept = ReadRunFiles(GetPupilFolder(pupils, pupil));
-    if (!bytes && kept.empty())
+    const std::vector<RunFileName> files = ListRunFiles(GetPupilFolder(pupils, pupil));
+    if (!bytes && files.empty())
         return;
     CPupilStats loaded;
     if (bytes)
         DecodeStatFile(*bytes, path, loaded);
-    FoldIn(loaded, kept);
+    FoldIn(loaded, ReadRunFiles(files, KeysOfRecentRuns(loaded, files)));
     stats = std::move(loaded);
 }
 
@@ -50,23 +50,22 @@ void ReadPupilRuns(const PupilsFolder& pupils, const std::string& pupil,
                    CharErrorArray& charErrors) {
     const std::string path = GetStatFilePath(pupils, pupil);
     const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
-    std::vector<KeptRun> kept = ReadRunFiles(GetPupilFolder(pupils, pupil));
-    const auto notYetFolded = [&kept](const StatRecord& run) {
-        std::erase_if(kept, [&run](const KeptRun& one) { return SameRun(one.run, run); });
-    };
+    const std::vector<RunFileName> files = ListRunFiles(GetPupilFolder(pupils, pupil));
+    const int64_t oldest = OldestSeconds(files);
+    std::set<std::string> held;
     if (bytes)
         ReadStatFileRuns(
             *bytes, path, [](size_t) {},
             [&](StatRecord& run) {
-                if (!kept.empty())
-                    notYetFolded(run);
+                if (!files.empty() && RunSeconds(run) >= oldest)
+                    held.insert(RunKey(run));
                 onRun(run);
             },
             charErrors);
     // The runs kept in files of their own that stat.dat does not hold yet.
     CPupilStats unfolded;
     unfolded.m_charErrors = std::move(charErrors);
-    FoldIn(unfolded, kept);
+    FoldIn(unfolded, ReadRunFiles(files, held));
     for (const StatRecord& run : unfolded)
         onRun(run);
     charErrors = std::move(unfolded.m_charErrors);

@@ -57,10 +57,11 @@ FileError NamingKeptCopy(const FileError& error, const std::string& keptAs) {
 StoreRunResult FoldRunFiles(const std::string& folder, const std::string& path) {
     StoreRunResult result;
     CPupilStats folded;
-    std::vector<KeptRun> kept;
+    std::vector<RunFileName> files;
     const auto change = [&](const std::optional<std::string>& bytes) -> std::optional<std::string> {
         folded = ReadOrSalvage(folder, path, bytes, result);
-        kept = ReadRunFiles(folder);
+        files = ListRunFiles(folder);
+        const std::vector<KeptRun> kept = ReadRunFiles(files, KeysOfRecentRuns(folded, files));
         if (!FoldIn(folded, kept) && result.damagedFileKeptAs.empty())
             return std::nullopt;
         std::string encoded = EncodeStatFile(folded);
@@ -76,7 +77,7 @@ StoreRunResult FoldRunFiles(const std::string& folder, const std::string& path) 
         throw NamingKeptCopy(error, result.damagedFileKeptAs);
     }
     if (result.notice != kFullNotice)
-        RemoveFoldedRunFiles(kept, folded, path);
+        RemoveFoldedRunFiles(files, KeysOfRecentRuns(folded, files), path);
     return result;
 }
 
@@ -85,8 +86,9 @@ StoreRunResult FoldRunFiles(const std::string& folder, const std::string& path) 
 // stat.dat holds nothing here (the fold salvages it); one that cannot be
 // read now throws.
 bool IsStored(const std::string& folder, const std::string& path, const StatRecord& run) {
-    for (const KeptRun& kept : ReadRunFiles(folder))
-        if (SameRun(kept.run, run))
+    const std::string key = RunKey(run);
+    for (const RunFileName& file : ListRunFiles(folder))
+        if (file.key == key)
             return true;
     const std::optional<std::string> bytes = ReadBinaryFileIfPresent(path, kMaxStatFileBytes);
     CPupilStats stored;
