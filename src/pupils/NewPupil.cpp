@@ -38,8 +38,9 @@ bool HasNothingVisible(const std::string& cp1250Name) {
     return cp1250Name.find_first_not_of(kInvisibleCharacters) == std::string::npos;
 }
 
-// Why the name cannot be a pupil's folder, or an empty text when it can.
-std::string NameProblem(const std::string& name) {
+} // namespace
+
+std::string PupilNameProblem(const std::string& name) {
     const std::string cp1250Name = Utf8ToCp1250(name);
     if (HasNothingVisible(cp1250Name))
         return "Nie podano imienia ucznia.";
@@ -54,6 +55,8 @@ std::string NameProblem(const std::string& name) {
     return {};
 }
 
+namespace {
+
 bool IsKnownPupil(const PupilsFolder& folder, const std::string& pupil) {
     StringList pupils;
     ListPupils(folder, pupils);
@@ -66,7 +69,7 @@ bool IsKnownPupil(const PupilsFolder& folder, const std::string& pupil) {
 std::string AddNewPupil(const PupilsFolder& pupils, const std::string& typedName,
                         std::string* pupilMade) {
     const std::string name = Trimmed(typedName);
-    if (std::string problem = NameProblem(name); !problem.empty())
+    if (std::string problem = PupilNameProblem(name); !problem.empty())
         return problem;
     const std::string pupil = Utf8ToCp1250(name);
     if (pupilMade)

@@ -12,5 +12,9 @@
 // when the pupil exists afterwards: newly made, or already there under that
 // name in any letter case; pupil then receives the pupil's name
 // (Windows-1250) when given. Throws FileError when the folder cannot be made.
+// Why the name (UTF-8) cannot be a pupil's folder, briefly and in Polish;
+// an empty text when it can. Every name that becomes a folder is checked so.
+std::string PupilNameProblem(const std::string& name);
+
 std::string AddNewPupil(const PupilsFolder& pupils, const std::string& typedName,
                         std::string* pupil = nullptr);

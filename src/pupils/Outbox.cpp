@@ -3,10 +3,12 @@
 #include "platform/ArchiveReader.h"
 #include "platform/ArchiveWriter.h"
 #include "platform/BinaryFile.h"
+#include "platform/Cp1250.h"
 #include "platform/FileError.h"
 #include "platform/FileLock.h"
 #include "platform/FolderScan.h"
 #include "platform/SystemErrorText.h"
+#include "pupils/NewPupil.h"
 #include "pupils/PupilStats.h"
 #include "pupils/StatFile.h"
 #include "pupils/StoreRun.h"
@@ -94,21 +96,29 @@ bool Deliver(const PupilsFolder& pupils, const std::string& path, OutboxDelivery
     const std::string waiting =
         cutShort ? path.substr(0, path.size() - kDeliveringMark.size()) : path;
     const std::string delivering = waiting + std::string(kDeliveringMark);
-    if (!cutShort && !Rename(waiting, delivering))
-        return true;
+    // A run that cannot even be marked waits, and so do the later ones, to
+    // be stored in their order.
+    if (!cutShort && !Rename(waiting, delivering)) {
+        delivery.problem = "nie można oznaczyć wyniku do dostarczenia: " + waiting;
+        return false;
+    }
     KeptRun kept;
     try {
         kept = Decode(ReadBinaryFile(delivering, kMaxStatFileBytes), delivering);
+        // A name that is no pupil's (one file of the outbox names "../../x")
+        // never leads a run out of the pupils folder.
+        if (const std::string problem = PupilNameProblem(Cp1250ToUtf8(kept.pupil));
+            !problem.empty())
+            throw FileError(delivering, problem);
     } catch (const FileError& error) {
         Rename(delivering, waiting + std::string(kSetAsideExtension));
         delivery.problem = error.what();
         return true;
     }
     try {
-        if (cutShort)
-            StoreRunOnce(pupils, kept.pupil, kept.stats.front(), kept.stats.m_charErrors);
-        else
-            StoreRun(pupils, kept.pupil, kept.stats.front(), kept.stats.m_charErrors);
+        // Another computer may deliver a copy of the same outbox, or this
+        // delivery may have been cut short after the run was stored.
+        StoreRunOnce(pupils, kept.pupil, kept.stats.front(), kept.stats.m_charErrors);
     } catch (const FileError& error) {
         Rename(delivering, waiting);
         delivery.problem = error.what();

@@ -92,3 +92,18 @@ TEST_F(OutboxTest, ADamagedOutboxFileIsSetAsideAndTheOthersGoOn) {
     EXPECT_TRUE(std::filesystem::exists(m_context.Folders().outbox +
                                         "/00000000000000000001-1-0.run.nieczytelny"));
 }
+
+// A waiting run whose pupil's name is no pupil's ("../../x", from a damaged
+// or planted file) never leads out of the pupils folder: it is set aside,
+// and the others go on.
+TEST_F(OutboxTest, ARunForANameThatIsNoPupilsIsSetAside) {
+    InitPupilsFolder(m_share, "");
+    KeepInOutbox(ContextOutbox(), "../../x", RunOf("Lekcja 1"), {});
+    KeepInOutbox(ContextOutbox(), "Ala", RunOf("Lekcja 2"), {});
+    const OutboxDelivery delivery = DeliverOutbox(ContextOutbox(), ContextPupilsFolder());
+    EXPECT_EQ(delivery.delivered, 1);
+    EXPECT_NE(delivery.problem.find("Imię ucznia"), std::string::npos) << delivery.problem;
+    EXPECT_EQ(Stored("Ala").size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(m_share) / "../../x"));
+    EXPECT_EQ(CountOutbox(ContextOutbox()), 0);
+}

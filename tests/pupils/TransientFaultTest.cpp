@@ -105,3 +105,23 @@ TEST_F(TransientFaultTest, AStatFileTooBigToReadIsRefusedWithItsName) {
     ClassRunsCsv(ContextPupilsFolder(), unreadable);
     EXPECT_EQ(unreadable.size(), 1u);
 }
+
+// A stat.dat that the run would take past what every reader reads is left
+// as it is: the run is kept in a file of its own, the pupil is told, and
+// every run stays readable.
+TEST_F(TransientFaultTest, AStatFileAtItsLargestKeepsEveryRunReadable) {
+    CPupilStats full;
+    full.push_back(MakeRun(std::string(kMaxStatFileBytes - 100, 'a')));
+    MakePupilFolder(ContextPupilsFolder(), "Ala");
+    SavePupilStats(ContextPupilsFolder(), "Ala", full);
+    const std::string before = ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala"));
+
+    const StoreRunResult result =
+        StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {{'a', 1}});
+    EXPECT_NE(result.notice.find("największy rozmiar"), std::string::npos) << result.notice;
+    EXPECT_TRUE(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala")) == before);
+    CPupilStats stats;
+    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
+    ASSERT_EQ(stats.size(), 2u);
+    EXPECT_EQ(stats[1].lesson, "Lekcja 2");
+}
