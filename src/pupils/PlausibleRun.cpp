@@ -24,11 +24,24 @@ bool HasProgramsReservedValues(const StatRecord& run) {
 
 } // namespace
 
+// Bytes read out of step make numbers far too small or too large, almost
+// never a round 0: a number the program writes is 0 or no smaller than this.
+constexpr double kSmallestWritten = 1e-6;
+// The program was written long after 1990 and pupils will not use it after
+// 2100: days from 1899-12-30.
+constexpr double kEarliestDay = 32874.0, kLatestDay = 73051.0;
+
+bool IsWrittenNumber(double value, double largest) {
+    return value == 0.0 || (value >= kSmallestWritten && value <= largest);
+}
+
 bool IsPlausibleRun(const StatRecord& run) {
-    return HasProgramsReservedValues(run) && std::isfinite(run.charsPerMinute) && run.charsPerMinute >= 0.0 &&
-           run.charsPerMinute <= kFastestPlausibleSpeed && run.errorPercent >= 0.0 &&
-           run.errorPercent <= kFullPercent && run.date.IsDisplayable() &&
-           IsVisibleText(run.lesson);
+    return HasProgramsReservedValues(run) &&
+           IsWrittenNumber(run.reservedValue1, kFullPercent) &&
+           IsWrittenNumber(run.charsPerMinute, kFastestPlausibleSpeed) &&
+           IsWrittenNumber(run.errorPercent, kFullPercent) &&
+           run.date.GetStatus() == COleDateTime::valid && run.date.Value() >= kEarliestDay &&
+           run.date.Value() <= kLatestDay && IsVisibleText(run.lesson);
 }
 
 StatRecord WithShowableValues(StatRecord run) {

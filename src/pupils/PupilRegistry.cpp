@@ -1,5 +1,7 @@
 #include "pupils/PupilRegistry.h"
 
+#include "platform/PrintableText.h"
+
 #include "platform/Cp1250.h"
 #include "platform/FolderScan.h"
 #include "platform/SystemErrorText.h"
@@ -21,9 +23,11 @@ PupilScan ScanPupils(const PupilsFolder& pupils) {
             found.names.push_back(pupil);
         else
             found.unlisted.push_back(
-                {pupil, "nazwa folderu ucznia ma znaki, których program nie obsługuje (spoza "
-                        "polskiego alfabetu albo w innym kodowaniu niż UTF-8); zmień nazwę "
-                        "folderu, aby pokazać jego wyniki"});
+                {pupil,
+                 "nazwa folderu ucznia ma znaki, których program nie obsługuje (spoza "
+                 "polskiego alfabetu albo w innym kodowaniu niż UTF-8); zmień nazwę "
+                 "folderu, aby pokazać jego wyniki",
+                 PrintableText(folderName)});
     }
     if (scan.Error() && scan.Error() != std::errc::no_such_file_or_directory)
         found.folderProblem =

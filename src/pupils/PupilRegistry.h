@@ -16,8 +16,9 @@ int ListPupils(const PupilsFolder& pupils, StringList& names);
 
 // A pupil's folder whose name the program cannot use as a pupil's name.
 struct UnlistedPupil {
-    std::string pupil;   // the name as near as Windows-1250 comes to it
-    std::string problem; // why, in Polish (UTF-8)
+    std::string pupil;      // the name as near as Windows-1250 comes to it
+    std::string problem;    // why, in Polish (UTF-8)
+    std::string folderName; // as the file system has it, printable (UTF-8)
 };
 
 // What the pupils folder holds, for the teacher: the pupils as ListPupils

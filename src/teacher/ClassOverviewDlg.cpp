@@ -163,7 +163,9 @@ void CClassOverviewDlg::Fill() {
     m_table->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const PupilRow& row = rows[r];
-        auto* pupil = new SortedItem(ToQString(row.pupil), ToQString(row.pupil));
+        const QString name = row.folderName.empty() ? ToQString(row.pupil)
+                                                    : QString::fromStdString(row.folderName);
+        auto* pupil = new SortedItem(name, name);
         pupil->setData(kPupilRole, QByteArray::fromStdString(row.pupil));
         if (!row.weakKeys.empty())
             pupil->setToolTip(QStringLiteral("Trudne klawisze: ") +

@@ -85,8 +85,10 @@ const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>
     for (size_t i = 0; i < scan.names.size(); ++i)
         if (m_rows[i].problem.empty())
             m_pupils.emplace(scan.names[i], Pupil{stamps[i], m_rows[i]});
-    for (const UnlistedPupil& unlisted : scan.unlisted)
+    for (const UnlistedPupil& unlisted : scan.unlisted) {
         m_rows.push_back(MakeUnreadableRow(unlisted.pupil, unlisted.problem, lessons));
+        m_rows.back().folderName = unlisted.folderName;
+    }
     std::stable_sort(m_rows.begin(), m_rows.end(), [](const PupilRow& a, const PupilRow& b) {
         return PolishLessCp1250(a.pupil, b.pupil);
     });

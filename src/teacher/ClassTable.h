@@ -27,6 +27,9 @@ struct PupilRow {
     COleDateTime lastRun{0.0, COleDateTime::invalid};
     std::vector<LessonCell> lessons; // one per lesson of the table, in its order
     std::string weakKeys; // the pupil's weakest keys, "ł, ż" (UTF-8)
+    // The folder's name as the file system has it (UTF-8), for a folder
+    // whose name Windows-1250 cannot hold; empty for every other pupil.
+    std::string folderName;
 
     bool operator==(const PupilRow&) const = default;
 };

@@ -79,7 +79,9 @@ std::string ClassTableCsv(const std::vector<std::string>& lessons,
         heading.push_back(Text(Cp1250ToUtf8(lesson)));
     std::string csv = kByteOrderMark + Line(heading);
     for (const PupilRow& row : rows) {
-        std::vector<std::string> fields{Text(Cp1250ToUtf8(row.pupil)), std::to_string(row.runs),
+        std::vector<std::string> fields{
+            Text(row.folderName.empty() ? Cp1250ToUtf8(row.pupil) : row.folderName),
+            std::to_string(row.runs),
                                         std::to_string(row.lessonsPassed),
                                         row.lastRun.FormatIso8601(), Text(row.problem)};
         for (const LessonCell& cell : row.lessons)

@@ -35,7 +35,11 @@ TEST(PlausibleRun, OnlyRunsTheProgramCouldHaveStoredArePlausible) {
           Record(100, 2, COleDateTime(46000.5, COleDateTime::null)),
           Record(100, 2, COleDateTime(1e12)), Record(100, 2, COleDateTime(kNaN)),
           Record(100, 2, COleDateTime(46000.5), ""), Record(100, 2, COleDateTime(46000.5), "a\x01"),
-          Record(100, 2, COleDateTime(46000.5), "a\x81")}) {
+          Record(100, 2, COleDateTime(46000.5), "a\x81"),
+          // what bytes read out of step give: numbers too small to be
+          // written, a day before the program or after its pupils
+          Record(3e-308, 0), Record(100, 1e-290), Record(100, 2, COleDateTime(1e-300)),
+          Record(100, 2, COleDateTime(2.5)), Record(100, 2, COleDateTime(80000))}) {
         EXPECT_FALSE(IsPlausibleRun(run)) << run.charsPerMinute << " " << run.errorPercent;
     }
 }
@@ -47,7 +51,7 @@ TEST(PlausibleRun, ReservedFieldsHoldWhatTheProgramWrites) {
     StatRecord run = Record(100, 2);
     run.reservedValue1 = 37.5;
     EXPECT_TRUE(IsPlausibleRun(run));
-    for (const double value : {-1.0, 100.5, kNaN})
+    for (const double value : {-1.0, 100.5, kNaN, 4e-310})
         EXPECT_FALSE(IsPlausibleRun([&] {
             StatRecord changed = run;
             changed.reservedValue1 = value;

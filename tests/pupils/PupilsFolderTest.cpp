@@ -105,8 +105,13 @@ TEST_F(PupilsFolderTest, FoldersWhoseNamesTheProgramCannotUseAreListedWithTheRea
     const PupilScan scan = ScanPupils(ContextPupilsFolder());
     EXPECT_EQ(scan.names, StringList{"Ola"});
     ASSERT_EQ(scan.unlisted.size(), 3u);
-    for (const UnlistedPupil& pupil : scan.unlisted)
+    std::set<std::string> shown;
+    for (const UnlistedPupil& pupil : scan.unlisted) {
         EXPECT_THAT(pupil.problem, HasSubstr("nazwa folderu"));
+        shown.insert(pupil.folderName);
+    }
+    // The teacher sees each folder by the name it has, not as question marks.
+    EXPECT_EQ(shown, (std::set<std::string>{"Иван", "Zosia\\xB3", "\xF0\x9F\x98\x80"}));
 
     std::vector<std::string> unreadable;
     const std::string csv = ClassRunsCsv(ContextPupilsFolder(), unreadable);

@@ -52,7 +52,7 @@ TEST(CsvExport, NamesThatASpreadsheetWouldTakeForFormulasStayText) {
     EXPECT_NE(csv.find("\r\n'\tA;;;;;;;x\r\n"), std::string::npos) << csv;
     EXPECT_EQ(csv.find("+48"), std::string::npos) << "a pupil with no runs has no line";
     EXPECT_NE(csv.find("\r\n\"'\rB\";;;;;;;'-brak\r\n"), std::string::npos) << csv;
-    EXPECT_EQ(ClassTableCsv({"=A1"}, {{"+x", "", 0, 0, {0.0, COleDateTime::invalid}, {{}}, ""}}),
+    EXPECT_EQ(ClassTableCsv({"=A1"}, {{"+x", "", 0, 0, {0.0, COleDateTime::invalid}, {{}}, "", ""}}),
               "\xEF\xBB\xBF"
               "Uczeń;Podejścia;Zaliczone lekcje;Ostatni wynik;Uwagi;'=A1\r\n"
               "'+x;0;0;;;\r\n");
@@ -65,6 +65,7 @@ TEST(CsvExport, TheClassTableHasAColumnPerLessonAndSaysWhyARowIsEmpty) {
                  1,
                  COleDateTime::FromDateTime(2026, 12, 1, 9),
                  {{4, 2, 150.0, COleDateTime::FromDateTime(2026, 12, 1, 9)}, {}},
+                 "",
                  ""};
     PupilRow bartek{Utf8ToCp1250("Bartek"),
                     "plik jest uszkodzony",
@@ -72,6 +73,7 @@ TEST(CsvExport, TheClassTableHasAColumnPerLessonAndSaysWhyARowIsEmpty) {
                     0,
                     {0.0, COleDateTime::invalid},
                     {{}, {}},
+                    "",
                     ""};
     EXPECT_EQ(ClassTableCsv({"abc", Utf8ToCp1250("Żaba")}, {ala, bartek}),
               "\xEF\xBB\xBF"
