@@ -17,6 +17,7 @@
 #include "platform/Paths.h"
 #include "platform/ProgramContext.h"
 #include "platform/QtText.h"
+#include "platform/WorkBesideWindows.h"
 #include "pupils/KeyStatsFile.h"
 #include "pupils/Outbox.h"
 #include "pupils/PupilRegistry.h"
@@ -88,18 +89,25 @@ void StoreKeyMeasurements(const ExerciseOutcome& outcome) {
 
 void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& session) {
     const ExerciseOutcome outcome = session.Outcome(lessonName, COleDateTime::Now());
-    StoreKeyMeasurements(outcome);
     StoreRunResult result;
-    try {
-        result =
-            StoreRun(ContextPupilsFolder(), GetCurrentPupil(), outcome.record, outcome.charErrors);
-    } catch (const FileError& error) {
-        KeepUndeliveredRun(outcome, error);
+    std::optional<FileError> failed;
+    WorkBesideWindows(QStringLiteral("Zapisywanie wyniku…"), [&] {
+        StoreKeyMeasurements(outcome);
+        try {
+            result = StoreRun(ContextPupilsFolder(), GetCurrentPupil(), outcome.record,
+                              outcome.charErrors);
+        } catch (const FileError& error) {
+            failed = error;
+        }
+    });
+    if (failed) {
+        KeepUndeliveredRun(outcome, *failed);
         return;
     }
     if (!result.notice.empty())
         ShowMessage(nullptr, QString::fromStdString(result.notice));
-    DeliverOutbox(ContextOutbox(), ContextPupilsFolder());
+    WorkBesideWindows(QStringLiteral("Zapisywanie wyników, które czekały na tym komputerze…"),
+                      [] { DeliverOutbox(ContextOutbox(), ContextPupilsFolder()); });
 }
 
 // The pupil's key measurements as they stand; none when they cannot be read,

@@ -25,10 +25,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 namespace {
 
@@ -447,4 +451,39 @@ TEST_F(RunLessonTest, TheListShowsRunsStoredElsewhereWhenTheWindowIsActivated) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_chooser));
     QApplication::sendEvent(&m_chooser, &activation);
     EXPECT_EQ(PaintedSuffix(), "  (zaliczone na 5)");
+}
+
+// A run is stored while the windows go on: a save that waits on a slow
+// share never holds the window's own work.
+TEST_F(RunLessonTest, ARunIsStoredWhileTheWindowGoesOn) {
+    OpenChooser();
+    std::atomic<bool> windowWentOn{false};
+    bool storedWhileTheWindowWentOn = false;
+    const CScopedFileFault slowShare([&](FileCall call, const std::string& path) {
+        if (call == FileCall::Rename && path.ends_with("/stat.dat")) {
+            // The share is slow: the save waits until the window has done
+            // something meanwhile, or gives up after a while.
+            for (int wait = 0; wait < 2000 && !windowWentOn; ++wait)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            storedWhileTheWindowWentOn = windowWentOn;
+        }
+        return 0;
+    });
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] { windowWentOn = true; });
+    AcceptIntroduction([&] {
+        TypeIntoExercise(QString::fromStdString(kLine1 + "\n" + kLine2 + "\n"),
+                         [&](CExerciseDlg& exercise) {
+                             OnNextModal<CResultDlg>([&](CResultDlg& result) {
+                                 tick.start(1);
+                                 result.accept();
+                             });
+                             exercise.Tick();
+                         });
+    });
+    PressEnterOnList();
+    EXPECT_TRUE(storedWhileTheWindowWentOn);
+    CPupilStats stats;
+    stats.Load(StatFile());
+    EXPECT_EQ(stats.size(), 1u);
 }
