@@ -197,13 +197,15 @@ private:
 };
 
 // A share refuses for a moment to rename over a file another computer has
-// open (EBUSY); the rename is tried again for a short while.
+// open (EBUSY, or EEXIST); the rename is tried again for a short while.
 void RenameOver(const std::string& tempPath, const std::string& path) {
     const auto giveUp = std::chrono::steady_clock::now() + kLongestBusyWait;
     for (;;) {
         if (Allowed(FileCall::Rename, path) && ::rename(tempPath.c_str(), path.c_str()) == 0)
             return;
-        if (errno != EBUSY || std::chrono::steady_clock::now() > giveUp)
+        // Some SMB servers answer EEXIST, not EBUSY, while the other
+        // computer holds the file.
+        if ((errno != EBUSY && errno != EEXIST) || std::chrono::steady_clock::now() > giveUp)
             ThrowWriteError(path, errno);
         std::this_thread::sleep_for(kBusyPoll);
     }
