@@ -1,4 +1,4 @@
-# make run      builds Tastrum, lays out its program folder and starts it
+# make run      builds Tastrum alone, lays out its program folder and starts it
 # make test     builds everything and runs every test, headless
 # make package  builds the program alone (no tests, no benchmarks) and makes
 #               the Debian package
@@ -8,17 +8,23 @@ ASAN_BUILD  ?= build-asan
 PROGRAM_DIR ?= $(HOME)/Tastrum
 JOBS        ?= 2
 
-.PHONY: run test build install package deps clean
+.PHONY: run test build program configure install package deps clean
 
 deps:
 	tools/install-deps.sh build
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
+# The program alone, without the tests and benchmarks, for make run.
+program: configure
+	cmake --build $(BUILD) --target tastrum -j$(JOBS)
+
 # Installing refreshes only the shipped files; Data/Pupils is never touched.
-install: build
+install: program
 	cmake --install $(BUILD) --prefix $(PROGRAM_DIR)
 
 run: install

@@ -17,6 +17,7 @@
 #include "platform/PrintableText.h"
 #include "platform/ProgramContext.h"
 #include "platform/SettingsReport.h"
+#include "platform/TeacherAccess.h"
 #include "pupils/KeyStatsFile.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
@@ -26,6 +27,11 @@
 #include "teacher/CsvExport.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <iostream>
+
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -71,6 +77,13 @@ int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
 }
 
 int ExportCsv(const std::string& path, std::ostream& out, std::ostream& errors) {
+    // A class's results are the teacher's, as in the class overview.
+    if (DecideTeacherAccess(GatherTeacherAccessFacts(ContextPupilsFolder(),
+                                                     kAdministratorsFolder)) !=
+        TeacherAccess::Granted) {
+        errors << "tastrum: " << WhoGrantsTeacherAccess() << "\n";
+        return kFaultsFound;
+    }
     std::vector<std::string> unreadable;
     try {
         WriteUserFile(path, ClassRunsCsv(ContextPupilsFolder(), unreadable));
@@ -94,6 +107,48 @@ int InitPupilsFolderCommand(const std::vector<std::string>& arguments, std::ostr
         return kFaultsFound;
     }
     out << "Przygotowano folder uczniów " << folder << "\n";
+    return 0;
+}
+
+// A line typed at the terminal, not shown as it is typed.
+std::string ReadSecretLine(std::istream& in) {
+    termios before {};
+    const bool terminal = &in == &std::cin && ::isatty(STDIN_FILENO) &&
+                          ::tcgetattr(STDIN_FILENO, &before) == 0;
+    if (terminal) {
+        termios hidden = before;
+        hidden.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &hidden);
+    }
+    std::string line;
+    std::getline(in, line);
+    if (terminal)
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &before);
+    return line;
+}
+
+int SetTeacherPasswordCommand(std::istream& in, std::ostream& out, std::ostream& errors) {
+    if (::geteuid() != 0) {
+        errors << "tastrum: hasło nauczyciela ustawia administrator (uruchom przez sudo)\n";
+        return kFaultsFound;
+    }
+    out << "Hasło nauczyciela: " << std::flush;
+    const std::string password = ReadSecretLine(in);
+    out << "\nPowtórz hasło: " << std::flush;
+    const std::string again = ReadSecretLine(in);
+    out << "\n";
+    if (password.empty() || password != again) {
+        errors << "tastrum: hasła są puste albo różne; niczego nie zmieniono\n";
+        return kFaultsFound;
+    }
+    try {
+        std::filesystem::create_directories(kAdministratorsFolder);
+        SetTeacherPassword(kAdministratorsFolder, password);
+    } catch (const std::exception& error) {
+        errors << "tastrum: " << error.what() << "\n";
+        return kFaultsFound;
+    }
+    out << "Zapisano hasło nauczyciela.\n";
     return 0;
 }
 
@@ -185,6 +240,8 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std
     }
     if (option == "--weak-keys" && arguments.size() == 2)
         return WeakKeysCommand(arguments[1], out, errors);
+    if (option == "--set-teacher-password" && arguments.size() == 1)
+        return SetTeacherPasswordCommand(std::cin, out, errors);
     if (option == "--init-pupils-folder" && (arguments.size() == 2 || arguments.size() == 3))
         return InitPupilsFolderCommand(arguments, out, errors);
     errors << "tastrum: nieznane wywołanie: " << option << "\n" << UsageText();

@@ -7,7 +7,7 @@ constexpr size_t kHelpColumn = 28;
 const char* const kUsageHead =
     "Użycie: tastrum [--teacher | --help | --version | --check-lessons [FOLDER] |\n"
     "                --export-csv PLIK | --weak-keys UCZEŃ | --show-config |\n"
-    "                --init-pupils-folder FOLDER [GRUPA]]\n"
+    "                --init-pupils-folder FOLDER [GRUPA] | --set-teacher-password]\n"
     "Tastrum uczy pisania bezwzrokowego na klawiaturze, lekcja po lekcji.\n"
     "Bez opcji otwiera okno wyboru ucznia i lekcji. Opcje Qt (-platform, -style,\n"
     "-reverse i inne) przechodzą do Qt.\n"
@@ -36,10 +36,14 @@ const std::vector<ProgramOption>& ProgramOptions() {
     static const std::vector<ProgramOption> options{
         {"--teacher", ".B \\-\\-teacher",
          "otwiera okno z widokiem nauczyciela: przeglądem klasy,\nraportami uczniów i "
-         "eksportem wyników (to samo daje\nTeacherMode=true w tastrum.conf)",
+         "eksportem wyników (to samo daje\nTeacherMode=true w tastrum.conf); w folderze "
+         "klasy\ntylko dla konta, któremu udostępnił go administrator",
          "Open the window for a teacher: the class overview, the pupils' reports and\n"
          "the exports are offered only then (or with\n.B TeacherMode=true\nin\n"
-         ".IR tastrum.conf )."},
+         ".IR tastrum.conf ).\n"
+         "With a school's pupils folder only for root, the owner of its mark, the\n"
+         "members of the group named by\n.B TeacherGroup=\nin\n"
+         ".IR /etc/xdg/tastrum/tastrum.conf ,\nor whoever gives the teacher's password."},
         {"--help", ".B \\-\\-help", "pokazuje ten opis",
          "Print a summary of the options and exit."},
         {"--version", ".B \\-\\-version", "pokazuje wersję programu",
@@ -85,6 +89,13 @@ const std::vector<ProgramOption>& ProgramOptions() {
          "in it.\nA pupils folder set in\n.I tastrum.conf\nis used only when it carries this "
          "mark, so that the empty mount point of\na share that is not mounted is never "
          "taken for the class."},
+        {"--set-teacher-password", ".B \\-\\-set\\-teacher\\-password",
+         "ustawia hasło nauczyciela (tylko administrator);\ndaje widok nauczyciela w folderze "
+         "klasy kontu,\nz którego korzysta cała klasa",
+         "Set the teacher's password (as root), read twice from the terminal, kept\n"
+         "only as a salted slow hash in\n.IR /etc/xdg/tastrum/haslo\\-nauczyciela .\n"
+         "On a lab where the whole class shares one account, the teacher's view of\n"
+         "the class folder opens for whoever gives it."},
     };
     return options;
 }

@@ -8,6 +8,8 @@
 #include "platform/ProgramContext.h"
 #include "platform/QtTranslation.h"
 #include "platform/Settings.h"
+#include "platform/TeacherAccess.h"
+#include "app/TeachersView.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -19,6 +21,8 @@ int main(int argc, char** argv) {
         FindProgramFolders(ExecutableFolder(), SchoolPupilsFolder(), SchoolLessonsFolder()));
     std::vector<std::string> arguments(argv + 1, argv + argc);
     context.teacherMode = TakeTeacherOption(arguments) || TeacherModeSetting();
+    const TeacherAccess teacherAccess = DecideTeacherAccess(
+        GatherTeacherAccessFacts(context.Folders().pupils, kAdministratorsFolder));
     // The program's own options start with "--" and need no display.
     if (!arguments.empty() && arguments.front().starts_with("--"))
         if (const std::optional<int> status = RunCommandLine(arguments, std::cout, std::cerr))
@@ -37,6 +41,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(ProgramIcon());
     QTranslator qtTexts;
     InstallQtTranslation(qtTexts);
+    if (context.teacherMode)
+        context.teacherMode = OpenTeachersView(teacherAccess);
 
     const CInstantButtons instantButtons;
     CErrorSound errorSound;

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/TeacherAccess.h"
+
+// Whether the window opens with the teacher's view, asked for with
+// --teacher or TeacherMode=true: at once when the account is granted it,
+// after the teacher's password when one is set, and otherwise not, with
+// word of who grants it.
+bool OpenTeachersView(TeacherAccess access);
