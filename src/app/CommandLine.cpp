@@ -97,17 +97,44 @@ int ExportCsv(const std::string& path, std::ostream& out, std::ostream& errors) 
     return unreadable.empty() ? 0 : kFaultsFound;
 }
 
-int InitPupilsFolderCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                            std::ostream& errors) {
+// --init-pupils-folder and --init-lessons-folder: FOLDER [GROUP].
+int InitFolderCommand(const std::vector<std::string>& arguments,
+                      void (*init)(const std::string&, const std::string&), const char* what,
+                      std::ostream& out, std::ostream& errors) {
     const std::string& folder = arguments[1];
     try {
-        InitPupilsFolder(folder, arguments.size() == 3 ? arguments[2] : std::string{});
+        init(folder, arguments.size() == 3 ? arguments[2] : std::string{});
     } catch (const FileError& error) {
         errors << "tastrum: " << error.what() << "\n";
         return kFaultsFound;
     }
-    out << "Przygotowano folder uczniów " << folder << "\n";
+    out << "Przygotowano " << what << " " << folder << "\n";
     return 0;
+}
+
+// What the program would refuse later of the folders the settings name.
+std::vector<std::string> FolderProblems(const ProgramFolders& folders) {
+    std::vector<std::string> problems;
+    if (const std::optional<FileError> problem = PupilsFolderProblem(folders.pupils))
+        problems.push_back(problem->what());
+    std::error_code error;
+    if (!folders.schoolLessons.empty() && !std::filesystem::is_directory(folders.schoolLessons, error))
+        problems.push_back(folders.schoolLessons +
+                           ": folder lekcji szkoły (LessonsFolder=) nie istnieje albo nie jest "
+                           "folderem; przygotuj go poleceniem tastrum --init-lessons-folder");
+    return problems;
+}
+
+int ShowConfig(std::ostream& out) {
+    int unknownKeys = 0;
+    out << SettingsReport(unknownKeys);
+    const std::vector<std::string> problems = FolderProblems(CProgramContext::Current().Folders());
+    if (!problems.empty()) {
+        out << "\nProblemy, przez które program nie zadziała, jak ustawiono:\n";
+        for (const std::string& problem : problems)
+            out << "  - " << PrintableText(problem) << "\n";
+    }
+    return unknownKeys || !problems.empty() ? kFaultsFound : 0;
 }
 
 // A line typed at the terminal, not shown as it is typed.
@@ -233,17 +260,17 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std
                             out);
     if (option == "--export-csv" && arguments.size() == 2)
         return ExportCsv(arguments[1], out, errors);
-    if (option == "--show-config" && arguments.size() == 1) {
-        int unknownKeys = 0;
-        out << SettingsReport(unknownKeys);
-        return unknownKeys ? kFaultsFound : 0;
-    }
+    if (option == "--show-config" && arguments.size() == 1)
+        return ShowConfig(out);
     if (option == "--weak-keys" && arguments.size() == 2)
         return WeakKeysCommand(arguments[1], out, errors);
     if (option == "--set-teacher-password" && arguments.size() == 1)
         return SetTeacherPasswordCommand(std::cin, out, errors);
     if (option == "--init-pupils-folder" && (arguments.size() == 2 || arguments.size() == 3))
-        return InitPupilsFolderCommand(arguments, out, errors);
+        return InitFolderCommand(arguments, &InitPupilsFolder, "folder uczniów", out, errors);
+    if (option == "--init-lessons-folder" && (arguments.size() == 2 || arguments.size() == 3))
+        return InitFolderCommand(arguments, &InitLessonsFolder, "folder lekcji szkoły", out,
+                                 errors);
     errors << "tastrum: nieznane wywołanie: " << option << "\n" << UsageText();
     return kWrongArguments;
 }

@@ -7,7 +7,8 @@ constexpr size_t kHelpColumn = 28;
 const char* const kUsageHead =
     "Użycie: tastrum [--teacher | --help | --version | --check-lessons [FOLDER] |\n"
     "                --export-csv PLIK | --weak-keys UCZEŃ | --show-config |\n"
-    "                --init-pupils-folder FOLDER [GRUPA] | --set-teacher-password]\n"
+    "                --init-pupils-folder FOLDER [GRUPA] |\n"
+    "                --init-lessons-folder FOLDER [GRUPA] | --set-teacher-password]\n"
     "Tastrum uczy pisania bezwzrokowego na klawiaturze, lekcja po lekcji.\n"
     "Bez opcji otwiera okno wyboru ucznia i lekcji. Opcje Qt (-platform, -style,\n"
     "-reverse i inne) przechodzą do Qt.\n"
@@ -89,6 +90,15 @@ const std::vector<ProgramOption>& ProgramOptions() {
          "in it.\nA pupils folder set in\n.I tastrum.conf\nis used only when it carries this "
          "mark, so that the empty mount point of\na share that is not mounted is never "
          "taken for the class."},
+        {"--init-lessons-folder FOLDER [GRUPA]",
+         ".BR \\-\\-init\\-lessons\\-folder \" \\fIfolder\\fR [\\fIgroup\\fR]\"",
+         "przygotowuje folder lekcji szkoły na udziale serwera:\ntworzy go, gdy go nie ma, "
+         "daje go (z zawartością)\ngrupie nauczycieli GRUPA, która w nim pisze (bit\nsetgid), "
+         "a pozostali (uczniowie) mogą go czytać",
+         "Prepare\n.I folder\nas the lessons folder a school shares: make it when missing, "
+         "give it and\nwhat it holds to\n.I group\n(the teachers), who write it, with the "
+         "setgid bit, and let every\nother account (the pupils) read it. Name it as\n"
+         ".B LessonsFolder=\nin\n.IR /etc/xdg/tastrum/tastrum.conf ."},
         {"--set-teacher-password", ".B \\-\\-set\\-teacher\\-password",
          "ustawia hasło nauczyciela (tylko administrator);\ndaje widok nauczyciela w folderze "
          "klasy kontu,\nz którego korzysta cała klasa",

@@ -10,3 +10,9 @@
 // can store runs there whatever its umask, and puts the mark in it. Throws
 // FileError naming what could not be done.
 void InitPupilsFolder(const std::string& folder, const std::string& group);
+
+// Prepares a folder on a school's share for the lessons the school shares
+// (tastrum --init-lessons-folder): made when missing, given with all it
+// holds to the group (the teachers), who write it, with setgid, and readable
+// for every other account (the pupils). Throws FileError as above.
+void InitLessonsFolder(const std::string& folder, const std::string& group);

@@ -15,12 +15,12 @@ TEST(Options, HelpAndTheManualPageNameEveryOption) {
     EXPECT_TRUE(page.ends_with(".SH EXIT STATUS\n")) << page;
     for (const char* name : {"--teacher", "--help", "--version", "--check-lessons", "--export-csv",
                              "--weak-keys", "--show-config", "--init-pupils-folder",
-                             "--set-teacher-password"}) {
+                             "--init-lessons-folder", "--set-teacher-password"}) {
         EXPECT_NE(help.find(std::string("  ") + name), std::string::npos) << name;
         const std::string roff = std::regex_replace(name, std::regex("-"), "\\-");
         EXPECT_NE(page.find(roff), std::string::npos) << name;
     }
-    EXPECT_EQ(ProgramOptions().size(), 9u) << "a new option needs its place above";
+    EXPECT_EQ(ProgramOptions().size(), 10u) << "a new option needs its place above";
     EXPECT_NE(
         help.find(
             "  --init-pupils-folder FOLDER [GRUPA]\n                            przygotowuje"),

@@ -8,6 +8,7 @@
 #include "platform/FileError.h"
 #include "platform/ProgramContext.h"
 #include "platform/Settings.h"
+#include "pupils/PupilsFolderSetup.h"
 #include "pupils/KeyStatsFile.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilStats.h"
@@ -272,4 +273,26 @@ TEST(CommandLine, ShowConfigTellsWhereEachSettingComesFromAndWarnsOfUnknownKeys)
     unsetenv("TASTRUM_PUPILS");
     unsetenv("XDG_CONFIG_DIRS");
     std::filesystem::remove(user);
+}
+
+// --show-config names what the program would refuse later: a pupils folder
+// without its mark, a lessons folder that is not there; and says so in its
+// exit code.
+TEST(CommandLine, ShowConfigNamesFoldersTheProgramWouldRefuse) {
+    TempFolder program, server;
+    const std::string pupils = server / "klasa", lessons = server / "lekcje";
+    std::filesystem::create_directories(pupils);
+    ProgramFolders folders = FindProgramFolders(program.Path(), pupils, lessons);
+    const CProgramContext context(folders);
+    std::ostringstream out, errors;
+    EXPECT_EQ(RunCommandLine({"--show-config"}, out, errors), 1);
+    EXPECT_NE(out.str().find("  - " + pupils), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("  - " + lessons + ": folder lekcji szkoły"), std::string::npos)
+        << out.str();
+
+    InitPupilsFolder(pupils, "");
+    InitLessonsFolder(lessons, "");
+    out.str("");
+    EXPECT_EQ(RunCommandLine({"--show-config"}, out, errors), 0) << out.str();
+    EXPECT_EQ(out.str().find("Problemy"), std::string::npos) << out.str();
 }

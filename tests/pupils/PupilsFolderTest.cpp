@@ -143,3 +143,16 @@ TEST(PolishOrder, PupilsSortAsInAPolishClassRegister) {
                                                "\xAF"
                                                "aneta"}));
 }
+
+// The school's lessons folder: the teachers' group writes it, every other
+// account (the pupils) reads it, whatever the umask of whoever made it.
+TEST_F(PupilsFolderTest, TheLessonsFolderIsTheTeachersToWriteAndThePupilsToRead) {
+    const std::string lessons = m_server / "lekcje";
+    ASSERT_EQ(mkdir(lessons.c_str(), 0700), 0);
+    WriteFile(lessons + "/01 Szkolna.ini", "[LESSON]\r\nline=abc\r\n");
+    chmod((lessons + "/01 Szkolna.ini").c_str(), 0600);
+    InitLessonsFolder(lessons, "");
+    EXPECT_EQ(ModeOf(lessons) & 07777, S_ISGID | 0775);
+    EXPECT_EQ(ModeOf(lessons + "/01 Szkolna.ini") & 0777, 0664u);
+    EXPECT_THROW(InitLessonsFolder(lessons, "nie-ma-takiej-grupy-tastrum"), FileError);
+}
