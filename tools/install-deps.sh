@@ -4,7 +4,7 @@
 set -euo pipefail
 
 # The program and its package; the tests and benchmarks need more.
-packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev fonts-dejavu-core dpkg-dev file
+packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev fonts-dejavu-core dpkg-dev file
           libx11-dev libsodium-dev pkg-config)
 case "${1:-build}" in
   build) packages+=(libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n

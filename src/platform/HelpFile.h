@@ -1,6 +1,5 @@
 #pragma once
 
-// Opens help/index.htm beside the program in the desktop's viewer, with the
-// help folder as working folder, without waiting. Nothing is said when the
-// page or a viewer is missing.
+// Shows help/index.htm beside the program in the program's own help window
+// (CHelpWindow), without waiting.
 void OpenHelpFile();

@@ -14,12 +14,12 @@
 
 #include <cstdlib>
 
-// Qt's own texts speak Polish in a Polish locale; the program's texts stay
+// Qt's own texts speak Polish whatever the locale; the program's texts stay
 // as they are, English ones included.
 TEST(QtTranslation, QtsOwnTextsArePolishAndTheProgramsStay) {
     QTranslator translator;
-    ASSERT_TRUE(InstallQtTranslation(translator, QLocale(QStringLiteral("pl_PL"))))
-        << "install qt6-translations-l10n";
+    QLocale::setDefault(QLocale::c());
+    ASSERT_TRUE(InstallQtTranslation(translator)) << "install qt6-translations-l10n";
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Cofnij"));
     const CPupilDlg pupils({"Ala"});
     QStringList buttons;
