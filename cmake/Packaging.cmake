@@ -37,6 +37,7 @@ school can keep all pupils' results in one shared folder.]])
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tastrum.org/")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Help and the documents lessons open are shown by xdg-open, and only

@@ -35,9 +35,14 @@ int main(int argc, char** argv) {
     TakeTeacherOption(arguments);
     if (const std::optional<int> status = RunCommandLine(arguments, std::cout, std::cerr))
         return *status;
-    QApplication::setApplicationName(QStringLiteral("Tastrum"));
+    // The teacher's windows are told apart from the pupils' by the desktop
+    // (their own menu entry, window class and Wayland application id).
+    QApplication::setApplicationName(context.teacherMode ? QStringLiteral("TastrumTeacher")
+                                                         : QStringLiteral("Tastrum"));
     QApplication::setApplicationVersion(QStringLiteral(TASTRUM_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("org.tastrum.tastrum"));
+    QApplication::setDesktopFileName(context.teacherMode
+                                         ? QStringLiteral("org.tastrum.tastrum.teacher")
+                                         : QStringLiteral("org.tastrum.tastrum"));
     QApplication::setWindowIcon(ProgramIcon());
     QTranslator qtTexts;
     InstallQtTranslation(qtTexts);

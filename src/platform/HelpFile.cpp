@@ -6,14 +6,25 @@
 #include <QApplication>
 #include <QPointer>
 
+namespace {
+
+// One help window at a time, beside the window that asked for it.
+QPointer<CHelpWindow> g_shown;
+
+} // namespace
+
+const CHelpWindow* ShownHelpWindow() {
+    return g_shown && g_shown->isVisible() ? g_shown.data() : nullptr;
+}
+
 void OpenHelpFile() {
-    // One help window at a time, beside the window that asked for it.
-    static QPointer<CHelpWindow> shown;
+    QPointer<CHelpWindow>& shown = g_shown;
     if (!shown) {
         shown = new CHelpWindow(QString::fromStdString(GetProgramFolder() + "/help"),
                                 QApplication::activeWindow());
         shown->setAttribute(Qt::WA_DeleteOnClose);
+        // Help asked for in the middle of an exercise leaves the keys to it.
+        shown->setAttribute(Qt::WA_ShowWithoutActivating);
     }
     shown->show();
-    shown->raise();
 }

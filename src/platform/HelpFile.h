@@ -1,5 +1,11 @@
 #pragma once
 
+class CHelpWindow;
+
 // Shows help/index.htm beside the program in the program's own help window
-// (CHelpWindow), without waiting.
+// (CHelpWindow), one at a time, without waiting and without taking the keys
+// from the window that asked.
 void OpenHelpFile();
+
+// The help window shown; nullptr when there is none.
+const CHelpWindow* ShownHelpWindow();

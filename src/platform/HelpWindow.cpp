@@ -69,15 +69,16 @@ void CHelpWindow::Show(const QUrl& link) {
         QDesktopServices::openUrl(page);
         return;
     }
+    QUrl shown = page;
+    shown.setFragment(QString());
     QFile file(page.toLocalFile());
     if (!file.open(QIODevice::ReadOnly)) {
+        m_page = shown;
         m_browser->setHtml(QStringLiteral("<p>Nie można otworzyć strony pomocy %1.</p>")
                                .arg(page.toLocalFile().toHtmlEscaped()));
         return;
     }
-    QUrl shown = page;
-    shown.setFragment(QString());
-    if (shown != m_page) {
+    if (shown != m_page || m_browser->toPlainText().isEmpty()) {
         m_page = shown;
         m_browser->document()->setBaseUrl(shown);
         m_browser->setHtml(WithSvgAsPictures(QString::fromUtf8(file.readAll()),

@@ -21,6 +21,7 @@ const std::vector<KnownSetting> kKnownSettings{
     {"PupilsFolder", "TASTRUM_PUPILS", "folder uczniów programu"},
     {"LessonsFolder", "TASTRUM_LESSONS", "brak"},
     {"TeacherMode", nullptr, "false"},
+    {"TeacherGroup", nullptr, "brak (czytane tylko z /etc/xdg/tastrum/tastrum.conf)"},
     {"exercise/keyboardShown", nullptr, "true (wybór konta; każdy uczeń ma też własny)"},
 };
 

@@ -42,3 +42,12 @@ TEST(Options, TheManualPagesSynopsisNamesEveryOption) {
             << name;
     }
 }
+
+// The AppStream release a software centre shows is the program's version.
+TEST(Options, TheAppStreamReleaseIsTheProgramsVersion) {
+    std::ifstream file(std::string(TASTRUM_SOURCE_DIR) + "/../data/org.tastrum.tastrum.metainfo.xml");
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_NE(text.str().find(std::string("<release version=\"") + TASTRUM_VERSION + "\""),
+              std::string::npos);
+}

@@ -3,6 +3,8 @@
 #include "ModalWindow.h"
 #include "exercise/ResultDlg.h"
 #include "exercise/TypingEdit.h"
+#include "platform/HelpFile.h"
+#include "platform/HelpWindow.h"
 #include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
 #include "platform/ProgramContext.h"
@@ -150,19 +152,19 @@ TEST(ExerciseDlg, EmptyLessonWarnsThenFinishesOnEnter) {
 
 TEST(ExerciseDlg, AfterHelpTheKeysGoOnToTheExercise) {
     CProgramContext context(ExecutableFolder());
-    int helpOpened = 0;
-    context.openWithDesktop = [&](const std::string&, const std::string&) { ++helpOpened; };
+    bool helpShown = false;
     CExerciseSession session{CProgramContext::Current().clock};
     CExerciseDlg exercise(session);
     exercise.SetLines({"a b"});
-    OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
+    OnNextModal<CExerciseDlg>([&helpShown](CExerciseDlg& window) {
         Click(window, CExerciseDlg::kIdHelpButton);
+        helpShown = ShownHelpWindow() != nullptr;
         QTest::keyClicks(window.focusWidget(), "a ");
         AnswerNextQuestion(true);
         window.reject();
     });
     exercise.exec();
-    EXPECT_EQ(helpOpened, 1);
+    EXPECT_TRUE(helpShown);
     EXPECT_EQ(session.Typing().Correct(), 2);
 }
 

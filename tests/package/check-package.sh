@@ -80,10 +80,18 @@ done
 
 # The menu entries and the AppStream metainfo, as software centres read them.
 share=$work/root/usr/share
-for entry in org.tastrum.tastrum org.tastrum.tastrum.teacher; do
+# What a Debian user looks for beside the program.
+for doc in README.md changelog.gz copyright tastrum.conf.example; do
+  [ -f "$share/doc/tastrum/$doc" ] || fail "no $doc in /usr/share/doc/tastrum"
+done
+[ "$(dpkg-deb -f "$deb" Homepage)" = "https://tastrum.org/" ] || fail "no Homepage field"
+for entry in org.tastrum.tastrum:Tastrum org.tastrum.tastrum.teacher:TastrumTeacher; do
+  class=${entry#*:}
+  entry=${entry%%:*}
   desktop=$share/applications/$entry.desktop
   grep -qx "StartupNotify=true" "$desktop" || fail "$entry: no StartupNotify"
-  grep -qx "StartupWMClass=Tastrum" "$desktop" || fail "$entry: no StartupWMClass"
+  # The teacher's windows have a class of their own, told apart in the panel.
+  grep -qx "StartupWMClass=$class" "$desktop" || fail "$entry: no StartupWMClass=$class"
   if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "$entry: desktop-file-validate"
   else
