@@ -139,10 +139,38 @@ std::string ManualOptions() {
     return roff;
 }
 
+namespace {
+
+// A line of --help's text as roff prints it: hyphens as hyphens, and no
+// line taken for a request.
+std::string RoffLine(const std::string& line) {
+    std::string roff = line.starts_with('.') || line.starts_with('\'') ? "\\&" : "";
+    for (const char c : line)
+        roff += c == '-' ? std::string("\\-") : c == '\\' ? std::string("\\e") : std::string(1, c);
+    return roff;
+}
+
+} // namespace
+
+std::string PolishManualOptions() {
+    std::string roff;
+    for (const ProgramOption& option : ProgramOptions()) {
+        roff += std::string(".TP\n") + option.manUsage + "\n";
+        const std::string help = option.help;
+        for (size_t start = 0; start <= help.size();) {
+            const size_t end = std::min(help.find('\n', start), help.size());
+            roff += RoffLine(help.substr(start, end - start)) + "\n";
+            start = end + 1;
+        }
+    }
+    return roff;
+}
+
 std::string ManualPage(const std::string& manualTemplate) {
-    const std::string marker = "%OPTIONS%\n";
     std::string page = manualTemplate;
-    if (const size_t at = page.find(marker); at != std::string::npos)
-        page.replace(at, marker.size(), ManualOptions());
+    for (const auto& [marker, options] : {std::pair{"%OPTIONS%\n", ManualOptions()},
+                                          std::pair{"%OPCJE%\n", PolishManualOptions()}})
+        if (const size_t at = page.find(marker); at != std::string::npos)
+            page.replace(at, std::string(marker).size(), options);
     return page;
 }

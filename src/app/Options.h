@@ -21,6 +21,9 @@ std::string UsageText();
 // The OPTIONS section's body of the manual page.
 std::string ManualOptions();
 
+// The same in Polish, from the texts --help prints.
+std::string PolishManualOptions();
+
 // The manual page from its template: the line "%OPTIONS%" becomes
-// ManualOptions().
+// ManualOptions(), the line "%OPCJE%" PolishManualOptions().
 std::string ManualPage(const std::string& manualTemplate);

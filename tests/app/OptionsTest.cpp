@@ -28,18 +28,25 @@ TEST(Options, HelpAndTheManualPageNameEveryOption) {
         << help;
 }
 
-// The manual page's synopsis names every option --help names.
-TEST(Options, TheManualPagesSynopsisNamesEveryOption) {
-    std::ifstream file(std::string(TASTRUM_SOURCE_DIR) + "/../data/tastrum.1.in");
-    std::stringstream text;
-    text << file.rdbuf();
-    const std::string page = text.str();
-    const std::string synopsis =
-        page.substr(page.find(".SH SYNOPSIS"), page.find(".SH DESCRIPTION") - page.find(".SH SYNOPSIS"));
-    for (const ProgramOption& option : ProgramOptions()) {
-        const std::string name = std::string(option.usage).substr(0, std::string(option.usage).find(' '));
-        EXPECT_NE(synopsis.find(std::regex_replace(name, std::regex("-"), "\\-")), std::string::npos)
-            << name;
+// Both manual pages, English and Polish, name every option --help names in
+// their synopsis, and describe each; the Polish one in --help's own words.
+TEST(Options, BothManualPagesNameAndDescribeEveryOption) {
+    for (const char* name : {"tastrum.1.in", "tastrum.pl.1.in"}) {
+        SCOPED_TRACE(name);
+        std::ifstream file(std::string(TASTRUM_SOURCE_DIR) + "/../data/" + name);
+        std::stringstream text;
+        text << file.rdbuf();
+        const std::string page = ManualPage(text.str());
+        const size_t synopsis = page.find(".SH S");
+        const std::string head = page.substr(synopsis, page.find(".SH ", synopsis + 4) - synopsis);
+        for (const ProgramOption& option : ProgramOptions()) {
+            const std::string usage = option.usage;
+            const std::string roff =
+                std::regex_replace(usage.substr(0, usage.find(' ')), std::regex("-"), "\\-");
+            EXPECT_NE(head.find(roff), std::string::npos) << usage;
+            EXPECT_NE(page.find(std::string(".TP\n") + option.manUsage), std::string::npos) << usage;
+        }
+        EXPECT_EQ(page.find("%OP"), std::string::npos);
     }
 }
 
