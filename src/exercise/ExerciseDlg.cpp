@@ -141,6 +141,12 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent, LayoutSou
     // Of keys that come faster, the last is the one to show: a slip's hint
     // stands only until the next key.
     m_typing->SetKeyObserver([this](std::optional<char> expected, char typed) {
+        // A Polish letter that arrives shows the layout types them, whatever
+        // it is called.
+        if (m_layoutWarning && IsPolishLetter(typed)) {
+            m_layoutWarning.reset();
+            m_keyboard->ShowLayoutWarning(false);
+        }
         if (!IsKeyboardShown())
             return;
         m_followedKey = {expected, typed};

@@ -12,12 +12,12 @@ namespace {
 constexpr std::array<std::string_view, 2> kOtherAlphabets{"pl(ru_phonetic_dvorak)",
                                                           "pl(glagolica)"};
 
+} // namespace
+
 bool IsPolishLetter(char ch) {
     const std::optional<Chord> chord = ChordOf(ch);
     return chord && chord->rightAlt && PolishLetterOf(PolishKeyboard()[chord->key]) != 0;
 }
-
-} // namespace
 
 bool HasPolishLetters(const StringList& lines) {
     return std::any_of(lines.begin(), lines.end(), [](const std::string& line) {

@@ -10,8 +10,11 @@
 // use cannot type the Polish letters (UTF-8).
 inline constexpr char kPolishLayoutWarning[] = "Ustaw polski układ klawiatury (Polski programisty)";
 
-// True when a line (Windows-1250) holds a Polish letter: one that right Alt
-// types on the Polish (programmers) keyboard.
+// True for a Polish letter (Windows-1250): one that right Alt types on the
+// Polish (programmers) keyboard.
+bool IsPolishLetter(char ch);
+
+// True when a line (Windows-1250) holds a Polish letter.
 bool HasPolishLetters(const StringList& lines);
 
 // True when a keyboard layout types the Polish letters. The layout is named

@@ -4,9 +4,8 @@
 #include <string>
 
 // The keyboard layout the pupil types with now: under X11 the XKB layout of
-// the keyboard's active group ("pl", "pl(legacy)", "us"), under other
-// platforms the input method's locale ("pl_PL"). Nothing when it cannot be
-// told: on the offscreen platform, or without a display. Before the
-// application starts (on the command line) it asks the X display of
-// $DISPLAY, if there is one.
+// the keyboard's active group ("pl", "pl(legacy)", "us"). Nothing when it
+// cannot be told: under Wayland (the locale is no keymap), on the offscreen
+// platform, or without a display. Before the application starts (on the
+// command line) it asks the X display of $DISPLAY, if there is one.
 std::optional<std::string> ActiveKeyboardLayout();

@@ -211,6 +211,13 @@ TEST(KeyboardPanelLayout, APolishLessonOnAnotherLayoutIsToldAboveTheKeyboard) {
     EXPECT_FALSE(exercise.CapsLockBar().isHidden());
     QTest::keyClick(exercise.findChild<CTypingEdit*>(), Qt::Key_CapsLock);
     EXPECT_EQ(exercise.Keyboard().WarningLine(), layoutWarning);
+    exercise.ShowKeyboard(false);
+    exercise.ShowKeyboard(true);
+    EXPECT_EQ(exercise.Keyboard().WarningLine(), layoutWarning) << "F2 twice changes nothing";
+    // A Polish letter that arrives shows the layout types them after all.
+    QKeyEvent polish(QEvent::KeyPress, Qt::Key_A, Qt::GroupSwitchModifier, QStringLiteral("ą"));
+    QApplication::sendEvent(exercise.findChild<CTypingEdit*>(), &polish);
+    EXPECT_EQ(exercise.Keyboard().WarningLine(), QString());
 }
 
 TEST_F(KeyboardPanelTest, WrongCharactersAreMarkedUntilCorrected) {
