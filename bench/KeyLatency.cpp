@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tastrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times how long a program takes to show a key on an X display: from an
 // XTest key press to the first X Damage report on its window. Several windows
 // take turns, a round of keys each, so that all of them meet the same load.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tastrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/Memory.h"
 #include "platform/Paths.h"
 #include "platform/ProgramContext.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tastrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Redraws the keyboard in the finger chart of the help from the keyboard
 // table: finger-chart data/help/palce.htm
 #include "keyboard/FingerChart.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tastrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, testing or running Tastrum needs,
 # and only those that are missing. Usage: install-deps.sh build|run|package
 set -euo pipefail

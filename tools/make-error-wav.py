@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Tastrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/error.wav: a short, soft two-tone chime for a mistyped key.
 
 Mono, 16-bit, 22050 Hz, 120 ms, with a gentle attack and decay so that it

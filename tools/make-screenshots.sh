@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tastrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the screenshots of the AppStream metainfo in data/screenshots: the
 # lesson chooser, an exercise with the on-screen keyboard, and the class
 # overview of a small class. It builds nothing: it runs a copy of the program

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Tastrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/slowa.txt: common Polish words for practice, most common first.
 
 One word a line, UTF-8, nothing else in the file: the program takes every

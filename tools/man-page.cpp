@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tastrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the manual page from its template, with the OPTIONS section made
 // from the program's own table of options. Usage: man-page TEMPLATE OUTPUT
 #include "app/Options.h"

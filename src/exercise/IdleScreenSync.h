@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tastrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QObject>
@@ -20,6 +23,8 @@ class QWidget;
 // what it had shown; the next key's drawing goes out at once. Elsewhere
 // (Wayland, other backing stores) the repainted pixel costs next to nothing.
 class CIdleScreenSync : public QObject {
+    Q_OBJECT
+
 public:
     explicit CIdleScreenSync(QWidget& window);
 

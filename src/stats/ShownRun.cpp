@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tastrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "stats/ShownRun.h"
 
 #include "pupils/PlausibleRun.h"

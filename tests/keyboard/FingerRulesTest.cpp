@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tastrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The course's texts (lesson descriptions and help pages) say which finger
 // presses a key, which Shift a capital takes and what pace passes. These
 // tests read them as a pupil would and hold them to the keyboard table and

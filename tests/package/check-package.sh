@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tastrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a school installs it: built from the build tree,
 # unpacked into a scratch root and run from there with user folders of its
 # own. Usage: check-package.sh BUILD_DIR UI_TESTS

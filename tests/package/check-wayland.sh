@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tastrum developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program under a headless Wayland compositor, as a Wayland session runs
 # it: the program starts on Qt's Wayland plugin and stays up, and every
 # window opens and fits. (Keys cannot be sent here: a headless weston has no
