@@ -264,11 +264,6 @@ void CExerciseDlg::SetKeyStats(CKeyStats before, std::vector<WeakKey> practised)
     m_practised = std::move(practised);
 }
 
-bool CExerciseDlg::KeysShownAfterRun(const std::vector<KeyPress>& run) const {
-    return !m_practised.empty() &&
-           !PracticeProgressText(m_practised, run).empty();
-}
-
 void CExerciseDlg::OfferPracticeAfterRun(CResultDlg& result,
                                          const std::vector<KeyPress>& run) const {
     if (!IsKeyboardShown() || !m_keyStats || !m_practised.empty())
@@ -293,9 +288,11 @@ void CExerciseDlg::Finish() {
                     VerdictOf(outcome.grade));
     // What the program adds to the result is a teaching aid too.
     if (IsKeyboardShown()) {
-        result.SetNextStep(KeysShownAfterRun(outcome.keyPresses)
-                               ? PracticeProgressText(m_practised, outcome.keyPresses)
-                               : NextStepText(outcome.grade, outcome.charsPerMinute, outcome.charErrors));
+        // A practice tells how its keys went; nothing when it has none.
+        const std::string progress = PracticeProgressText(m_practised, outcome.keyPresses);
+        result.SetNextStep(progress.empty() ? NextStepText(outcome.grade, outcome.charsPerMinute,
+                                                           outcome.charErrors)
+                                            : progress);
         if (m_nextLessonOffered && outcome.grade >= kPassGrade)
             result.OfferNextLesson();
     }

@@ -88,7 +88,6 @@ private:
     void OnHelp();
     void ShowStatus(double ms, double charsPerMinute);
     void Finish();
-    bool KeysShownAfterRun(const std::vector<KeyPress>& run) const;
     void OfferPracticeAfterRun(CResultDlg& result, const std::vector<KeyPress>& run) const;
     void PlaceKeyboard();
     // Shows or hides the keyboard without keeping the choice.

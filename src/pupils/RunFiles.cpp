@@ -31,12 +31,16 @@ constexpr double kSecondsPerDay = 86400.0;
 // Beyond this a date is no time at all (a damaged or foreign record).
 constexpr double kLatestSeconds = 1e15;
 
-int64_t SecondsOf(const StatRecord& run) {
+} // namespace
+
+int64_t RunSeconds(const StatRecord& run) {
     const double seconds = run.date.Value() * kSecondsPerDay;
     return std::isfinite(seconds) && std::abs(seconds) < kLatestSeconds
                ? static_cast<int64_t>(std::floor(seconds))
                : 0;
 }
+
+namespace {
 
 std::string UniquePart() {
     static std::atomic<unsigned> counter{0};
@@ -102,7 +106,7 @@ std::string KeepRunFile(const std::string& pupilFolder, const StatRecord& run,
     one.push_back(run);
     one.m_charErrors = errors;
     const std::string path = pupilFolder + "/" + std::string(kPrefix) +
-                             std::to_string(SecondsOf(run)) + "-" + RunKey(run) + "-" +
+                             std::to_string(RunSeconds(run)) + "-" + RunKey(run) + "-" +
                              UniquePart() + std::string(kExtension);
     WriteFileAtomically(path, EncodeStatFile(one));
     return path;
@@ -118,10 +122,6 @@ std::vector<RunFileName> ListRunFiles(const std::string& pupilFolder) {
     return files;
 }
 
-int64_t RunSeconds(const StatRecord& run) {
-    return SecondsOf(run);
-}
-
 int64_t OldestSeconds(const std::vector<RunFileName>& files) {
     int64_t oldest = INT64_MAX;
     for (const RunFileName& file : files)
@@ -133,7 +133,7 @@ std::set<std::string> KeysOfRecentRuns(const CStatRecordArray& runs,
                                        const std::vector<RunFileName>& files) {
     std::set<std::string> keys;
     const int64_t oldest = OldestSeconds(files);
-    for (auto run = runs.rbegin(); run != runs.rend() && SecondsOf(*run) >= oldest; ++run)
+    for (auto run = runs.rbegin(); run != runs.rend() && RunSeconds(*run) >= oldest; ++run)
         keys.insert(RunKey(*run));
     return keys;
 }
