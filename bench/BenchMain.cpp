@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tastrum developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/ProgramContext.h"
-
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -19,7 +17,6 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path() + "/user");
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope,
                        settings.path() + "/system");
-    CProgramContext context(ExecutableFolder());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

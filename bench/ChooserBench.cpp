@@ -6,7 +6,7 @@
 #include "platform/ProgramContext.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 
 #include <QCoreApplication>
 
@@ -34,7 +34,7 @@ public:
                     ("tastrum-chooser-bench-" + std::to_string(getpid())))
                        .string()),
           m_context(m_folder) {
-        SetCurrentPupil("Ola");
+        m_list.SetPupil(Pupils(), "Ola");
         for (long i = 0; i < runs; ++i) {
             StatRecord run;
             run.lesson = LessonName(static_cast<int>(i % kLessons));
@@ -42,7 +42,7 @@ public:
             run.errorPercent = i % 9;
             m_stats.push_back(run);
         }
-        std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Ola"));
+        std::filesystem::create_directories(GetPupilFolder(Pupils(), "Ola"));
         Store();
         for (int i = 0; i < kLessons; ++i)
             m_list.AddLesson(LessonName(i), "");
@@ -53,7 +53,9 @@ public:
     }
     ~PaintedChooser() { std::filesystem::remove_all(m_folder); }
 
-    void Store() { SavePupilStats(ContextPupilsFolder(), "Ola", m_stats); }
+    const PupilsFolder& Pupils() const { return m_context.Folders().pupils; }
+
+    void Store() { SavePupilStats(Pupils(), "Ola", m_stats); }
     void Paint() { benchmark::DoNotOptimize(m_list.viewport()->grab()); }
     // What the chooser does when a lesson run has ended.
     void RegradeAndPaint() {

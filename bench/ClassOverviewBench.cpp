@@ -49,14 +49,15 @@ public:
         const CPupilStats stats = ManyRuns(runs);
         for (int pupil = 0; pupil < pupils; ++pupil) {
             const std::string name = "Uczeń " + std::to_string(pupil + 1);
-            std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), name));
-            stats.Save(GetStatFilePath(ContextPupilsFolder(), name));
+            std::filesystem::create_directories(GetPupilFolder(Pupils(), name));
+            stats.Save(GetStatFilePath(Pupils(), name));
         }
         for (int lesson = 0; lesson < kLessons; ++lesson)
             m_lessons.push_back(LessonName(lesson));
     }
     const std::vector<std::string>& Lessons() const { return m_lessons; }
-    const PupilsFolder& Pupils() const { return ContextPupilsFolder(); }
+    const PupilsFolder& Pupils() const { return m_context.Folders().pupils; }
+    const std::string& Outbox() const { return m_context.Folders().outbox; }
 
 private:
     QTemporaryDir m_folder;
@@ -69,7 +70,7 @@ void BM_ClassOverviewFirstOpen(benchmark::State& state) {
     const BenchClass pupils(static_cast<int>(state.range(0)), state.range(1));
     for (auto _ : state) {
         CClassStore store(pupils.Pupils());
-        CClassOverviewDlg overview(store, pupils.Lessons());
+        CClassOverviewDlg overview(store, pupils.Lessons(), pupils.Outbox());
         benchmark::DoNotOptimize(overview.Table().rowCount());
     }
 }
@@ -85,7 +86,7 @@ void BM_ClassOverviewOpenAgain(benchmark::State& state) {
     CClassStore store(pupils.Pupils());
     store.Refresh(pupils.Lessons());
     for (auto _ : state) {
-        CClassOverviewDlg overview(store, pupils.Lessons());
+        CClassOverviewDlg overview(store, pupils.Lessons(), pupils.Outbox());
         benchmark::DoNotOptimize(overview.Table().rowCount());
     }
 }

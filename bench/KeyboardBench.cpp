@@ -41,7 +41,7 @@ void KeystrokeInExercise(benchmark::State& state, bool keyboardShown) {
     std::string line;
     while (line.size() < 45)
         line += "ab";
-    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseSession session{TickSource::SteadyClock()};
     CExerciseDlg exercise(session);
     exercise.SetLines(StringList(static_cast<size_t>(state.range(0)) / 47, line));
     exercise.ShowKeyboard(keyboardShown);

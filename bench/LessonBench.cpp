@@ -99,7 +99,7 @@ void Settle() {
 }
 
 struct OpenExercise {
-    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseSession session{TickSource::SteadyClock()};
     CExerciseDlg window{session};
     explicit OpenExercise(const StringList& lines) {
         window.SetLines(lines);
@@ -157,7 +157,7 @@ void BM_TypeThroughBookLesson(benchmark::State& state) {
     const StringList& lines = BookLines();
     for (auto _ : state) {
         const Memory before = MemoryNow();
-        CExerciseSession session{CProgramContext::Current().clock};
+        CExerciseSession session{TickSource::SteadyClock()};
         session.SetLines(lines);
         CTypingEdit field(session);
         field.resize(640, 300);

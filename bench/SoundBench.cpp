@@ -36,14 +36,12 @@ double ProcessCpuMs() {
 // The program's error sound, "error.wav" of the shipped data.
 class ProgramWithSound {
 public:
-    ProgramWithSound() {
-        m_context.loadErrorSound = [this] { m_sound.Load(); };
-        m_context.playErrorSound = [this] { m_sound.Play(); };
+    ErrorBeep Beep() {
+        return {[this] { m_sound.Load(); }, [this] { m_sound.Play(); }};
     }
 
 private:
-    CProgramContext m_context{TASTRUM_DATA_DIR};
-    CErrorSound m_sound;
+    CErrorSound m_sound{TASTRUM_DATA_DIR};
 };
 
 // Times `step` alone, with `keyGapMs` of the event loop after each, and
@@ -59,24 +57,28 @@ void TimeKeys(benchmark::State& state, int keyGapMs, Step step, auto afterStep) 
         afterStep();
         QTest::qWait(keyGapMs);
     }
-    state.counters["cpu_ms"] = (ProcessCpuMs() - cpuBefore) / static_cast<double>(state.iterations());
+    state.counters["cpu_ms"] =
+        (ProcessCpuMs() - cpuBefore) / static_cast<double>(state.iterations());
 }
 
-// Handing the beep over: what PlayErrorSound costs the key that calls it.
+// Handing the beep over: what playing the error sound costs the key that
+// calls it.
 void HandOverBeep(benchmark::State& state) {
-    const ProgramWithSound program;
-    LoadErrorSound();
+    ProgramWithSound program;
+    const ErrorBeep beep = program.Beep();
+    beep.load();
     QTest::qWait(kQuietWhileApartMs);
-    TimeKeys(state, static_cast<int>(state.range(0)), [] { PlayErrorSound(); }, [] {});
+    TimeKeys(
+        state, static_cast<int>(state.range(0)), [&beep] { beep.play(); }, [] {});
 }
 
 // One key typed into the field on screen and drawn: a wrong one (which
 // beeps) or a right one, each taken back with Backspace while not timed.
 void KeyDrawn(benchmark::State& state, Qt::Key key, QString text) {
-    const ProgramWithSound program;
-    CExerciseSession session(CProgramContext::Current().clock);
+    ProgramWithSound program;
+    CExerciseSession session(TickSource::SteadyClock());
     session.SetLines(StringList(20, std::string(45, 'a')));
-    CTypingEdit edit(session);
+    CTypingEdit edit(session, program.Beep());
     edit.resize(600, 300);
     edit.ShowSession();
     edit.show();

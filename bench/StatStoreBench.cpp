@@ -4,7 +4,7 @@
 #include "platform/Paths.h"
 #include "platform/ProgramContext.h"
 #include "pupils/PupilFolders.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 #include "pupils/StoreRun.h"
 
 #include <benchmark/benchmark.h>
@@ -25,15 +25,17 @@ public:
                     ("tastrum-store-bench-" + std::to_string(getpid())))
                        .string()),
           m_context(m_folder) {
-        MakePupilFolder(ContextPupilsFolder(), kPupil);
+        MakePupilFolder(Pupils(), kPupil);
         CPupilStats stats;
         for (long i = 0; i < runs; ++i)
             stats.push_back(Run(i));
         for (int c = 0; c < 60; ++c)
             stats.AddCharErrors(static_cast<char>('!' + c), c);
-        SavePupilStats(ContextPupilsFolder(), kPupil, stats);
+        SavePupilStats(Pupils(), kPupil, stats);
     }
     ~StoredRuns() { std::filesystem::remove_all(m_folder); }
+
+    const PupilsFolder& Pupils() const { return m_context.Folders().pupils; }
 
     static StatRecord Run(long i) {
         StatRecord run;
@@ -57,7 +59,7 @@ void BM_LoadPupilStats(benchmark::State& state) {
     const StoredRuns stored(state.range(0));
     for (auto _ : state) {
         CPupilStats stats;
-        LoadPupilStats(ContextPupilsFolder(), StoredRuns::kPupil, stats);
+        LoadPupilStats(stored.Pupils(), StoredRuns::kPupil, stats);
         benchmark::DoNotOptimize(stats.data());
     }
     state.SetComplexityN(state.range(0));
@@ -75,7 +77,7 @@ void BM_StoreRun(benchmark::State& state) {
     const CharErrorArray errors{{'a', 2}, {'\xB9', 1}};
     long i = 0;
     for (auto _ : state)
-        StoreRun(ContextPupilsFolder(), StoredRuns::kPupil, StoredRuns::Run(i++), errors);
+        StoreRun(stored.Pupils(), StoredRuns::kPupil, StoredRuns::Run(i++), errors);
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_StoreRun)

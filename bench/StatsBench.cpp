@@ -5,7 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/ProgramContext.h"
 #include "pupils/PupilRegistry.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 #include "stats/CharErrorRanking.h"
 #include "stats/ChartGeometry.h"
 #include "stats/LessonHistory.h"
@@ -65,10 +65,11 @@ public:
                      .string()),
           m_context(m_path) {
         std::filesystem::create_directories(m_path + "/Data/Pupils/Ania");
-        SavePupilStats(ContextPupilsFolder(), "Ania", ManyRuns(runs));
-        SetCurrentPupil("Ania");
+        SavePupilStats(Pupils(), "Ania", ManyRuns(runs));
     }
     ~BenchProgramFolder() { std::filesystem::remove_all(m_path); }
+
+    const PupilsFolder& Pupils() const { return m_context.Folders().pupils; }
 
 private:
     std::string m_path;
@@ -93,7 +94,7 @@ BENCHMARK(BM_StatsSummaryAndChart)->Arg(2000)->Arg(20000)->Complexity(benchmark:
 // selected, the texts and the chart are rebuilt and the chart is painted.
 void BM_StatsWindowChooseLesson(benchmark::State& state) {
     const BenchProgramFolder folder(state.range(0));
-    CStatsDlg dialog;
+    CStatsDlg dialog(folder.Pupils(), "Ania");
     dialog.show();
     auto* lessons = dialog.findChild<QListWidget*>(QStringLiteral("control1026"));
     auto* chart = dialog.findChild<CProgressChart*>();
@@ -114,7 +115,7 @@ BENCHMARK(BM_StatsWindowChooseLesson)
 // A repaint of the chart alone, as when another window uncovers it.
 void BM_StatsChartRepaint(benchmark::State& state) {
     const BenchProgramFolder folder(state.range(0));
-    CStatsDlg dialog;
+    CStatsDlg dialog(folder.Pupils(), "Ania");
     dialog.show();
     dialog.findChild<QListWidget*>(QStringLiteral("control1026"))->setCurrentRow(0);
     auto* chart = dialog.findChild<CProgressChart*>();
@@ -134,7 +135,7 @@ void BM_StatsWindowMemory(benchmark::State& state) {
     double open = 0;
     double anonymousOpen = 0;
     for (auto _ : state) {
-        CStatsDlg dialog;
+        CStatsDlg dialog(folder.Pupils(), "Ania");
         dialog.show();
         dialog.findChild<QListWidget*>(QStringLiteral("control1026"))->setCurrentRow(0);
         benchmark::DoNotOptimize(dialog.grab());

@@ -36,7 +36,7 @@ public:
     }
 
 private:
-    CExerciseSession m_session{CProgramContext::Current().clock};
+    CExerciseSession m_session{TickSource::SteadyClock()};
     CTypingEdit m_edit{m_session};
 };
 

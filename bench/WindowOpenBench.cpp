@@ -48,11 +48,11 @@ private:
 // buttons acting at once (1) or as Qt does by itself (0).
 void BM_AltSToStatisticsWindow(benchmark::State& state) {
     const QTemporaryDir folder;
-    const CProgramContext context(folder.path().toStdString());
+    const ProgramFolders folders = PortableFolders(folder.path().toStdString());
     std::unique_ptr<CInstantButtons> instant;
     if (state.range(0))
         instant = std::make_unique<CInstantButtons>();
-    CLessonDlg chooser;
+    CLessonDlg chooser(folders, false);
     chooser.show();
     const FirstPaint<CStatsDlg> painted;
     for (auto _ : state) {
@@ -78,7 +78,7 @@ BENCHMARK(BM_AltSToStatisticsWindow)
 void BM_ExerciseWindowOpens(benchmark::State& state) {
     const StringList lines(static_cast<size_t>(state.range(0)) / 47, std::string(45, 'a'));
     for (auto _ : state) {
-        CExerciseSession session{CProgramContext::Current().clock};
+        CExerciseSession session{TickSource::SteadyClock()};
         CExerciseDlg exercise(session);
         exercise.SetLines(lines);
         exercise.show();

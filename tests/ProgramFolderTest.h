@@ -10,9 +10,12 @@
 
 // A test with a program context of its own, whose program folder is a
 // temporary folder, so lessons, pupils and their files are made there; no
-// pupil is current at the start.
+// pupil is chosen at the start.
 class ProgramFolderTest : public testing::Test {
 protected:
     TempFolder m_program;
     CProgramContext m_context{m_program.Path()};
+
+    const PupilsFolder& Pupils() const { return m_context.Folders().pupils; }
+    const std::string& Outbox() const { return m_context.Folders().outbox; }
 };

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/InstantButtons.h"
-#include "platform/ProgramContext.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -21,8 +20,6 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope,
                        settings.path() + "/system");
     const CInstantButtons instantButtons;
-    // Tests that lay out files build their own context over this one.
-    CProgramContext context(ExecutableFolder());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -6,6 +6,7 @@
 #include "app/Options.h"
 
 #include "exercise/WeakKeyLesson.h"
+#include "exercise/WeakKeys.h"
 #include "keyboard/Chord.h"
 #include "keyboard/LayoutCheck.h"
 #include "lessons/LessonCheck.h"
@@ -18,7 +19,6 @@
 #include "platform/Format.h"
 #include "platform/Paths.h"
 #include "platform/PrintableText.h"
-#include "platform/ProgramContext.h"
 #include "platform/SettingsReport.h"
 #include "platform/TeacherAccess.h"
 #include "pupils/KeyStatsFile.h"
@@ -26,7 +26,6 @@
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilsFolderCheck.h"
 #include "pupils/PupilsFolderSetup.h"
-#include "exercise/WeakKeys.h"
 #include "teacher/CsvExport.h"
 
 #include <algorithm>
@@ -47,13 +46,14 @@ CharacterReach ReachOnKeyboard(char ch) {
     return TakesUntaughtChord(ch) ? CharacterReach::UntaughtChord : CharacterReach::Taught;
 }
 
-int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
+int CheckLessons(const std::vector<std::string>& folders, const std::string& programFolder,
+                 std::ostream& out) {
     int status = 0;
     std::vector<ListedLesson> lessons = ListLessonFiles(folders);
     std::sort(lessons.begin(), lessons.end(),
               [](const ListedLesson& a, const ListedLesson& b) { return a.path < b.path; });
     for (const ListedLesson& lesson : lessons) {
-        const LessonCheck check = CheckLesson(lesson.path, GetProgramFolder(), ReachOnKeyboard);
+        const LessonCheck check = CheckLesson(lesson.path, programFolder, ReachOnKeyboard);
         // A name or a line of a lesson may hold any byte; none may forge or
         // garble a line of the report.
         const std::string name = PrintableText(lesson.path);
@@ -79,17 +79,17 @@ int CheckLessons(const std::vector<std::string>& folders, std::ostream& out) {
     return status;
 }
 
-int ExportCsv(const std::string& path, std::ostream& out, std::ostream& errors) {
+int ExportCsv(const PupilsFolder& pupils, const std::string& path, std::ostream& out,
+              std::ostream& errors) {
     // A class's results are the teacher's, as in the class overview.
-    if (DecideTeacherAccess(GatherTeacherAccessFacts(ContextPupilsFolder(),
-                                                     kAdministratorsFolder)) !=
+    if (DecideTeacherAccess(GatherTeacherAccessFacts(pupils, kAdministratorsFolder)) !=
         TeacherAccess::Granted) {
         errors << "tastrum: " << WhoGrantsTeacherAccess() << "\n";
         return kFaultsFound;
     }
     std::vector<std::string> unreadable;
     try {
-        WriteUserFile(path, ClassRunsCsv(ContextPupilsFolder(), unreadable));
+        WriteUserFile(path, ClassRunsCsv(pupils, unreadable));
     } catch (const FileError& error) {
         errors << "tastrum: " << error.what() << "\n";
         return kFaultsFound;
@@ -121,17 +121,18 @@ std::vector<std::string> FolderProblems(const ProgramFolders& folders) {
     if (const std::optional<FileError> problem = PupilsFolderProblem(folders.pupils))
         problems.push_back(problem->what());
     std::error_code error;
-    if (!folders.schoolLessons.empty() && !std::filesystem::is_directory(folders.schoolLessons, error))
+    if (!folders.schoolLessons.empty() &&
+        !std::filesystem::is_directory(folders.schoolLessons, error))
         problems.push_back(folders.schoolLessons +
                            ": folder lekcji szkoły (LessonsFolder=) nie istnieje albo nie jest "
                            "folderem; przygotuj go poleceniem tastrum --init-lessons-folder");
     return problems;
 }
 
-int ShowConfig(std::ostream& out) {
+int ShowConfig(const ProgramFolders& folders, std::ostream& out) {
     int unknownKeys = 0;
     out << SettingsReport(unknownKeys);
-    const std::vector<std::string> problems = FolderProblems(CProgramContext::Current().Folders());
+    const std::vector<std::string> problems = FolderProblems(folders);
     if (!problems.empty()) {
         out << "\nProblemy, przez które program nie zadziała, jak ustawiono:\n";
         for (const std::string& problem : problems)
@@ -142,9 +143,9 @@ int ShowConfig(std::ostream& out) {
 
 // A line typed at the terminal, not shown as it is typed.
 std::string ReadSecretLine(std::istream& in) {
-    termios before {};
-    const bool terminal = &in == &std::cin && ::isatty(STDIN_FILENO) &&
-                          ::tcgetattr(STDIN_FILENO, &before) == 0;
+    termios before{};
+    const bool terminal =
+        &in == &std::cin && ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &before) == 0;
     if (terminal) {
         termios hidden = before;
         hidden.c_lflag &= ~static_cast<tcflag_t>(ECHO);
@@ -185,9 +186,9 @@ int SetTeacherPasswordCommand(std::istream& in, std::ostream& out, std::ostream&
 // Most keys --weak-keys lists.
 constexpr size_t kWeakKeysListed = 10;
 
-bool IsPupil(const std::string& pupil) {
+bool IsPupil(const PupilsFolder& folder, const std::string& pupil) {
     StringList pupils;
-    ListPupils(ContextPupilsFolder(), pupils);
+    ListPupils(folder, pupils);
     return std::find(pupils.begin(), pupils.end(), pupil) != pupils.end();
 }
 
@@ -207,17 +208,18 @@ void PrintWeakKeys(const CKeyStats& stats, std::ostream& out) {
         out << "Żaden klawisz nie sprawia teraz kłopotu.\n";
 }
 
-int WeakKeysCommand(const std::string& name, std::ostream& out, std::ostream& errors) {
+int WeakKeysCommand(CProgramContext& program, const std::string& name, std::ostream& out,
+                    std::ostream& errors) {
+    const PupilsFolder& pupils = program.Folders().pupils;
     const std::string pupil = Utf8ToCp1250(name);
     try {
-        if (const std::optional<FileError> problem = PupilsFolderProblem(ContextPupilsFolder()))
+        if (const std::optional<FileError> problem = PupilsFolderProblem(pupils))
             throw *problem;
-        if (!IsPupil(pupil)) {
-            errors << "tastrum: nie ma ucznia " << name << " w folderze "
-                   << ContextPupilsFolder().path << "\n";
+        if (!IsPupil(pupils, pupil)) {
+            errors << "tastrum: nie ma ucznia " << name << " w folderze " << pupils.path << "\n";
             return kFaultsFound;
         }
-        const CKeyStats stats = LoadKeyStats(ContextPupilsFolder(), pupil);
+        const CKeyStats stats = LoadKeyStats(pupils, pupil);
         if (stats.TotalPresses() < kPressesForPractice) {
             errors << "tastrum: za mało pomiarów ucznia " << name << " (" << stats.TotalPresses()
                    << " znaków z " << kPressesForPractice << " potrzebnych)\n";
@@ -225,8 +227,7 @@ int WeakKeysCommand(const std::string& name, std::ostream& out, std::ostream& er
         }
         PrintWeakKeys(stats, out);
         const WeakKeyLesson lesson =
-            MakeWeakKeyLesson(stats, SchoolWordList(CProgramContext::Current().Folders()),
-                              CProgramContext::Current().random);
+            MakeWeakKeyLesson(stats, SchoolWordList(program.Folders()), program.random);
         out << "\n";
         for (const std::string& line : lesson.lines)
             out << Cp1250ToUtf8(line) << "\n";
@@ -243,7 +244,8 @@ bool TakeTeacherOption(std::vector<std::string>& arguments) {
     return std::erase(arguments, std::string("--teacher")) > 0;
 }
 
-std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+std::optional<int> RunCommandLine(CProgramContext& program,
+                                  const std::vector<std::string>& arguments, std::ostream& out,
                                   std::ostream& errors) {
     if (arguments.empty())
         return std::nullopt;
@@ -257,16 +259,15 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std
         return 0;
     }
     if (option == "--check-lessons" && arguments.size() <= 2)
-        return CheckLessons(arguments.size() == 2
-                                ? std::vector{arguments[1]}
-                                : LessonFolders(CProgramContext::Current().Folders()),
-                            out);
+        return CheckLessons(arguments.size() == 2 ? std::vector{arguments[1]}
+                                                  : LessonFolders(program.Folders()),
+                            program.ProgramFolder(), out);
     if (option == "--export-csv" && arguments.size() == 2)
-        return ExportCsv(arguments[1], out, errors);
+        return ExportCsv(program.Folders().pupils, arguments[1], out, errors);
     if (option == "--show-config" && arguments.size() == 1)
-        return ShowConfig(out);
+        return ShowConfig(program.Folders(), out);
     if (option == "--weak-keys" && arguments.size() == 2)
-        return WeakKeysCommand(arguments[1], out, errors);
+        return WeakKeysCommand(program, arguments[1], out, errors);
     if (option == "--set-teacher-password" && arguments.size() == 1)
         return SetTeacherPasswordCommand(std::cin, out, errors);
     if (option == "--init-pupils-folder" && (arguments.size() == 2 || arguments.size() == 3))

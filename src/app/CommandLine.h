@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/ProgramContext.h"
+
 #include <optional>
 #include <ostream>
 #include <string>
@@ -16,5 +18,6 @@
 // windows then offer the teacher's views.
 bool TakeTeacherOption(std::vector<std::string>& arguments);
 
-std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+std::optional<int> RunCommandLine(CProgramContext& program,
+                                  const std::vector<std::string>& arguments, std::ostream& out,
                                   std::ostream& errors);

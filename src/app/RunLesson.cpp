@@ -7,49 +7,55 @@
 #include "exercise/ExerciseSession.h"
 #include "exercise/ResultDlg.h"
 #include "exercise/WeakKeyLesson.h"
+#include "exercise/WeakKeys.h"
 #include "lessons/LessonFile.h"
 #include "lessons/LessonLines.h"
 #include "lessons/LessonPaths.h"
 #include "lessons/WordList.h"
 #include "lessons/WrapLines.h"
 #include "platform/Cp1250.h"
-#include "platform/DesktopOpener.h"
 #include "platform/FileError.h"
 #include "platform/FolderScan.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
-#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "platform/WorkBesideWindows.h"
 #include "pupils/KeyStatsFile.h"
 #include "pupils/Outbox.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/StoreRun.h"
-#include "exercise/WeakKeys.h"
 
 namespace {
 
+// The program and the pupil (Windows-1250) a run is for.
+struct RunFor {
+    CProgramContext& program;
+    const std::string& pupil;
+
+    const PupilsFolder& Pupils() const { return program.Folders().pupils; }
+};
+
 // The description and the name are Windows-1250.
-bool Introduce(const std::string& description, const std::string& lessonName) {
-    CResultDlg introduction;
+bool Introduce(const RunFor& run, const std::string& description, const std::string& lessonName) {
+    CResultDlg introduction(run.program.ProgramFolder());
     introduction.SetTexts(description, lessonName);
     return introduction.exec() == QDialog::Accepted;
 }
 
 // The lesson's companion document opens beside the exercise; one that is
 // missing, or would lie outside the program folder, opens nothing.
-void OpenCompanionDocument(const LessonFile& lesson) {
-    const std::string target = CompanionDocumentPath(lesson, GetProgramFolder());
-    if (FileExists(target))
-        OpenWithDesktop(target, GetFolderOfPath(target));
+void OpenCompanionDocument(const RunFor& run, const LessonFile& lesson) {
+    const std::string target = CompanionDocumentPath(lesson, run.program.ProgramFolder());
+    if (FileExists(target) && run.program.openWithDesktop)
+        run.program.openWithDesktop(target, GetFolderOfPath(target));
 }
 
 // A lesson too big for the computer's memory is told as such, never ends
 // the program; the lines are then empty and the lesson ends there.
-StringList LinesToType(const LessonFile& lesson, const std::string& lessonName) {
+StringList LinesToType(const RunFor& run, const LessonFile& lesson, const std::string& lessonName) {
     StringList wrapped;
     try {
-        WrapLines(BuildLessonLines(lesson, lessonName, CProgramContext::Current().random), wrapped);
+        WrapLines(BuildLessonLines(lesson, lessonName, run.program.random), wrapped);
     } catch (const FileError&) {
         throw;
     } catch (const std::exception& error) {
@@ -63,9 +69,9 @@ StringList LinesToType(const LessonFile& lesson, const std::string& lessonName) 
 
 // A run that cannot reach the pupil's folder waits on this computer; the
 // pupil hears which of the two became of it.
-void KeepUndeliveredRun(const ExerciseOutcome& outcome, const FileError& error) {
+void KeepUndeliveredRun(const RunFor& run, const ExerciseOutcome& outcome, const FileError& error) {
     try {
-        KeepInOutbox(ContextOutbox(), GetCurrentPupil(), outcome.record, outcome.charErrors);
+        KeepInOutbox(run.program.Folders().outbox, run.pupil, outcome.record, outcome.charErrors);
     } catch (const FileError& outboxError) {
         ShowMessage(nullptr, QStringLiteral("Wyniku tej lekcji nie zapisano.\n\n%1\n\n%2")
                                  .arg(QString::fromStdString(error.what()),
@@ -83,81 +89,82 @@ void KeepUndeliveredRun(const ExerciseOutcome& outcome, const FileError& error) 
 // measurements cannot be kept is still a stored run, so the pupil is not
 // troubled with it. They go first: a pupil measured for the first time
 // starts from the errors stat.dat counted before this run.
-void StoreKeyMeasurements(const ExerciseOutcome& outcome) {
+void StoreKeyMeasurements(const RunFor& run, const ExerciseOutcome& outcome) {
     try {
-        StoreKeyPresses(ContextPupilsFolder(), GetCurrentPupil(), outcome.keyPresses);
+        StoreKeyPresses(run.Pupils(), run.pupil, outcome.keyPresses);
     } catch (const FileError&) {
     }
 }
 
-void StoreFinishedRun(const std::string& lessonName, const CExerciseSession& session) {
+void StoreFinishedRun(const RunFor& run, const std::string& lessonName,
+                      const CExerciseSession& session) {
     const ExerciseOutcome outcome = session.Outcome(lessonName, COleDateTime::Now());
     StoreRunResult result;
     std::optional<FileError> failed;
     WorkBesideWindows(QStringLiteral("Zapisywanie wyniku…"), [&] {
-        StoreKeyMeasurements(outcome);
+        StoreKeyMeasurements(run, outcome);
         try {
-            result = StoreRun(ContextPupilsFolder(), GetCurrentPupil(), outcome.record,
-                              outcome.charErrors);
+            result = StoreRun(run.Pupils(), run.pupil, outcome.record, outcome.charErrors);
         } catch (const FileError& error) {
             failed = error;
         }
     });
     if (failed) {
-        KeepUndeliveredRun(outcome, *failed);
+        KeepUndeliveredRun(run, outcome, *failed);
         return;
     }
     if (!result.notice.empty())
         ShowMessage(nullptr, QString::fromStdString(result.notice));
     WorkBesideWindows(QStringLiteral("Zapisywanie wyników, które czekały na tym komputerze…"),
-                      [] { DeliverOutbox(ContextOutbox(), ContextPupilsFolder()); });
+                      [&run] { DeliverOutbox(run.program.Folders().outbox, run.Pupils()); });
 }
 
 // The pupil's key measurements as they stand; none when they cannot be read,
 // as they only serve the practice.
-CKeyStats KeyStatsOrNone() {
+CKeyStats KeyStatsOrNone(const RunFor& run) {
     try {
-        return LoadKeyStats(ContextPupilsFolder(), GetCurrentPupil());
+        return LoadKeyStats(run.Pupils(), run.pupil);
     } catch (const FileError&) {
         return {};
     }
 }
 
-void RunWeakKeyLessonOf(const CKeyStats& stats);
+void RunWeakKeyLessonOf(const RunFor& run, const CKeyStats& stats);
 
 // Runs the exercise of the lines and stores a finished run; true when the
 // pupil asked for the next lesson. A practice of keys shows how they went;
 // after any other run the pupil may ask for one, which follows at once.
-bool ExerciseAndStore(const std::string& lessonName, const StringList& lines,
+bool ExerciseAndStore(const RunFor& run, const std::string& lessonName, const StringList& lines,
                       bool offerNextLesson, std::vector<WeakKey> practised = {}) {
-    CExerciseSession session{CProgramContext::Current().clock};
-    CExerciseDlg exercise(session);
+    CExerciseSession session{run.program.clock};
+    CExerciseDlg exercise(
+        session, {run.Pupils(), run.pupil, run.program.ProgramFolder(), run.program.errorBeep});
     exercise.SetLines(lines);
-    exercise.SetKeyStats(KeyStatsOrNone(), std::move(practised));
+    exercise.SetKeyStats(KeyStatsOrNone(run), std::move(practised));
     if (offerNextLesson)
         exercise.OfferNextLesson();
     if (exercise.exec() != QDialog::Accepted)
         return false;
-    StoreFinishedRun(lessonName, session);
+    StoreFinishedRun(run, lessonName, session);
     if (exercise.PracticeAsked())
-        RunWeakKeyLessonOf(KeyStatsOrNone());
+        RunWeakKeyLessonOf(run, KeyStatsOrNone(run));
     return exercise.NextLessonAsked();
 }
 
-bool RunExistingLesson(const std::string& path, bool offerNextLesson) {
+bool RunExistingLesson(const RunFor& run, const std::string& path, bool offerNextLesson) {
     const LessonFile lesson(path);
     const std::string lessonName = Utf8ToCp1250(GetFileTitleOfPath(path));
-    if (!Introduce(lesson.ReadString("General", "description", ""), lessonName))
+    if (!Introduce(run, lesson.ReadString("General", "description", ""), lessonName))
         return false;
-    OpenCompanionDocument(lesson);
+    OpenCompanionDocument(run, lesson);
 
-    const StringList lines = LinesToType(lesson, lessonName);
+    const StringList lines = LinesToType(run, lesson, lessonName);
     if (lines.empty())
         return false;
-    return ExerciseAndStore(lessonName, lines, offerNextLesson);
+    return ExerciseAndStore(run, lessonName, lines, offerNextLesson);
 }
 
-void RunWeakKeyLessonOf(const CKeyStats& stats) {
+void RunWeakKeyLessonOf(const RunFor& run, const CKeyStats& stats) {
     if (const int missing = kPressesForPractice - stats.TotalPresses(); missing > 0) {
         ShowMessage(nullptr, QStringLiteral("Jeszcze za mało wiem o Twoich klawiszach. Przepisz "
                                             "w zwykłych lekcjach jeszcze około %1 znaków, a "
@@ -167,35 +174,36 @@ void RunWeakKeyLessonOf(const CKeyStats& stats) {
         return;
     }
     const WeakKeyLesson lesson =
-        MakeWeakKeyLesson(stats, SchoolWordList(CProgramContext::Current().Folders()),
-                          CProgramContext::Current().random);
+        MakeWeakKeyLesson(stats, SchoolWordList(run.program.Folders()), run.program.random);
     if (lesson.keys.empty()) {
         ShowMessage(nullptr, QStringLiteral("Brawo! Teraz żaden klawisz nie sprawia Ci "
                                             "kłopotu. Ćwicz dalej zwykłe lekcje."));
         return;
     }
-    if (Introduce(Utf8ToCp1250(WeakKeysIntroduction(lesson.keys)), kWeakKeyLessonName))
-        ExerciseAndStore(kWeakKeyLessonName, lesson.lines, false, lesson.keys);
+    if (Introduce(run, Utf8ToCp1250(WeakKeysIntroduction(lesson.keys)), kWeakKeyLessonName))
+        ExerciseAndStore(run, kWeakKeyLessonName, lesson.lines, false, lesson.keys);
 }
 
 } // namespace
 
-void RunWeakKeyLesson() {
+void RunWeakKeyLesson(CProgramContext& program, const std::string& pupil) {
+    const RunFor run{program, pupil};
     try {
-        RunWeakKeyLessonOf(LoadKeyStats(ContextPupilsFolder(), GetCurrentPupil()));
+        RunWeakKeyLessonOf(run, LoadKeyStats(run.Pupils(), pupil));
     } catch (const FileError& error) {
         ShowFileError(nullptr, error);
     }
 }
 
-bool RunLesson(std::string path, bool offerNextLesson) {
+bool RunLesson(CProgramContext& program, const std::string& pupil, const std::string& path,
+               bool offerNextLesson) {
     if (!FileExists(path)) {
         ShowMessage(nullptr, QStringLiteral("file ") + PathToQString(path) +
                                  QStringLiteral(" doesn't exists"));
         return false;
     }
     try {
-        return RunExistingLesson(path, offerNextLesson);
+        return RunExistingLesson({program, pupil}, path, offerNextLesson);
     } catch (const FileError& error) {
         ShowFileError(nullptr, error);
         return false;

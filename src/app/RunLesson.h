@@ -3,14 +3,21 @@
 
 #pragma once
 
+#include "platform/ProgramContext.h"
+
 #include <string>
 
-// Runs one lesson from its introduction to the stored result. With
-// offerNextLesson, a passed run's result window offers the next lesson;
-// true when the pupil took it.
-bool RunLesson(std::string path, bool offerNextLesson = false);
+// A lesson run takes from the program its folders (the pupils', the outbox,
+// the lessons' documents, the help), the engine that draws drills, the
+// clock, the error beep and the desktop's opener. Pupils are Windows-1250.
 
-// Runs the practice lesson of the current pupil's weakest keys, stored as
-// "Trudne klawisze"; a pupil with too little history is told how much more
-// to type first.
-void RunWeakKeyLesson();
+// Runs one lesson for the pupil from its introduction to the stored result.
+// With offerNextLesson, a passed run's result window offers the next lesson;
+// true when the pupil took it.
+bool RunLesson(CProgramContext& program, const std::string& pupil, const std::string& path,
+               bool offerNextLesson = false);
+
+// Runs the practice lesson of the pupil's weakest keys, stored as "Trudne
+// klawisze"; a pupil with too little history is told how much more to type
+// first.
+void RunWeakKeyLesson(CProgramContext& program, const std::string& pupil);

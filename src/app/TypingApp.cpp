@@ -7,7 +7,6 @@
 #include "chooser/LessonDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
-#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "pupils/Outbox.h"
 #include "pupils/PupilsFolderCheck.h"
@@ -18,8 +17,8 @@ namespace {
 
 // A pupils folder that cannot be used (a share not mounted) is told at
 // once; runs then wait on this computer until it is back.
-void WarnOfUnavailablePupilsFolder() {
-    const std::optional<FileError> problem = PupilsFolderProblem(ContextPupilsFolder());
+void WarnOfUnavailablePupilsFolder(const PupilsFolder& pupils) {
+    const std::optional<FileError> problem = PupilsFolderProblem(pupils);
     if (!problem)
         return;
     ShowMessage(nullptr,
@@ -31,8 +30,8 @@ void WarnOfUnavailablePupilsFolder() {
 }
 
 // Runs kept while the share was away are stored as soon as it is back.
-void DeliverWaitingRuns() {
-    const OutboxDelivery delivery = DeliverOutbox(ContextOutbox(), ContextPupilsFolder());
+void DeliverWaitingRuns(const ProgramFolders& folders) {
+    const OutboxDelivery delivery = DeliverOutbox(folders.outbox, folders.pupils);
     if (delivery.delivered > 0)
         ShowMessage(nullptr, QStringLiteral("Zapisano w folderze uczniów wyniki zachowane "
                                             "wcześniej na tym komputerze: %1.")
@@ -41,9 +40,9 @@ void DeliverWaitingRuns() {
 
 // The user's own lessons folder is made at the first start, so that a
 // teacher finds where to put lessons.
-void MakeOwnLessonsFolder() {
+void MakeOwnLessonsFolder(const ProgramFolders& folders) {
     std::error_code ignored;
-    const std::string& own = CProgramContext::Current().Folders().ownLessons;
+    const std::string& own = folders.ownLessons;
     if (!own.empty())
         std::filesystem::create_directories(own, ignored);
 }
@@ -51,13 +50,17 @@ void MakeOwnLessonsFolder() {
 } // namespace
 
 int CTypingApp::Run() {
-    MakeOwnLessonsFolder();
-    WarnOfUnavailablePupilsFolder();
-    DeliverWaitingRuns();
-    CLessonDlg chooser;
-    chooser.SetPracticeRunner(&RunWeakKeyLesson);
+    const ProgramFolders& folders = m_program.Folders();
+    MakeOwnLessonsFolder(folders);
+    WarnOfUnavailablePupilsFolder(folders.pupils);
+    DeliverWaitingRuns(folders);
+    CLessonDlg chooser(folders, m_program.teacherMode);
+    chooser.SetPracticeRunner(
+        [this](const std::string& pupil) { RunWeakKeyLesson(m_program, pupil); });
     chooser.SetLessonRunner(
-        [](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
+        [this](const std::string& pupil, const std::string& path, bool offerNext) {
+            return RunLesson(m_program, pupil, path, offerNext);
+        });
     chooser.Start();
     return 0;
 }

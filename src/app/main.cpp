@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/TypingApp.h"
 
+#include "app/TeachersView.h"
 #include "platform/DesktopLauncher.h"
 #include "platform/ErrorSound.h"
 #include "platform/Icons.h"
@@ -12,7 +13,6 @@
 #include "platform/QtTranslation.h"
 #include "platform/Settings.h"
 #include "platform/TeacherAccess.h"
-#include "app/TeachersView.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
         GatherTeacherAccessFacts(context.Folders().pupils, kAdministratorsFolder));
     // The program's own options start with "--" and need no display.
     if (!arguments.empty() && arguments.front().starts_with("--"))
-        if (const std::optional<int> status = RunCommandLine(arguments, std::cout, std::cerr))
+        if (const std::optional<int> status =
+                RunCommandLine(context, arguments, std::cout, std::cerr))
             return *status;
 
     // Qt's options (-platform, -style, -reverse, ...) are Qt's: QApplication
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     arguments.assign(argv + 1, argv + argc);
     TakeTeacherOption(arguments);
-    if (const std::optional<int> status = RunCommandLine(arguments, std::cout, std::cerr))
+    if (const std::optional<int> status = RunCommandLine(context, arguments, std::cout, std::cerr))
         return *status;
     // The teacher's windows are told apart from the pupils' by the desktop
     // (their own menu entry, window class and Wayland application id).
@@ -53,9 +54,9 @@ int main(int argc, char** argv) {
         context.teacherMode = OpenTeachersView(teacherAccess);
 
     const CInstantButtons instantButtons;
-    CErrorSound errorSound;
+    CErrorSound errorSound(context.ProgramFolder());
     context.openWithDesktop = &LaunchWithDesktop;
-    context.loadErrorSound = [&errorSound] { errorSound.Load(); };
-    context.playErrorSound = [&errorSound] { errorSound.Play(); };
-    return CTypingApp().Run();
+    context.errorBeep = {[&errorSound] { errorSound.Load(); },
+                         [&errorSound] { errorSound.Play(); }};
+    return CTypingApp(context).Run();
 }

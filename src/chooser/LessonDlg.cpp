@@ -13,7 +13,6 @@
 #include "platform/FileError.h"
 #include "platform/HelpFile.h"
 #include "platform/Memory.h"
-#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "pupils/ChoosePupil.h"
 #include "pupils/KeyStatsFile.h"
@@ -59,8 +58,9 @@ bool IsEnterKey(const QEvent* event) {
 
 } // namespace
 
-CLessonDlg::CLessonDlg(QWidget* parent)
-    : QDialog(parent), m_lessonList(new CLessonListBox), m_classStore(ContextPupilsFolder()) {
+CLessonDlg::CLessonDlg(ProgramFolders folders, bool teacherMode, QWidget* parent)
+    : QDialog(parent), m_folders(std::move(folders)), m_teacherMode(teacherMode),
+      m_lessonList(new CLessonListBox), m_classStore(m_folders.pupils) {
     const DialogControls controls =
         BuildDialog(*this, kLessonTemplate, {{CLessonDlg::kIdLessonList, m_lessonList}});
     ApplyDialogColours(*this);
@@ -68,7 +68,7 @@ CLessonDlg::CLessonDlg(QWidget* parent)
     m_practiceButton = controls.Get<QPushButton>(CLessonDlg::kIdPracticeButton);
 
     connect(controls.Get<QPushButton>(CLessonDlg::kIdHelpButton), &QPushButton::clicked, this,
-            &OpenHelpFile);
+            &CLessonDlg::OpenHelp);
     auto* statistics = controls.Get<QPushButton>(CLessonDlg::kIdStatisticsButton);
     connect(statistics, &QPushButton::clicked, this, &CLessonDlg::ShowStatistics);
     connect(m_lessonList, &QListWidget::itemDoubleClicked, this, &CLessonDlg::RunSelectedLesson);
@@ -79,10 +79,10 @@ CLessonDlg::CLessonDlg(QWidget* parent)
         button->installEventFilter(this);
     }
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &OpenHelpFile);
+    connect(help, &QShortcut::activated, this, &CLessonDlg::OpenHelp);
     connect(m_practiceButton, &QPushButton::clicked, this, &CLessonDlg::RunPractice);
     auto* classButton = controls.Get<QPushButton>(CLessonDlg::kIdClassButton);
-    classButton->setVisible(CProgramContext::Current().teacherMode);
+    classButton->setVisible(m_teacherMode);
     connect(classButton, &QPushButton::clicked, this, &CLessonDlg::ShowClassOverview);
     m_practiceShortcut = new QShortcut(Qt::Key_F3, this);
     connect(m_practiceShortcut, &QShortcut::activated, this, &CLessonDlg::RunPractice);
@@ -91,8 +91,9 @@ CLessonDlg::CLessonDlg(QWidget* parent)
 }
 
 void CLessonDlg::Initialise() {
-    ChoosePupil();
-    m_greeting->setText(QStringLiteral("Witam, ") + ToQString(GetCurrentPupil()));
+    ChoosePupil(m_folders.pupils, m_pupil);
+    m_lessonList->SetPupil(m_folders.pupils, m_pupil);
+    m_greeting->setText(QStringLiteral("Witam, ") + ToQString(m_pupil));
     FillLessonList();
     m_lessonList->MarkNextLesson(true);
     ShowTeachingAids();
@@ -106,8 +107,7 @@ int CLessonDlg::Start() {
 }
 
 void CLessonDlg::FillLessonList() {
-    for (const ListedLesson& lesson :
-         ListLessonFiles(LessonFolders(CProgramContext::Current().Folders())))
+    for (const ListedLesson& lesson : ListLessonFiles(LessonFolders(m_folders)))
         m_lessonList->AddLesson(lesson.title, lesson.path);
 }
 
@@ -125,7 +125,7 @@ void CLessonDlg::RunSelectedLesson() {
     while (m_runLesson) {
         const int next = m_lessonList->currentRow() + 1;
         const bool nextFollows = next > 0 && next < m_lessonList->count();
-        const bool nextAsked = m_runLesson(GetSelectedLessonPath(), nextFollows);
+        const bool nextAsked = m_runLesson(m_pupil, GetSelectedLessonPath(), nextFollows);
         // The lesson's new grade shows at once, even where no window covered the list.
         m_lessonList->MarkNextLesson(false);
         repaint();
@@ -139,7 +139,7 @@ void CLessonDlg::RunSelectedLesson() {
 
 void CLessonDlg::RunPractice() {
     if (m_runPractice)
-        m_runPractice();
+        m_runPractice(m_pupil);
     ShowTeachingAids();
     m_lessonList->MarkNextLesson(false);
     m_lessonList->viewport()->repaint();
@@ -148,7 +148,7 @@ void CLessonDlg::RunPractice() {
 // The practice and the next lesson's icon are teaching aids, shown as the
 // pupil last chose in an exercise.
 void CLessonDlg::ShowTeachingAids() {
-    const bool shown = AidsShownForPupil(ContextPupilsFolder(), GetCurrentPupil());
+    const bool shown = AidsShownForPupil(m_folders.pupils, m_pupil);
     m_practiceButton->setVisible(shown);
     m_practiceShortcut->setEnabled(shown);
     m_lessonList->ShowNextLessonIcon(shown);
@@ -161,7 +161,7 @@ void CLessonDlg::ShowTeachingAids() {
 void CLessonDlg::ShowKeysToPractise() {
     size_t weak = 0;
     try {
-        const CKeyStats stats = LoadKeyStats(ContextPupilsFolder(), GetCurrentPupil());
+        const CKeyStats stats = LoadKeyStats(m_folders.pupils, m_pupil);
         if (stats.TotalPresses() >= kPressesForPractice)
             weak = RankWeakKeys(stats).size();
     } catch (const FileError&) {
@@ -185,8 +185,7 @@ bool CLessonDlg::eventFilter(QObject* watched, QEvent* event) {
 // Another computer may have stored the pupil's runs meanwhile: coming back
 // to the window looks at stat.dat's stamp, and reads it only when it changed.
 void CLessonDlg::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-        !GetCurrentPupil().empty())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_pupil.empty())
         m_lessonList->MarkNextLesson(false);
     QDialog::changeEvent(event);
 }
@@ -196,10 +195,14 @@ void CLessonDlg::contextMenuEvent(QContextMenuEvent* event) {
     connect(menu.addAction(QStringLiteral("&About Tastrum...")), &QAction::triggered, this,
             &CLessonDlg::ShowAbout);
     // The class's grades are the teacher's, not the pupils'.
-    if (CProgramContext::Current().teacherMode)
+    if (m_teacherMode)
         connect(menu.addAction(QStringLiteral("Przegląd &klasy...")), &QAction::triggered, this,
                 &CLessonDlg::ShowClassOverview);
     menu.exec(event->globalPos());
+}
+
+void CLessonDlg::OpenHelp() const {
+    OpenHelpFile(m_folders.program);
 }
 
 void CLessonDlg::ShowAbout() {
@@ -209,14 +212,14 @@ void CLessonDlg::ShowAbout() {
 
 // The teacher's view of the whole class, over the lessons of the list.
 void CLessonDlg::ShowClassOverview() {
-    CClassOverviewDlg overview(m_classStore, LessonsInListOrder());
+    CClassOverviewDlg overview(m_classStore, LessonsInListOrder(m_folders), m_folders.outbox);
     overview.exec();
 }
 
 void CLessonDlg::ShowStatistics() {
     {
-        CStatsDlg statistics;
-        if (CProgramContext::Current().teacherMode)
+        CStatsDlg statistics(m_folders.pupils, m_pupil, m_teacherMode);
+        if (m_teacherMode)
             statistics.SetClassOverviewOpener([this] { ShowClassOverview(); });
         statistics.exec();
     }

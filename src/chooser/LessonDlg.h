@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/ProgramFolders.h"
 #include "teacher/ClassStore.h"
 
 #include <QDialog>
@@ -16,7 +17,9 @@ class QPushButton;
 class QShortcut;
 
 // The main window: greets the pupil and lists the lessons; a double-click or
-// Enter on a lesson runs it.
+// Enter on a lesson runs it. It keeps the pupil at the keyboard and hands
+// them to every window it opens. The teacher's views are offered only when
+// the program runs for a teacher.
 class CLessonDlg : public QDialog {
     Q_OBJECT
 
@@ -29,12 +32,16 @@ public:
     static constexpr int kIdPracticeButton = 1101;
     static constexpr int kIdClassButton = 1102;
 
-    explicit CLessonDlg(QWidget* parent = nullptr);
+    CLessonDlg(ProgramFolders folders, bool teacherMode, QWidget* parent = nullptr);
 
     // Chooses the pupil, greets them and fills the lesson list.
     void Initialise();
     // Initialise, then run the window until it closes.
     int Start();
+
+    // The pupil at the keyboard (Windows-1250); none before Initialise or
+    // when the folder has no pupil.
+    const std::string& Pupil() const { return m_pupil; }
 
     std::string GetSelectedLessonPath() const;
     void RunSelectedLesson();
@@ -42,15 +49,17 @@ public:
     CLessonListBox& LessonList() { return *m_lessonList; }
     QLabel& Greeting() { return *m_greeting; }
 
-    // What runs a lesson: the program's lesson run, or a test's own. It is
-    // told whether a next lesson follows in the list, and answers whether
-    // the pupil asked for it.
-    using LessonRunner = std::function<bool(const std::string& path, bool nextLessonFollows)>;
+    // What runs a lesson for the pupil: the program's lesson run, or a
+    // test's own. It is told whether a next lesson follows in the list, and
+    // answers whether the pupil asked for it.
+    using LessonRunner = std::function<bool(const std::string& pupil, const std::string& path,
+                                            bool nextLessonFollows)>;
     void SetLessonRunner(LessonRunner runner) { m_runLesson = std::move(runner); }
 
     // What "Ćwicz trudne klawisze" (and F3) runs: the practice lesson of the
     // pupil's weakest keys.
-    void SetPracticeRunner(std::function<void()> runner) { m_runPractice = std::move(runner); }
+    using PracticeRunner = std::function<void(const std::string& pupil)>;
+    void SetPracticeRunner(PracticeRunner runner) { m_runPractice = std::move(runner); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,7 +71,11 @@ private:
     void ShowAbout();
     void ShowStatistics();
     void ShowClassOverview();
+    void OpenHelp() const;
 
+    ProgramFolders m_folders;
+    bool m_teacherMode;
+    std::string m_pupil;
     CLessonListBox* m_lessonList;
     QLabel* m_greeting;
     QPushButton* m_practiceButton;
@@ -72,7 +85,7 @@ private:
     void ShowKeysToPractise();
 
     LessonRunner m_runLesson;
-    std::function<void()> m_runPractice;
+    PracticeRunner m_runPractice;
     // Kept while the program runs: the class overview then reads only the
     // pupils' files that changed since it was last open.
     CClassStore m_classStore;

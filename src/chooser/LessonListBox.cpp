@@ -6,7 +6,6 @@
 #include "chooser/LessonItemDelegate.h"
 #include "exercise/Grading.h"
 #include "platform/FileError.h"
-#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "pupils/PupilRegistry.h"
 
@@ -20,7 +19,8 @@ constexpr int kOnlyEndedEarlyRole = Qt::UserRole + 2;
 CLessonListBox::CLessonListBox(QWidget* parent) : SortedListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new LessonItemDelegate([this](int row) { return MarkOfRow(row); },
-                                           [this](int row) { return HasNextLessonIcon(row); }, this));
+                                           [this](int row) { return HasNextLessonIcon(row); },
+                                           this));
 }
 
 void CLessonListBox::AddLesson(const std::string& title, const std::string& path) {
@@ -48,11 +48,16 @@ LessonMark CLessonListBox::MarkOfRow(int row) const {
                             rowItem && rowItem->data(kOnlyEndedEarlyRole).toBool());
 }
 
+void CLessonListBox::SetPupil(PupilsFolder pupils, std::string pupil) {
+    m_pupils = std::move(pupils);
+    m_pupil = std::move(pupil);
+}
+
 void CLessonListBox::RefreshGrades() {
     static const CLessonGrades kNoGrades;
     const CLessonGrades* grades = &kNoGrades;
     try {
-        grades = &m_grades.Load(ContextPupilsFolder(), GetCurrentPupil());
+        grades = &m_grades.Load(m_pupils, m_pupil);
     } catch (const FileError&) {
     }
     for (int row = 0; row < count(); ++row)

@@ -13,7 +13,7 @@
 
 // The chooser's list of lessons, sorted by title. Each item keeps the index
 // of its own entry, so two titles that sort together still open their own
-// files. Every item shows the current pupil's best grade of its lesson as
+// files. Every item shows the pupil's best grade of its lesson as
 // the pupil's stat.dat held it at the last RefreshGrades; painting reads no
 // file. Only the grades are kept, not the runs they came from.
 class CLessonListBox : public SortedListWidget {
@@ -23,6 +23,10 @@ public:
     explicit CLessonListBox(QWidget* parent = nullptr);
 
     void AddLesson(const std::string& title, const std::string& path);
+
+    // Whose grades the rows show from now on: the pupil (Windows-1250) of
+    // the folder; none shows every lesson as not passed.
+    void SetPupil(PupilsFolder pupils, std::string pupil);
 
     // The entry behind a row; none for a row that does not exist or an item
     // whose entry index is out of range.
@@ -48,6 +52,8 @@ private:
     int BestGradeOfRow(int row) const;
 
     std::vector<LessonEntry> m_entries;
+    PupilsFolder m_pupils;
+    std::string m_pupil;
     CPupilFileDigest<CLessonGrades> m_grades;
     int m_nextRow = -1;
     bool m_nextLessonIconShown = true;

@@ -18,7 +18,6 @@
 #include "platform/DialogTemplate.h"
 #include "platform/HelpFile.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "pupils/PupilRegistry.h"
 
@@ -102,13 +101,14 @@ const DialogTemplate kExerciseTemplate{
 
 } // namespace
 
-CExerciseDlg::CExerciseDlg(CExerciseSession& session, QWidget* parent, LayoutSource activeLayout)
-    : QDialog(parent), m_session(session), m_typing(new CTypingEdit(session)),
-      m_progress(new CProgressBar), m_keyboard(new CKeyboardPanel(this)),
-      m_activeLayout(std::move(activeLayout)) {
+CExerciseDlg::CExerciseDlg(CExerciseSession& session, ExerciseSurroundings surroundings,
+                           QWidget* parent, LayoutSource activeLayout)
+    : QDialog(parent), m_session(session), m_surroundings(std::move(surroundings)),
+      m_typing(new CTypingEdit(session, m_surroundings.beep)), m_progress(new CProgressBar),
+      m_keyboard(new CKeyboardPanel(this)), m_activeLayout(std::move(activeLayout)) {
     // The window fits the screen for what it shows: room for the keyboard
     // is kept only while the aids are on.
-    const bool aidsShown = AidsShownForPupil(ContextPupilsFolder(), GetCurrentPupil());
+    const bool aidsShown = AidsShownForPupil(m_surroundings.pupils, m_surroundings.pupil);
     const DialogControls controls =
         BuildDialog(*this, kExerciseTemplate,
                     {{CExerciseDlg::kIdTyping, m_typing}, {CExerciseDlg::kIdProgress, m_progress}},
@@ -201,7 +201,7 @@ void CExerciseDlg::ShowCapsLock(bool on) {
 
 void CExerciseDlg::ShowKeyboard(bool shown) {
     ApplyKeyboardShown(shown);
-    KeepAidsShown(ContextPupilsFolder(), GetCurrentPupil(), shown);
+    KeepAidsShown(m_surroundings.pupils, m_surroundings.pupil, shown);
 }
 
 // The teaching aids go together: the keyboard with its hands, its switch
@@ -234,7 +234,7 @@ int CExerciseDlg::exec() {
 
 // The keys the pupil types next belong to the exercise, not to the button.
 void CExerciseDlg::OnHelp() {
-    OpenHelpFile();
+    OpenHelpFile(m_surroundings.programFolder);
     m_typing->setFocus();
 }
 
@@ -282,7 +282,7 @@ void CExerciseDlg::OfferPracticeAfterRun(CResultDlg& result,
 void CExerciseDlg::Finish() {
     g_ticks.resultOpen = true;
     const ExerciseOutcome outcome = m_session.Outcome({}, {});
-    CResultDlg result;
+    CResultDlg result(m_surroundings.programFolder);
     result.SetTexts(ResultDetails(outcome.grade, SecondsOf(outcome.counts.elapsedMs),
                                   outcome.charsPerMinute, outcome.counts.errors),
                     VerdictOf(outcome.grade));

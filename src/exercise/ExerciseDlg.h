@@ -6,6 +6,8 @@
 #include "exercise/ExerciseSession.h"
 #include "exercise/WeakKeys.h"
 #include "platform/ActiveLayout.h"
+#include "platform/ErrorBeep.h"
+#include "platform/ProgramFolders.h"
 #include "platform/StringList.h"
 
 #include <QDialog>
@@ -33,6 +35,14 @@ class QLabel;
 // letters that the keyboard layout in use cannot type, it says so: above
 // the on-screen keyboard, or in a message as it opens while the teaching
 // aids are off.
+// Who types an exercise and what it reaches beyond its window.
+struct ExerciseSurroundings {
+    PupilsFolder pupils;       // where the pupil's choice of teaching aids is kept
+    std::string pupil;         // Windows-1250; none keeps the account's choice
+    std::string programFolder; // whose help the help button shows
+    ErrorBeep beep;
+};
+
 class CExerciseDlg : public QDialog {
     Q_OBJECT
 
@@ -49,7 +59,8 @@ public:
     // Tells the keyboard layout in use, as ActiveKeyboardLayout does.
     using LayoutSource = std::function<std::optional<std::string>()>;
 
-    explicit CExerciseDlg(CExerciseSession& session, QWidget* parent = nullptr,
+    explicit CExerciseDlg(CExerciseSession& session, ExerciseSurroundings surroundings = {},
+                          QWidget* parent = nullptr,
                           LayoutSource activeLayout = &ActiveKeyboardLayout);
 
     void SetLines(const StringList& lines);
@@ -95,6 +106,7 @@ private:
     void ShowCapsLock(bool on);
 
     CExerciseSession& m_session;
+    ExerciseSurroundings m_surroundings;
     CTypingEdit* m_typing;
     CProgressBar* m_progress;
     QLabel* m_time;

@@ -22,7 +22,7 @@ const QColor kHeadlineColour{20, 20, 100};
 constexpr double kHeadlineScale = 1.5;
 // "Następna lekcja" stands between the window's buttons, in dialog units.
 constexpr int kNextLessonX = 115, kNextLessonY = 100, kNextLessonWidth = 105, kButtonHeight = 14;
-constexpr int kNextStepMargin = 8;  // pixels
+constexpr int kNextStepMargin = 8; // pixels
 constexpr int kNextStepLeastLines = 2;
 constexpr int kPracticeWidth = 150;
 
@@ -56,7 +56,7 @@ void StyleHeadline(QLabel& headline, const QFont& dialogFont) {
 
 } // namespace
 
-CResultDlg::CResultDlg(QWidget* parent) : QDialog(parent) {
+CResultDlg::CResultDlg(std::string programFolder, QWidget* parent) : QDialog(parent) {
     const DialogControls controls = BuildDialog(*this, kResultTemplate);
     ApplyDialogColours(*this);
     m_details = controls.Get<QLabel>(CResultDlg::kIdDetails);
@@ -69,17 +69,20 @@ CResultDlg::CResultDlg(QWidget* parent) : QDialog(parent) {
     m_nextStep->hide();
     m_nextLesson = new QPushButton(QStringLiteral("&Następna lekcja"), this);
     m_nextLesson->setAutoDefault(false);
-    m_nextLesson->setGeometry(DialogUnitsToPixels(font(), kNextLessonX, kNextLessonY,
-                                                  kNextLessonWidth, kButtonHeight));
+    m_nextLesson->setGeometry(
+        DialogUnitsToPixels(font(), kNextLessonX, kNextLessonY, kNextLessonWidth, kButtonHeight));
     m_nextLesson->hide();
     connect(m_nextLesson, &QPushButton::clicked, this, [this] {
         m_nextLessonAsked = true;
         accept();
     });
 
-    connect(controls.Get<QPushButton>(kIdHelp), &QPushButton::clicked, this, &OpenHelpFile);
+    const auto openHelp = [programFolder = std::move(programFolder)] {
+        OpenHelpFile(programFolder);
+    };
+    connect(controls.Get<QPushButton>(kIdHelp), &QPushButton::clicked, this, openHelp);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &OpenHelpFile);
+    connect(help, &QShortcut::activated, this, openHelp);
     controls[kIdOk]->setFocus();
 }
 

@@ -22,7 +22,8 @@ public:
     static constexpr int kIdDetails = 1019;
     static constexpr int kIdHeadline = 1020;
 
-    explicit CResultDlg(QWidget* parent = nullptr);
+    // Help shows the program folder's help.
+    explicit CResultDlg(std::string programFolder, QWidget* parent = nullptr);
 
     // Both texts are Windows-1250; the headline is also the window's title.
     void SetTexts(const std::string& details, const std::string& headline);

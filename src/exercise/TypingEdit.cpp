@@ -8,7 +8,6 @@
 #include "platform/ComposePreload.h"
 #include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
-#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 
 #include <QApplication>
@@ -61,8 +60,9 @@ void DrawCaret(QPainter& painter, const QRectF& caret) {
 
 } // namespace
 
-CTypingEdit::CTypingEdit(CExerciseSession& session, QWidget* parent)
-    : QAbstractScrollArea(parent), m_session(session), m_cells(TypingFont()) {
+CTypingEdit::CTypingEdit(CExerciseSession& session, ErrorBeep beep, QWidget* parent)
+    : QAbstractScrollArea(parent), m_session(session), m_beep(std::move(beep)),
+      m_cells(TypingFont()) {
     UseFont(TypingFont());
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -71,7 +71,8 @@ CTypingEdit::CTypingEdit(CExerciseSession& session, QWidget* parent)
     setAttribute(Qt::WA_InputMethodEnabled);
     viewport()->setCursor(Qt::IBeamCursor);
     connect(&m_caretBlink, &QTimer::timeout, this, [this] { ShowCaret(!m_caretOn); });
-    LoadErrorSound();
+    if (m_beep.load)
+        m_beep.load();
 }
 
 void CTypingEdit::UseFont(const QFont& typingFont) {
@@ -99,11 +100,12 @@ QList<QTextLayout::FormatRange> CTypingEdit::LineColours(int line) const {
 
 void CTypingEdit::ShowSession() {
     const CTypingModel& typing = m_session.Typing();
-    int widest = 0;
-    for (int line = 1; line < LineCount(); ++line)
-        if (typing.Line(line).size() > typing.Line(widest).size())
-            widest = line;
-    m_textWidth = m_cells.Width(typing.Line(widest)) + 2 * kMargin;
+    // Letters differ in width in some fonts: the longest line need not be
+    // the widest drawn.
+    qreal widest = 0;
+    for (int line = 0; line < LineCount(); ++line)
+        widest = std::max(widest, m_cells.Width(typing.Line(line)));
+    m_textWidth = widest + 2 * kMargin;
     UpdateScrollRanges();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
@@ -322,8 +324,8 @@ void CTypingEdit::Apply(const TypingStep& step, const CaretPlace& before) {
     // other parts (the status line, the keyboard) follow the key.
     if (step.edit != TypingStep::Edit::None)
         viewport()->repaint(ChangedCells(before));
-    if (step.errorSound)
-        PlayErrorSound();
+    if (step.errorSound && m_beep.play)
+        m_beep.play();
 }
 
 QRegion CTypingEdit::ChangedCells(const CaretPlace& before) const {

@@ -5,6 +5,7 @@
 
 #include "exercise/ExerciseSession.h"
 #include "exercise/TextCells.h"
+#include "platform/ErrorBeep.h"
 
 #include <QAbstractScrollArea>
 #include <QTextLayout>
@@ -25,7 +26,8 @@ class CTypingEdit : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
-    explicit CTypingEdit(CExerciseSession& session, QWidget* parent = nullptr);
+    // The beep is readied at once and heard on each wrong key.
+    explicit CTypingEdit(CExerciseSession& session, ErrorBeep beep = {}, QWidget* parent = nullptr);
 
     // The colours of the model lines and of wrong characters, one of the
     // teaching aids; without them the text is the field's plain text.
@@ -101,6 +103,7 @@ private:
     void ShowCaret(bool shown);
 
     CExerciseSession& m_session;
+    ErrorBeep m_beep;
     bool m_aidsShown = true;
     KeyObserver m_keyObserver;
     CapsLockObserver m_capsLockObserver;

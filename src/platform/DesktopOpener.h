@@ -3,9 +3,11 @@
 
 #pragma once
 
+#include <functional>
 #include <string>
 
 // Opens a file with the desktop's default application, in the given working
-// folder, without waiting, through the program context's opener. A missing
-// file or application stays silent.
-void OpenWithDesktop(const std::string& path, const std::string& workingFolder);
+// folder, without waiting; a missing file or application stays silent. An
+// empty opener opens nothing.
+using DocumentOpener =
+    std::function<void(const std::string& path, const std::string& workingFolder)>;

@@ -3,7 +3,6 @@
 
 #include "platform/ErrorSound.h"
 
-#include "platform/Paths.h"
 #include "platform/QtText.h"
 #include "platform/WaveFile.h"
 
@@ -17,16 +16,16 @@ namespace {
 
 const QString kSoundFileName = QStringLiteral("error.wav");
 
-QString FindSoundFile() {
+QString FindSoundFile(const std::string& programFolder) {
     const QString here = QDir::current().absoluteFilePath(kSoundFileName);
     if (QFile::exists(here))
         return here;
-    const QString besideProgram = QDir(PathToQString(GetProgramFolder())).filePath(kSoundFileName);
+    const QString besideProgram = QDir(PathToQString(programFolder)).filePath(kSoundFileName);
     return QFile::exists(besideProgram) ? besideProgram : QString();
 }
 
-std::optional<WaveSound> ReadSoundFile() {
-    const QString path = FindSoundFile();
+std::optional<WaveSound> ReadSoundFile(const std::string& programFolder) {
+    const QString path = FindSoundFile(programFolder);
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -43,10 +42,13 @@ QAudioSink* OpenDefaultOutput(const QAudioFormat& format) {
 
 } // namespace
 
-CErrorSound::CErrorSound() : CErrorSound(&OpenDefaultOutput) {}
+CErrorSound::CErrorSound(std::string programFolder)
+    : CErrorSound(std::move(programFolder), &OpenDefaultOutput) {}
 
-CErrorSound::CErrorSound(SinkOpener openSink, std::chrono::milliseconds quietTime)
-    : m_openSink(std::move(openSink)), m_quietTime(quietTime) {}
+CErrorSound::CErrorSound(std::string programFolder, SinkOpener openSink,
+                         std::chrono::milliseconds quietTime)
+    : m_programFolder(std::move(programFolder)), m_openSink(std::move(openSink)),
+      m_quietTime(quietTime) {}
 
 CErrorSound::~CErrorSound() {
     if (!m_thread)
@@ -59,7 +61,7 @@ void CErrorSound::Load() {
     if (m_loaded)
         return;
     m_loaded = true;
-    const std::optional<WaveSound> sound = ReadSoundFile();
+    const std::optional<WaveSound> sound = ReadSoundFile(m_programFolder);
     if (!sound)
         return;
     // Qt's sound system is made here, in the program's main thread, before

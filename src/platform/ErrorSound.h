@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <memory>
+#include <string>
 
 class QThread;
 
@@ -16,8 +17,8 @@ class QThread;
 // silent. The sound is played in a thread of its own, so that talking to
 // the sound server never holds up the key that caused it. A stream that
 // stopped playing (its sound server restarted or hangs) is let go, and the
-// next beep opens a new one. The program builds one and reaches it through
-// its context.
+// next beep opens a new one. The program builds one and hands it to the
+// exercises as their ErrorBeep.
 class CErrorSound {
 public:
     using SinkOpener = SoundPlayer::SinkOpener;
@@ -26,8 +27,9 @@ public:
     static constexpr std::chrono::milliseconds kQuietTime{1000};
 
     // Plays on the system's default sound device.
-    CErrorSound();
-    explicit CErrorSound(SinkOpener openSink, std::chrono::milliseconds quietTime = kQuietTime);
+    explicit CErrorSound(std::string programFolder);
+    CErrorSound(std::string programFolder, SinkOpener openSink,
+                std::chrono::milliseconds quietTime = kQuietTime);
     ~CErrorSound();
     CErrorSound(const CErrorSound&) = delete;
     CErrorSound& operator=(const CErrorSound&) = delete;
@@ -36,6 +38,7 @@ public:
     void Play();
 
 private:
+    std::string m_programFolder;
     SinkOpener m_openSink;
     std::chrono::milliseconds m_quietTime;
     bool m_loaded = false;

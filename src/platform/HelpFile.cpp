@@ -4,7 +4,6 @@
 #include "platform/HelpFile.h"
 
 #include "platform/HelpWindow.h"
-#include "platform/Paths.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -20,10 +19,10 @@ const CHelpWindow* ShownHelpWindow() {
     return g_shown && g_shown->isVisible() ? g_shown.data() : nullptr;
 }
 
-void OpenHelpFile() {
+void OpenHelpFile(const std::string& programFolder) {
     QPointer<CHelpWindow>& shown = g_shown;
     if (!shown) {
-        shown = new CHelpWindow(QString::fromStdString(GetProgramFolder() + "/help"),
+        shown = new CHelpWindow(QString::fromStdString(programFolder + "/help"),
                                 QApplication::activeWindow());
         shown->setAttribute(Qt::WA_DeleteOnClose);
         // Help asked for in the middle of an exercise leaves the keys to it.

@@ -3,12 +3,14 @@
 
 #pragma once
 
+#include <string>
+
 class CHelpWindow;
 
-// Shows help/index.htm beside the program in the program's own help window
-// (CHelpWindow), one at a time, without waiting and without taking the keys
-// from the window that asked.
-void OpenHelpFile();
+// Shows help/index.htm of the program folder in the program's own help
+// window (CHelpWindow), one at a time, without waiting and without taking
+// the keys from the window that asked.
+void OpenHelpFile(const std::string& programFolder);
 
 // The help window shown; nullptr when there is none.
 const CHelpWindow* ShownHelpWindow();

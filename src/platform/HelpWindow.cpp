@@ -3,7 +3,7 @@
 
 #include "platform/HelpWindow.h"
 
-#include "platform/DesktopOpener.h"
+#include "platform/DesktopLauncher.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -28,8 +28,8 @@ QString WithSvgAsPictures(QString html, QTextDocument& document, const QUrl& pag
     for (QRegularExpressionMatch found = svg.match(html); found.hasMatch();
          found = svg.match(html)) {
         QSvgRenderer renderer(found.captured().toUtf8());
-        const QSizeF size = renderer.defaultSize().scaled(kChartWidth, kChartWidth * 4,
-                                                          Qt::KeepAspectRatio);
+        const QSizeF size =
+            renderer.defaultSize().scaled(kChartWidth, kChartWidth * 4, Qt::KeepAspectRatio);
         QImage picture(size.toSize(), QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::white);
         QPainter painter(&picture);
@@ -50,11 +50,11 @@ CHelpWindow::CHelpWindow(const QString& helpFolder, QWidget* parent)
     m_browser->setOpenLinks(false);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &CHelpWindow::Show);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    auto* browser = buttons->addButton(QStringLiteral("Otwórz w &przeglądarce"),
-                                       QDialogButtonBox::ActionRole);
+    auto* browser =
+        buttons->addButton(QStringLiteral("Otwórz w &przeglądarce"), QDialogButtonBox::ActionRole);
     connect(browser, &QPushButton::clicked, this, [this] {
         const QString shown = m_page.toLocalFile();
-        OpenWithDesktop(shown.toStdString(), m_helpFolder.toStdString());
+        LaunchWithDesktop(shown.toStdString(), m_helpFolder.toStdString());
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -84,8 +84,8 @@ void CHelpWindow::Show(const QUrl& link) {
     if (shown != m_page || m_browser->toPlainText().isEmpty()) {
         m_page = shown;
         m_browser->document()->setBaseUrl(shown);
-        m_browser->setHtml(WithSvgAsPictures(QString::fromUtf8(file.readAll()),
-                                             *m_browser->document(), shown));
+        m_browser->setHtml(
+            WithSvgAsPictures(QString::fromUtf8(file.readAll()), *m_browser->document(), shown));
     }
     if (!page.fragment().isEmpty())
         m_browser->scrollToAnchor(page.fragment());

@@ -4,7 +4,6 @@
 #include "platform/Paths.h"
 
 #include "platform/Cp1250.h"
-#include "platform/ProgramContext.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -45,10 +44,6 @@ PathParts SplitPath(const std::string& path) {
 }
 
 } // namespace
-
-std::string GetProgramFolder() {
-    return CProgramContext::Current().ProgramFolder();
-}
 
 std::string GetFolderOfPath(std::string path) {
     if (path.empty())

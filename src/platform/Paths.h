@@ -10,10 +10,6 @@
 // "/" and "\" as separators, and return folders without a trailing separator.
 // Paths are in the system's encoding (UTF-8).
 
-// The program context's program folder (see ProgramFolders), where the
-// platform's services find the help and the sound.
-std::string GetProgramFolder();
-
 std::string GetFolderOfPath(std::string path);
 std::string GetDriveOfPath(const std::string& path);
 std::string GetDirectoryOfPath(const std::string& path);

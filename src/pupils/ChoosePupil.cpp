@@ -5,7 +5,6 @@
 
 #include "platform/FileError.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramContext.h"
 #include "pupils/NewPupil.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilRegistry.h"
@@ -14,11 +13,10 @@ namespace {
 
 // Makes the pupil asked for with "&Nowy" and returns their name, to be
 // selected in the list shown again; a refusal or a failure is told.
-std::string AddAskedPupil(const QString& typedName) {
+std::string AddAskedPupil(const PupilsFolder& pupils, const QString& typedName) {
     std::string pupil;
     try {
-        const std::string refusal =
-            AddNewPupil(ContextPupilsFolder(), typedName.toStdString(), &pupil);
+        const std::string refusal = AddNewPupil(pupils, typedName.toStdString(), &pupil);
         if (refusal.empty())
             return pupil;
         ShowMessage(nullptr, QString::fromStdString(refusal));
@@ -39,7 +37,7 @@ std::string FallbackPupil(const std::vector<StringList>& listings) {
 
 } // namespace
 
-int ChoosePupil() {
+int ChoosePupil(const PupilsFolder& pupils, std::string& pupil) {
     std::vector<StringList> listings;
     // "&Nowy" ends a dialog as Cancel does; the first dialog's answer is
     // the one returned.
@@ -47,7 +45,7 @@ int ChoosePupil() {
     std::string newPupil;
     for (;;) {
         StringList& names = listings.emplace_back();
-        ListPupils(ContextPupilsFolder(), names);
+        ListPupils(pupils, names);
         CPupilDlg dialog(names);
         // The pupil just made is the one at the keyboard.
         if (!newPupil.empty())
@@ -56,13 +54,13 @@ int ChoosePupil() {
         if (firstResult < 0)
             firstResult = dialog.AskedForNewPupil() ? QDialog::Rejected : result;
         if (dialog.AskedForNewPupil()) {
-            newPupil = AddAskedPupil(dialog.NewPupilName());
+            newPupil = AddAskedPupil(pupils, dialog.NewPupilName());
             continue;
         }
         if (result == QDialog::Accepted)
-            SetCurrentPupil(dialog.SelectedPupil());
-        else if (GetCurrentPupil().empty())
-            SetCurrentPupil(FallbackPupil(listings));
+            pupil = dialog.SelectedPupil();
+        else if (pupil.empty())
+            pupil = FallbackPupil(listings);
         return firstResult;
     }
 }

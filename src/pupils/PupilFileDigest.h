@@ -5,11 +5,11 @@
 
 #include "platform/FileStamp.h"
 #include "pupils/PupilFolders.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 
 // What a window keeps of one pupil's stat.dat: a digest made run by run
 // (the lessons' grades, the runs by lesson) instead of the store itself, so

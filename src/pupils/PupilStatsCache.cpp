@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "pupils/PupilStatsCache.h"
+#include "pupils/PupilStatFile.h"
 
 #include "platform/FileError.h"
 #include "pupils/PupilFolders.h"

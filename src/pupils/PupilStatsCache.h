@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/FileStamp.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 
 #include <map>
 #include <string>

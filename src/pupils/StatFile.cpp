@@ -5,6 +5,7 @@
 
 #include "platform/ArchiveReader.h"
 #include "platform/ArchiveWriter.h"
+#include "platform/BinaryFile.h"
 
 #include <algorithm>
 #include <utility>
@@ -80,8 +81,7 @@ void DecodeStatFile(std::string_view bytes, const std::string& path, CPupilStats
 
 void ReadStatFileRuns(std::string_view bytes, const std::string& path,
                       const std::function<void(size_t)>& expectRuns,
-                      const std::function<void(StatRecord&)>& onRun,
-                      CharErrorArray& charErrors) {
+                      const std::function<void(StatRecord&)>& onRun, CharErrorArray& charErrors) {
     CArchiveReader in(bytes, path);
     const uint32_t runs = in.ReadUInt32();
     expectRuns(ReservableCount(runs, in, kSmallestRun));
@@ -99,4 +99,14 @@ void ReadStatFileRuns(std::string_view bytes, const std::string& path,
     if (in.Remaining() != 0)
         in.Fail("za danymi statystyk stoją jeszcze inne bajty: plik jest uszkodzony albo nie "
                 "jest plikiem statystyk");
+}
+
+void CPupilStats::Load(const std::string& path) {
+    CPupilStats loaded;
+    DecodeStatFile(ReadBinaryFile(path, kMaxStatFileBytes), path, loaded);
+    *this = std::move(loaded);
+}
+
+void CPupilStats::Save(const std::string& path) const {
+    WriteFileAtomically(path, EncodeStatFile(*this));
 }

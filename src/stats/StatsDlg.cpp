@@ -9,7 +9,6 @@
 #include "platform/FileError.h"
 #include "platform/Memory.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "platform/SortedList.h"
 #include "pupils/PupilRegistry.h"
@@ -65,8 +64,9 @@ const ShownRuns kNoRuns;
 
 } // namespace
 
-CStatsDlg::CStatsDlg(QWidget* parent)
-    : QDialog(parent), m_runs(&kNoRuns), m_chart(new CProgressChart) {
+CStatsDlg::CStatsDlg(PupilsFolder pupils, std::string pupil, bool teacherMode, QWidget* parent)
+    : QDialog(parent), m_pupils(std::move(pupils)), m_teacherMode(teacherMode),
+      m_pupil(std::move(pupil)), m_runs(&kNoRuns), m_chart(new CProgressChart) {
     const DialogControls controls =
         BuildDialog(*this, kStatsTemplate, {{CStatsDlg::kIdChart, m_chart}});
     m_classButton = new QPushButton(QStringLiteral("Przegląd &klasy..."), this);
@@ -95,20 +95,19 @@ void CStatsDlg::SetClassOverviewOpener(std::function<void()> opener) {
     if (shown == static_cast<bool>(m_openClassOverview))
         return;
     const int row = DialogUnitsToPixels(font(), 0, 0, 0, kClassRowHeight).height();
-    m_classButton->setGeometry(DialogUnitsToPixels(font(), kClassButtonX, 0, kClassButtonWidth,
-                                                   kClassButtonHeight)
-                                   .translated(0, height()));
+    m_classButton->setGeometry(
+        DialogUnitsToPixels(font(), kClassButtonX, 0, kClassButtonWidth, kClassButtonHeight)
+            .translated(0, height()));
     m_classButton->setVisible(!shown);
     setFixedSize(width(), height() + (shown ? -row : row));
 }
 
 void CStatsDlg::OnInitDialog() {
-    m_pupil = GetCurrentPupil();
     StringList pupils;
-    ListPupils(ContextPupilsFolder(), pupils);
+    ListPupils(m_pupils, pupils);
     // In a school's class folder a pupil sees their own statistics only:
     // the classmates' are the teacher's to see.
-    if (ContextPupilsFolder().setBySchool && !CProgramContext::Current().teacherMode)
+    if (m_pupils.setBySchool && !m_teacherMode)
         std::erase_if(pupils, [this](const std::string& pupil) {
             return m_pupil.empty() || !EqualsIgnoringCase(pupil, m_pupil);
         });
@@ -189,7 +188,7 @@ const CLessonHistory& CStatsDlg::LoadStats() {
     static const CLessonHistory kNoHistory;
     m_runs = &kNoRuns;
     try {
-        return m_history.Load(ContextPupilsFolder(), m_pupil);
+        return m_history.Load(m_pupils, m_pupil);
     } catch (const FileError& error) {
         // Read again next time: the file may be mended by then.
         ShowFileError(this, error);

@@ -21,8 +21,8 @@ class SortedListWidget;
 
 // The statistics window: any pupil's progress in any lesson they have run,
 // as a summary and a bar chart, with the most mistyped characters over all
-// lessons. It only reads the pupils' files and never changes the current
-// pupil; it opens on the current pupil, ready to show.
+// lessons. It only reads the pupils' files; it opens on the pupil at the
+// keyboard, ready to show.
 class CStatsDlg : public QDialog {
     Q_OBJECT
 
@@ -39,7 +39,10 @@ public:
     static constexpr int kIdHeading = 1020;
     static constexpr int kIdClassButton = 1101;
 
-    explicit CStatsDlg(QWidget* parent = nullptr);
+    // The pupil is Windows-1250. In a school's class folder the list offers
+    // the pupil alone, unless the program runs for the teacher.
+    CStatsDlg(PupilsFolder pupils, std::string pupil, bool teacherMode = false,
+              QWidget* parent = nullptr);
 
     // What "Przegląd klasy" opens; the button is hidden while there is none.
     void SetClassOverviewOpener(std::function<void()> opener);
@@ -61,6 +64,8 @@ private:
     // are forgotten, since they belong to what was held before.
     const CLessonHistory& LoadStats();
 
+    PupilsFolder m_pupils;
+    bool m_teacherMode;
     std::string m_pupil;     // Windows-1250
     std::string m_exercise;  // Windows-1250; kept when another pupil is chosen
     const ShownRuns* m_runs; // the chosen lesson's, held by m_history

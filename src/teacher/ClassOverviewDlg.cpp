@@ -10,7 +10,6 @@
 #include "platform/FileError.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
 #include "platform/SortedList.h"
 #include "pupils/Outbox.h"
@@ -35,8 +34,8 @@ namespace {
 const QColor kUnreadableRow{255, 225, 225};
 // A grade's cell is tinted by the grade, from red for 1 to green for 5, so a
 // teacher reads the class at a glance; a lesson only ended early is grey.
-const QColor kGradeTints[] = {{255, 190, 190}, {255, 220, 180}, {255, 245, 185},
-                              {215, 240, 195}, {180, 225, 180}};
+const QColor kGradeTints[] = {
+    {255, 190, 190}, {255, 220, 180}, {255, 245, 185}, {215, 240, 195}, {180, 225, 180}};
 const QColor kEndedEarlyTint{225, 225, 225};
 constexpr int kSortRole = Qt::UserRole;
 constexpr int kPupilRole = Qt::UserRole + 1;
@@ -94,10 +93,9 @@ SortedItem* GradeItem(const LessonCell& cell) {
 
 } // namespace
 
-std::vector<std::string> LessonsInListOrder() {
+std::vector<std::string> LessonsInListOrder(const ProgramFolders& folders) {
     std::vector<std::string> titles;
-    for (const ListedLesson& lesson :
-         ListLessonFiles(LessonFolders(CProgramContext::Current().Folders())))
+    for (const ListedLesson& lesson : ListLessonFiles(LessonFolders(folders)))
         titles.push_back(lesson.title);
     std::stable_sort(titles.begin(), titles.end(), [](const std::string& a, const std::string& b) {
         return PolishLess(ToQString(a), ToQString(b));
@@ -106,8 +104,8 @@ std::vector<std::string> LessonsInListOrder() {
 }
 
 CClassOverviewDlg::CClassOverviewDlg(CClassStore& store, std::vector<std::string> lessons,
-                                     QWidget* parent)
-    : QDialog(parent), m_lessons(std::move(lessons)), m_class(store),
+                                     std::string outbox, QWidget* parent)
+    : QDialog(parent), m_lessons(std::move(lessons)), m_outbox(std::move(outbox)), m_class(store),
       m_table(new QTableWidget(this)) {
     setWindowTitle(QStringLiteral("Tastrum: przegląd klasy"));
     auto* hint = new QLabel(QStringLiteral("Ocena najlepszego podejścia do każdej lekcji. Enter "
@@ -166,8 +164,8 @@ void CClassOverviewDlg::Fill() {
     m_table->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const PupilRow& row = rows[r];
-        const QString name = row.folderName.empty() ? ToQString(row.pupil)
-                                                    : QString::fromStdString(row.folderName);
+        const QString name =
+            row.folderName.empty() ? ToQString(row.pupil) : QString::fromStdString(row.folderName);
         auto* pupil = new SortedItem(name, name);
         pupil->setData(kPupilRole, QByteArray::fromStdString(row.pupil));
         if (!row.weakKeys.empty())
@@ -191,9 +189,9 @@ void CClassOverviewDlg::Fill() {
     m_table->sortByColumn(0, Qt::AscendingOrder);
     m_table->resizeColumnsToContents();
     // The names' heading keeps room for its sort mark beside "Uczeń".
-    m_table->setColumnWidth(0, std::max(m_table->columnWidth(0),
-                                        m_table->horizontalHeader()->sectionSizeHint(0) +
-                                            2 * m_table->fontMetrics().height()));
+    m_table->setColumnWidth(
+        0, std::max(m_table->columnWidth(0), m_table->horizontalHeader()->sectionSizeHint(0) +
+                                                 2 * m_table->fontMetrics().height()));
     // Lesson titles wrap in their headings, so a column stays as narrow as a grade.
     for (int column = kFirstLessonColumn; column < remarks; ++column) {
         m_table->setColumnWidth(column, kLessonColumnWidth);
@@ -212,7 +210,7 @@ void CClassOverviewDlg::ShowStatus() {
     if (const std::optional<FileError>& problem = m_class.FolderProblem())
         lines << QStringLiteral("Folder uczniów jest niedostępny: %1")
                      .arg(QString::fromStdString(problem->what()));
-    if (const int waiting = CountOutbox(ContextOutbox()))
+    if (const int waiting = CountOutbox(m_outbox))
         lines << QStringLiteral("Na tym komputerze czekają wyniki do zapisania w folderze "
                                 "uczniów: %1. Zostaną zapisane, gdy folder będzie dostępny.")
                      .arg(waiting);
@@ -225,7 +223,8 @@ void CClassOverviewDlg::OpenReport(int row) {
     const QTableWidgetItem* pupil = m_table->item(row, 0);
     if (!pupil)
         return;
-    CPupilReportDlg report(pupil->data(kPupilRole).toByteArray().toStdString(), m_lessons, this);
+    CPupilReportDlg report(m_class.Folder(), pupil->data(kPupilRole).toByteArray().toStdString(),
+                           m_lessons, this);
     report.exec();
 }
 
@@ -260,7 +259,7 @@ bool CClassOverviewDlg::ExportRuns(const QString& path) {
     std::vector<std::string> unreadable;
     std::string csv;
     try {
-        csv = ClassRunsCsv(ContextPupilsFolder(), unreadable);
+        csv = ClassRunsCsv(m_class.Folder(), unreadable);
     } catch (const FileError& error) {
         ShowMessage(this,
                     QStringLiteral("Nie zapisano pliku: ") + QString::fromStdString(error.what()));

@@ -29,8 +29,9 @@ public:
 
     // The lessons of the lesson list (Windows-1250), in its order. The class
     // store outlives the window, so that opening it again reads only the
-    // pupils' files that changed.
-    CClassOverviewDlg(CClassStore& store, std::vector<std::string> lessons,
+    // pupils' files that changed. The outbox holds this computer's runs
+    // that wait for the pupils folder.
+    CClassOverviewDlg(CClassStore& store, std::vector<std::string> lessons, std::string outbox,
                       QWidget* parent = nullptr);
 
     const QTableWidget& Table() const { return *m_table; }
@@ -51,6 +52,7 @@ private:
     bool WriteExport(const QString& path, const std::string& bytes);
 
     std::vector<std::string> m_lessons;
+    std::string m_outbox;
     CClassStore& m_class;
     QTableWidget* m_table;
     CFrozenFirstColumn* m_names;
@@ -58,4 +60,4 @@ private:
 };
 
 // The lessons the lesson list shows (Windows-1250), in its order.
-std::vector<std::string> LessonsInListOrder();
+std::vector<std::string> LessonsInListOrder(const ProgramFolders& folders);

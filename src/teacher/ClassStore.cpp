@@ -8,7 +8,7 @@
 #include "pupils/KeyStatsFile.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 #include "teacher/KeyMeasurements.h"
 
 #include <algorithm>

@@ -28,6 +28,8 @@ public:
     // Brings every row up to date for the table's lessons (Windows-1250).
     const std::vector<PupilRow>& Refresh(const std::vector<std::string>& lessons);
 
+    const PupilsFolder& Folder() const { return m_pupilsFolder; }
+
     // Why the pupils folder could not be read at the last refresh; nothing
     // when it could.
     const std::optional<FileError>& FolderProblem() const { return m_folderProblem; }

@@ -9,7 +9,7 @@
 #include "platform/Format.h"
 #include "platform/PolishOrder.h"
 #include "pupils/PupilRegistry.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -84,9 +84,8 @@ std::string ClassTableCsv(const std::vector<std::string>& lessons,
     for (const PupilRow& row : rows) {
         std::vector<std::string> fields{
             Text(row.folderName.empty() ? Cp1250ToUtf8(row.pupil) : row.folderName),
-            std::to_string(row.runs),
-                                        std::to_string(row.lessonsPassed),
-                                        row.lastRun.FormatIso8601(), Text(row.problem)};
+            std::to_string(row.runs), std::to_string(row.lessonsPassed),
+            row.lastRun.FormatIso8601(), Text(row.problem)};
         for (const LessonCell& cell : row.lessons)
             fields.push_back(cell.OnlyEndedEarly() ? "przerwane"
                              : cell.runs           ? std::to_string(cell.bestGrade)

@@ -6,9 +6,8 @@
 #include "platform/DialogTemplate.h"
 #include "platform/FileError.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramContext.h"
 #include "platform/QtText.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 #include "teacher/KeyMeasurements.h"
 #include "teacher/PupilReportPage.h"
 
@@ -43,17 +42,17 @@ bool PrintReport(const CPupilReportPage& report, QPrinter& printer) {
 
 } // namespace
 
-CPupilReportDlg::CPupilReportDlg(const std::string& pupil, const std::vector<std::string>& lessons,
-                                 QWidget* parent)
+CPupilReportDlg::CPupilReportDlg(const PupilsFolder& pupils, const std::string& pupil,
+                                 const std::vector<std::string>& lessons, QWidget* parent)
     : QDialog(parent), m_pupil(pupil) {
     setWindowTitle(QStringLiteral("Tastrum: raport ucznia ") + ToQString(pupil));
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QDialogButtonBox(this);
     try {
         CPupilStats stats;
-        LoadPupilStats(ContextPupilsFolder(), pupil, stats);
+        LoadPupilStats(pupils, pupil, stats);
         PupilReport report = MakePupilReport(pupil, stats, lessons);
-        const KeyMeasurements measured = ReadKeyMeasurements(ContextPupilsFolder(), pupil);
+        const KeyMeasurements measured = ReadKeyMeasurements(pupils, pupil);
         report.weakKeys = measured.weakKeys;
         report.recentErrors = measured.recentErrors;
         m_page = new CPupilReportPage(std::move(report));

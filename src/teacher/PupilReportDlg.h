@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/ProgramFolders.h"
+
 #include <QDialog>
 
 #include <string>
@@ -17,8 +19,8 @@ class CPupilReportDlg : public QDialog {
 
 public:
     // pupil and lessons are Windows-1250; lessons in the lesson list's order.
-    CPupilReportDlg(const std::string& pupil, const std::vector<std::string>& lessons,
-                    QWidget* parent = nullptr);
+    CPupilReportDlg(const PupilsFolder& pupils, const std::string& pupil,
+                    const std::vector<std::string>& lessons, QWidget* parent = nullptr);
 
     // Writes the page as a PDF file; false, after telling the teacher, when
     // it could not be written.

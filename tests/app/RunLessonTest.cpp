@@ -18,8 +18,8 @@
 #include "platform/FileFaults.h"
 #include "platform/Paths.h"
 #include "pupils/KeyStatsFile.h"
-#include "pupils/PupilChoices.h"
 #include "pupils/Outbox.h"
+#include "pupils/PupilChoices.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/StoreRun.h"
 
@@ -66,7 +66,9 @@ protected:
     void OpenChooser() {
         OnNextModal<CPupilDlg>([](CPupilDlg& pupils) { pupils.accept(); });
         m_chooser.SetLessonRunner(
-            [](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
+            [this](const std::string& pupil, const std::string& path, bool offerNext) {
+                return RunLesson(m_context, pupil, path, offerNext);
+            });
         m_chooser.Initialise();
         m_chooser.show();
         m_chooser.LessonList().setCurrentRow(0);
@@ -84,7 +86,7 @@ protected:
         return m_chooser.LessonList().MarkOfRow(0).suffix;
     }
 
-    CLessonDlg m_chooser;
+    CLessonDlg m_chooser{m_context.Folders(), false};
     std::vector<std::string> m_opened;
 };
 
@@ -276,14 +278,14 @@ TEST_F(RunLessonTest, ARunThatCannotBeStoredWaitsAndIsDeliveredLater) {
         << message.toStdString();
     EXPECT_TRUE(message.contains(QString::fromStdString(StatFile()))) << message.toStdString();
     EXPECT_FALSE(std::filesystem::exists(StatFile()));
-    EXPECT_EQ(CountOutbox(ContextOutbox()), 1);
+    EXPECT_EQ(CountOutbox(Outbox()), 1);
 
     finishEarly(nullptr, QStringLiteral("asd"));
     PressEnterOnList();
     CPupilStats stats;
     stats.Load(StatFile());
     EXPECT_EQ(stats.size(), 2u);
-    EXPECT_EQ(CountOutbox(ContextOutbox()), 0);
+    EXPECT_EQ(CountOutbox(Outbox()), 0);
 }
 
 // After a pass the result window says what the next grade needs and which
@@ -310,8 +312,7 @@ TEST_F(RunLessonTest, APassedRunOffersTheNextLessonOfTheList) {
     });
     PressEnterOnList();
     EXPECT_TRUE(offered);
-    EXPECT_EQ(nextStep.toStdString(),
-              "Do piątki: bez błędów — ćwicz f. Pomyłki: f (1).");
+    EXPECT_EQ(nextStep.toStdString(), "Do piątki: bez błędów — ćwicz f. Pomyłki: f (1).");
     EXPECT_EQ(nextIntroduction, QStringLiteral("Zadanie 2"));
     EXPECT_EQ(m_chooser.LessonList().currentRow(), 1);
     CPupilStats stats;
@@ -323,7 +324,8 @@ TEST_F(RunLessonTest, APassedRunOffersTheNextLessonOfTheList) {
 // under its own name; without enough history it says how much to type.
 TEST_F(RunLessonTest, ThePracticeLessonOfTheWeakKeysRunsLikeAnyLesson) {
     OpenChooser();
-    m_chooser.SetPracticeRunner(&RunWeakKeyLesson);
+    m_chooser.SetPracticeRunner(
+        [this](const std::string& pupil) { RunWeakKeyLesson(m_context, pupil); });
     auto* practice = m_chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdPracticeButton));
     ASSERT_NE(practice, nullptr);
     EXPECT_EQ(practice->text(), QStringLiteral("Ć&wicz trudne klawisze"));
@@ -339,7 +341,7 @@ TEST_F(RunLessonTest, ThePracticeLessonOfTheWeakKeysRunsLikeAnyLesson) {
     for (const char key : std::string("asdfjkl \xB3"))
         for (int i = 0; i < 30; ++i)
             presses.push_back({key, !(key == '\xB3' && i < 12), 200});
-    StoreKeyPresses(ContextPupilsFolder(), "Ola", presses);
+    StoreKeyPresses(Pupils(), "Ola", presses);
     QString introduced, title;
     OnNextModal<CResultDlg>([&](CResultDlg& introduction) {
         title = introduction.windowTitle();
@@ -370,7 +372,7 @@ TEST_F(RunLessonTest, ARunShowingWeakKeysOffersTheirPractice) {
     for (const char key : std::string("asdfjkl \xB3"))
         for (int i = 0; i < 30; ++i)
             presses.push_back({key, !(key == '\xB3' && i < 12), 200});
-    StoreKeyPresses(ContextPupilsFolder(), "Ola", presses);
+    StoreKeyPresses(Pupils(), "Ola", presses);
     OpenChooser();
     auto* practice = m_chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdPracticeButton));
     EXPECT_EQ(practice->text(), QStringLiteral("Ć&wicz trudne klawisze (1)"));
@@ -404,7 +406,7 @@ TEST_F(RunLessonTest, ARunShowingWeakKeysOffersTheirPractice) {
 // program's own windows, without what the aids add.
 TEST_F(RunLessonTest, WithTheAidsOffTheWindowsHoldNothingTheAidsAdd) {
     WriteFile(m_program / "Data/Lessons/Zadanie 2.ini", "[LESSON]\r\nline=ab\r\n");
-    SaveAidsShown(ContextPupilsFolder(), "Ola", false);
+    SaveAidsShown(Pupils(), "Ola", false);
     OpenChooser();
     auto* practice = m_chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdPracticeButton));
     EXPECT_TRUE(practice->isHidden());
@@ -413,25 +415,24 @@ TEST_F(RunLessonTest, WithTheAidsOffTheWindowsHoldNothingTheAidsAdd) {
     bool nextStepShown = true, nextLessonShown = true;
     QSize size, template_;
     AcceptIntroduction([&] {
-        TypeIntoExercise(QString::fromStdString(kLine1 + "\n" + kLine2 + "\n"),
-                         [&](CExerciseDlg& exercise) {
-                             OnNextModal<CResultDlg>([&](CResultDlg& result) {
-                                 nextStepShown = result.NextStep().isVisible();
-                                 nextLessonShown = result.NextLessonButton().isVisible();
-                                 size = result.size();
-                                 template_ = DialogUnitsToPixels(result.font(), 0, 0, 282, 121)
-                                                 .size();
-                                 result.accept();
-                             });
-                             exercise.Tick();
-                         });
+        TypeIntoExercise(
+            QString::fromStdString(kLine1 + "\n" + kLine2 + "\n"), [&](CExerciseDlg& exercise) {
+                OnNextModal<CResultDlg>([&](CResultDlg& result) {
+                    nextStepShown = result.NextStep().isVisible();
+                    nextLessonShown = result.NextLessonButton().isVisible();
+                    size = result.size();
+                    template_ = DialogUnitsToPixels(result.font(), 0, 0, 282, 121).size();
+                    result.accept();
+                });
+                exercise.Tick();
+            });
     });
     PressEnterOnList();
     EXPECT_FALSE(nextStepShown);
     EXPECT_FALSE(nextLessonShown);
     EXPECT_EQ(size, template_);
 
-    SaveAidsShown(ContextPupilsFolder(), "Ola", true);
+    SaveAidsShown(Pupils(), "Ola", true);
     OpenChooser();
     EXPECT_FALSE(practice->isHidden());
     const int next = m_chooser.LessonList().NextLessonRow();
@@ -448,7 +449,7 @@ TEST_F(RunLessonTest, TheListShowsRunsStoredElsewhereWhenTheWindowIsActivated) {
     run.lesson = Utf8ToCp1250(kLessonName);
     run.charsPerMinute = 150;
     run.date = COleDateTime::FromDateTime(2026, 12, 7, 10);
-    StoreRun(ContextPupilsFolder(), "Ola", run, {});
+    StoreRun(Pupils(), "Ola", run, {});
     QEvent activation(QEvent::ActivationChange);
     m_chooser.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_chooser));

@@ -11,10 +11,10 @@
 #include "platform/FileError.h"
 #include "platform/ProgramContext.h"
 #include "platform/Settings.h"
-#include "pupils/PupilsFolderSetup.h"
 #include "pupils/KeyStatsFile.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilStats.h"
+#include "pupils/PupilsFolderSetup.h"
 #include "pupils/StoreRun.h"
 
 #include <QMessageBox>
@@ -41,14 +41,13 @@ StatRecord RunOf(const std::string& lesson) {
 
 // Stores runs for Ala from a process of its own, which exits with 0 when all
 // were stored.
-pid_t StoreRunsInAnotherProcess(int first, int count) {
+pid_t StoreRunsInAnotherProcess(const PupilsFolder& pupils, int first, int count) {
     const pid_t child = fork();
     if (child == 0) {
         int status = 0;
         try {
             for (int i = first; i < first + count; ++i)
-                StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja " + std::to_string(i)),
-                         {{'a', 1}});
+                StoreRun(pupils, "Ala", RunOf("Lekcja " + std::to_string(i)), {{'a', 1}});
         } catch (...) {
             status = 1;
         }
@@ -62,15 +61,16 @@ pid_t StoreRunsInAnotherProcess(int first, int count) {
 TEST(SchoolPupilsFolder, TwoComputersStoringIntoTheSharedFolderLoseNothing) {
     TempFolder program, share;
     setenv("TASTRUM_PUPILS", share.Path().c_str(), 1);
-    const CProgramContext context(FindProgramFolders(program.Path(), SchoolPupilsFolder()));
+    CProgramContext context(FindProgramFolders(program.Path(), SchoolPupilsFolder()));
     unsetenv("TASTRUM_PUPILS");
     std::ostringstream out, errors;
-    ASSERT_EQ(RunCommandLine({"--init-pupils-folder", share.Path()}, out, errors), 0)
+    ASSERT_EQ(RunCommandLine(context, {"--init-pupils-folder", share.Path()}, out, errors), 0)
         << errors.str();
 
     constexpr int kRunsEach = 30;
-    const pid_t children[] = {StoreRunsInAnotherProcess(0, kRunsEach),
-                              StoreRunsInAnotherProcess(kRunsEach, kRunsEach)};
+    const PupilsFolder& pupils = context.Folders().pupils;
+    const pid_t children[] = {StoreRunsInAnotherProcess(pupils, 0, kRunsEach),
+                              StoreRunsInAnotherProcess(pupils, kRunsEach, kRunsEach)};
     for (const pid_t child : children) {
         int status = -1;
         waitpid(child, &status, 0);
@@ -104,7 +104,7 @@ TEST(SchoolPupilsFolder, AShareThatIsNotThereIsToldAndNothingIsWrittenElsewhere)
     const std::string share = server / "klasa";
     ProgramFolders folders = FindProgramFolders(program.Path(), share);
     folders.ownLessons = program / "own/Lessons";
-    const CProgramContext context(folders);
+    CProgramContext context(folders);
     QString told;
     OnNextModal<QMessageBox>([&told](QMessageBox& box) {
         told = box.text();
@@ -114,32 +114,32 @@ TEST(SchoolPupilsFolder, AShareThatIsNotThereIsToldAndNothingIsWrittenElsewhere)
             OnNextModal<CLessonDlg>([](CLessonDlg& chooser) { chooser.reject(); });
         });
     });
-    CTypingApp().Run();
+    CTypingApp(context).Run();
     EXPECT_TRUE(told.contains(QString::fromStdString(share))) << told.toStdString();
     EXPECT_TRUE(std::filesystem::is_directory(program / "own/Lessons"))
         << "a teacher finds where own lessons go";
 
-    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {}), FileError);
+    EXPECT_THROW(StoreRun(context.Folders().pupils, "Ala", RunOf("Lekcja 1"), {}), FileError);
     EXPECT_FALSE(std::filesystem::exists(share));
     EXPECT_FALSE(std::filesystem::exists(program / "Data"));
 
     // The teacher's export says so too, and writes nothing.
     std::ostringstream out, errors;
     const std::string csv = program / "wyniki.csv";
-    EXPECT_EQ(RunCommandLine({"--export-csv", csv}, out, errors), 1);
+    EXPECT_EQ(RunCommandLine(context, {"--export-csv", csv}, out, errors), 1);
     EXPECT_NE(errors.str().find(share), std::string::npos) << errors.str();
     EXPECT_FALSE(std::filesystem::exists(csv));
 }
 
 TEST(SchoolPupilsFolder, TheExportNamesPupilsWhoseRunsCannotBeShownAndFailsForThem) {
     TempFolder program, share;
-    const CProgramContext context(FindProgramFolders(program.Path(), share.Path()));
+    CProgramContext context(FindProgramFolders(program.Path(), share.Path()));
     std::ostringstream out, errors;
-    ASSERT_EQ(RunCommandLine({"--init-pupils-folder", share.Path()}, out, errors), 0);
-    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {});
+    ASSERT_EQ(RunCommandLine(context, {"--init-pupils-folder", share.Path()}, out, errors), 0);
+    StoreRun(context.Folders().pupils, "Ala", RunOf("Lekcja 1"), {});
     std::filesystem::create_directory(share / "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD");
     const std::string csv = program / "wyniki.csv";
-    EXPECT_EQ(RunCommandLine({"--export-csv", csv}, out, errors), 1);
+    EXPECT_EQ(RunCommandLine(context, {"--export-csv", csv}, out, errors), 1);
     EXPECT_NE(errors.str().find("nazwa folderu"), std::string::npos) << errors.str();
     EXPECT_NE(ReadFile(csv).find("\r\nAla;Lekcja 1;"), std::string::npos);
 }
@@ -152,23 +152,24 @@ TEST(CommandLine, AnswersOnTheTerminalAndChecksLessons) {
     EXPECT_FALSE(TakeTeacherOption(arguments));
     EXPECT_EQ(arguments.size(), 2u);
 
+    CProgramContext context(ExecutableFolder());
     std::ostringstream out, errors;
-    EXPECT_EQ(RunCommandLine({}, out, errors), std::nullopt);
-    EXPECT_EQ(RunCommandLine({"--version"}, out, errors), 0);
+    EXPECT_EQ(RunCommandLine(context, {}, out, errors), std::nullopt);
+    EXPECT_EQ(RunCommandLine(context, {"--version"}, out, errors), 0);
     EXPECT_EQ(out.str(), "Tastrum 1.0\n");
-    EXPECT_EQ(RunCommandLine({"--help"}, out, errors), 0);
+    EXPECT_EQ(RunCommandLine(context, {"--help"}, out, errors), 0);
     EXPECT_NE(out.str().find("--check-lessons [FOLDER]"), std::string::npos);
-    EXPECT_EQ(RunCommandLine({"--lekcje"}, out, errors), 2);
+    EXPECT_EQ(RunCommandLine(context, {"--lekcje"}, out, errors), 2);
     EXPECT_NE(errors.str().find("--lekcje"), std::string::npos);
 
     TempFolder lessons;
     WriteFile(lessons / "a.ini", "[LESSON]\r\nline=asdf\r\n");
     out.str("");
-    EXPECT_EQ(RunCommandLine({"--check-lessons", lessons.Path()}, out, errors), 0);
+    EXPECT_EQ(RunCommandLine(context, {"--check-lessons", lessons.Path()}, out, errors), 0);
     EXPECT_EQ(out.str(), lessons / "a.ini: OK\n");
     WriteFile(lessons / "b.ini", "[General]\r\n");
     out.str("");
-    EXPECT_EQ(RunCommandLine({"--check-lessons", lessons.Path()}, out, errors), 1);
+    EXPECT_EQ(RunCommandLine(context, {"--check-lessons", lessons.Path()}, out, errors), 1);
     EXPECT_NE(out.str().find(lessons / "b.ini:\n  - lekcja nie ma"), std::string::npos);
 }
 
@@ -176,19 +177,20 @@ TEST(CommandLine, AnswersOnTheTerminalAndChecksLessons) {
 // the check; a file's name cannot forge or garble a line of the report.
 TEST(CommandLine, CheckLessonsWarnsOfUntaughtSignsAndPrintsNamesSafely) {
     TempFolder program, lessons;
-    const CProgramContext context(program.Path());
-    WriteFile(lessons / "a.ini", "[LESSON]\r\nline=\xE2\x80\x9E" "Ala\xE2\x80\x9D ma kota\r\n");
+    CProgramContext context(program.Path());
+    WriteFile(lessons / "a.ini", "[LESSON]\r\nline=\xE2\x80\x9E"
+                                 "Ala\xE2\x80\x9D ma kota\r\n");
     std::ostringstream out, errors;
-    EXPECT_EQ(RunCommandLine({"--check-lessons", lessons.Path()}, out, errors), 0);
+    EXPECT_EQ(RunCommandLine(context, {"--check-lessons", lessons.Path()}, out, errors), 0);
     EXPECT_NE(out.str().find(lessons / "a.ini:\n  - uwaga: linia 2, kolumna 6: znak „„” (U+201E) "
-                                        "pisze się z prawym Altem"),
+                                       "pisze się z prawym Altem"),
               std::string::npos)
         << out.str();
 
     std::filesystem::remove(lessons / "a.ini");
     WriteFile(lessons / "b\n x: OK\x1B[2J.ini", "[General]\r\n");
     out.str("");
-    EXPECT_EQ(RunCommandLine({"--check-lessons", lessons.Path()}, out, errors), 1);
+    EXPECT_EQ(RunCommandLine(context, {"--check-lessons", lessons.Path()}, out, errors), 1);
     EXPECT_NE(out.str().find(lessons / "b\\x0A x: OK\\x1B[2J.ini:\n"), std::string::npos)
         << out.str();
     EXPECT_EQ(out.str().find('\x1B'), std::string::npos);
@@ -196,7 +198,7 @@ TEST(CommandLine, CheckLessonsWarnsOfUntaughtSignsAndPrintsNamesSafely) {
 
 TEST(CommandLine, WeakKeysArePrintedWithAPracticeTextOnlyForAPupilWithHistory) {
     TempFolder program;
-    const CProgramContext context(program.Path());
+    CProgramContext context(program.Path());
     WriteFile(program / "Data/Lessons/01.ini", "[LESSON]\r\nline=\xB3"
                                                "adna \xBF"
                                                "aba i \xB3"
@@ -204,13 +206,13 @@ TEST(CommandLine, WeakKeysArePrintedWithAPracticeTextOnlyForAPupilWithHistory) {
                                                "a w \xB3"
                                                "odzi\r\n");
     std::ostringstream out, errors;
-    EXPECT_EQ(RunCommandLine({"--weak-keys", "Ala"}, out, errors), 1);
+    EXPECT_EQ(RunCommandLine(context, {"--weak-keys", "Ala"}, out, errors), 1);
     EXPECT_NE(errors.str().find("nie ma ucznia Ala"), std::string::npos) << errors.str();
 
     std::filesystem::create_directories(program / "Data/Pupils/Ala");
-    StoreKeyPresses(ContextPupilsFolder(), "Ala", {{'a', true, 100}});
+    StoreKeyPresses(context.Folders().pupils, "Ala", {{'a', true, 100}});
     errors.str("");
-    EXPECT_EQ(RunCommandLine({"--weak-keys", "Ala"}, out, errors), 1);
+    EXPECT_EQ(RunCommandLine(context, {"--weak-keys", "Ala"}, out, errors), 1);
     EXPECT_NE(errors.str().find("za mało pomiarów ucznia Ala (1 znaków z 200"), std::string::npos)
         << errors.str();
 
@@ -219,10 +221,12 @@ TEST(CommandLine, WeakKeysArePrintedWithAPracticeTextOnlyForAPupilWithHistory) {
     for (const char key : Utf8ToCp1250("adnbiwozyąęśłż"))
         for (int i = 0; i < 25; ++i)
             presses.push_back({key, !(key == '\xB3' && i < 10),
-                               static_cast<int16_t>(key == '\xBF' ? 500 : key < 0 ? 300 : 200)});
-    StoreKeyPresses(ContextPupilsFolder(), "Ala", presses);
+                               static_cast<int16_t>(key == '\xBF' ? 500
+                                                    : key < 0     ? 300
+                                                                  : 200)});
+    StoreKeyPresses(context.Folders().pupils, "Ala", presses);
     out.str("");
-    EXPECT_EQ(RunCommandLine({"--weak-keys", "Ala"}, out, errors), 0) << errors.str();
+    EXPECT_EQ(RunCommandLine(context, {"--weak-keys", "Ala"}, out, errors), 0) << errors.str();
     EXPECT_TRUE(out.str().starts_with("ł: ")) << out.str();
     EXPECT_NE(out.str().find("\nż: 0% błędów (zwykle "), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("%), 500 ms na znak (wolno)\n"), std::string::npos) << out.str();
@@ -233,14 +237,14 @@ TEST(CommandLine, WeakKeysArePrintedWithAPracticeTextOnlyForAPupilWithHistory) {
 // replaces it with a file.
 TEST(CommandLine, TheExportWritesIntoAPipeWithoutReplacingIt) {
     TempFolder program;
-    const CProgramContext context(program.Path());
-    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {});
+    CProgramContext context(program.Path());
+    StoreRun(context.Folders().pupils, "Ala", RunOf("Lekcja 1"), {});
     const std::string pipe = program / "wyniki.pipe";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     std::string csv;
     std::thread reader([&csv, &pipe] { csv = ReadFile(pipe); });
     std::ostringstream out, errors;
-    EXPECT_EQ(RunCommandLine({"--export-csv", pipe}, out, errors), 0) << errors.str();
+    EXPECT_EQ(RunCommandLine(context, {"--export-csv", pipe}, out, errors), 0) << errors.str();
     reader.join();
     EXPECT_NE(csv.find("\r\nAla;Lekcja 1;"), std::string::npos) << csv;
     struct stat info {};
@@ -256,8 +260,9 @@ TEST(CommandLine, ShowConfigTellsWhereEachSettingComesFromAndWarnsOfUnknownKeys)
     const std::string user = ProgramSettings()->fileName().toStdString();
     WriteFile(user, "[General]\npupilsfolder=/srv/x\nTeacherMode=true\n");
     WriteFile(system / "tastrum/tastrum.conf", "[General]\nPupilsFolder=/srv/klasa\n");
+    CProgramContext context(ExecutableFolder());
     std::ostringstream out, errors;
-    EXPECT_EQ(RunCommandLine({"--show-config"}, out, errors), 1);
+    EXPECT_EQ(RunCommandLine(context, {"--show-config"}, out, errors), 1);
     const std::string report = out.str();
     EXPECT_NE(report.find("PupilsFolder = /srv/klasa   (" + system / "tastrum/tastrum.conf" + ")"),
               std::string::npos)
@@ -269,7 +274,7 @@ TEST(CommandLine, ShowConfigTellsWhereEachSettingComesFromAndWarnsOfUnknownKeys)
         << report;
     setenv("TASTRUM_PUPILS", "/mnt/uczniowie", 1);
     out.str("");
-    RunCommandLine({"--show-config"}, out, errors);
+    RunCommandLine(context, {"--show-config"}, out, errors);
     EXPECT_NE(out.str().find("PupilsFolder = /mnt/uczniowie   (zmienna TASTRUM_PUPILS)"),
               std::string::npos)
         << out.str();
@@ -286,9 +291,9 @@ TEST(CommandLine, ShowConfigNamesFoldersTheProgramWouldRefuse) {
     const std::string pupils = server / "klasa", lessons = server / "lekcje";
     std::filesystem::create_directories(pupils);
     ProgramFolders folders = FindProgramFolders(program.Path(), pupils, lessons);
-    const CProgramContext context(folders);
+    CProgramContext context(folders);
     std::ostringstream out, errors;
-    EXPECT_EQ(RunCommandLine({"--show-config"}, out, errors), 1);
+    EXPECT_EQ(RunCommandLine(context, {"--show-config"}, out, errors), 1);
     EXPECT_NE(out.str().find("  - " + pupils), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("  - " + lessons + ": folder lekcji szkoły"), std::string::npos)
         << out.str();
@@ -296,6 +301,6 @@ TEST(CommandLine, ShowConfigNamesFoldersTheProgramWouldRefuse) {
     InitPupilsFolder(pupils, "");
     InitLessonsFolder(lessons, "");
     out.str("");
-    EXPECT_EQ(RunCommandLine({"--show-config"}, out, errors), 0) << out.str();
+    EXPECT_EQ(RunCommandLine(context, {"--show-config"}, out, errors), 0) << out.str();
     EXPECT_EQ(out.str().find("Problemy"), std::string::npos) << out.str();
 }

@@ -55,7 +55,8 @@ void ExpectFitsTheScreen(QDialog& window) {
 } // namespace
 
 TEST(WindowsFit, EveryDialogFitsTheScreenWithAReadableFont) {
-    CLessonDlg chooser;
+    const ProgramFolders folders = PortableFolders(ExecutableFolder());
+    CLessonDlg chooser(folders, false);
     ExpectFitsTheScreen(chooser);
     CAboutDlg about;
     ExpectFitsTheScreen(about);
@@ -63,19 +64,19 @@ TEST(WindowsFit, EveryDialogFitsTheScreenWithAReadableFont) {
     ExpectFitsTheScreen(pupils);
     CQuestionDlg question(QStringLiteral("Imię:"));
     ExpectFitsTheScreen(question);
-    CResultDlg result;
+    CResultDlg result(folders.program);
     ExpectFitsTheScreen(result);
-    CStatsDlg statistics;
+    CStatsDlg statistics(folders.pupils, "Ala");
     ExpectFitsTheScreen(statistics);
-    CClassStore store(ContextPupilsFolder());
-    CClassOverviewDlg overview(store, {"01 abc"});
+    CClassStore store(folders.pupils);
+    CClassOverviewDlg overview(store, {"01 abc"}, folders.outbox);
     ExpectFitsTheScreen(overview);
-    CPupilReportDlg report("Ala", {"01 abc"});
+    CPupilReportDlg report(folders.pupils, "Ala", {"01 abc"});
     ExpectFitsTheScreen(report);
 }
 
 TEST(WindowsFit, ExerciseShrinksItsFontOnANetbookAndScrollsOnlyOnATinyScreen) {
-    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseSession session{TickSource::SteadyClock()};
     CExerciseDlg exercise(session);
     ExpectFitsTheScreen(exercise);
     EXPECT_TRUE(exercise.IsKeyboardShown());
@@ -93,10 +94,10 @@ TEST(WindowsFit, ExerciseShrinksItsFontOnANetbookAndScrollsOnlyOnATinyScreen) {
 // allows.
 TEST(WindowsFit, TheExerciseWindowFitsForWhatItShows) {
     ProgramSettings()->setValue(QStringLiteral("exercise/keyboardShown"), false);
-    CExerciseSession aloneSession{CProgramContext::Current().clock};
+    CExerciseSession aloneSession{TickSource::SteadyClock()};
     CExerciseDlg alone(aloneSession);
     ProgramSettings()->setValue(QStringLiteral("exercise/keyboardShown"), true);
-    CExerciseSession shownSession{CProgramContext::Current().clock};
+    CExerciseSession shownSession{TickSource::SteadyClock()};
     CExerciseDlg withKeyboard(shownSession);
     ExpectFitsTheScreen(alone);
     EXPECT_FALSE(alone.IsKeyboardShown());
@@ -109,14 +110,15 @@ TEST(WindowsFit, TheExerciseWindowFitsForWhatItShows) {
 // The verdict headline shrinks with the dialog font, so it is never cut;
 // a window that scrolls adds no Tab stop of its own.
 TEST(WindowsFit, TheVerdictFitsItsHeadlineAndScrollingAddsNoTabStop) {
-    CResultDlg result;
+    const ProgramFolders folders = PortableFolders(ExecutableFolder());
+    CResultDlg result(folders.program);
     result.SetTexts(ResultDetails(5, 12.5, 480, 0), VerdictOf(5));
     result.show();
     const QLabel* headline = result.findChild<QLabel*>(ControlName(CResultDlg::kIdHeadline));
     EXPECT_DOUBLE_EQ(headline->font().pointSizeF(), result.font().pointSizeF() * 1.5);
     EXPECT_LE(headline->heightForWidth(headline->width()), headline->height());
 
-    CLessonDlg chooser;
+    CLessonDlg chooser(folders, false);
     chooser.show();
     for (const QScrollArea* scroll : chooser.findChildren<QScrollArea*>())
         EXPECT_FALSE(scroll->focusPolicy() & Qt::TabFocus);

@@ -7,10 +7,10 @@
 #include "ModalWindow.h"
 #include "ProgramFolderTest.h"
 #include "chooser/AboutDlg.h"
-#include "platform/HelpFile.h"
-#include "platform/HelpWindow.h"
 #include "platform/DesktopOpener.h"
 #include "platform/DialogTemplate.h"
+#include "platform/HelpFile.h"
+#include "platform/HelpWindow.h"
 #include "platform/Paths.h"
 #include "pupils/PupilDlg.h"
 #include "pupils/PupilRegistry.h"
@@ -97,7 +97,7 @@ TEST_F(LessonDlgTest, ListsIniFilesSortedWithoutSubfolders) {
     AddFile("żaba.ini");
     AddFile("zebra.ini");
     AddFile("sub/d.ini");
-    CLessonDlg chooser;
+    CLessonDlg chooser{m_context.Folders(), false};
     Initialise(chooser);
     EXPECT_EQ(Titles(chooser.LessonList()), (QStringList{"A", "b", "zebra", "żaba"}));
 }
@@ -106,9 +106,9 @@ TEST_F(LessonDlgTest, EnterOnTheListRunsTheSelectedItemsOwnFile) {
     AddFile("b.ini");
     AddFile("A.ini");
     AddFile("a.ini");
-    CLessonDlg chooser;
+    CLessonDlg chooser{m_context.Folders(), false};
     std::vector<std::string> ran;
-    chooser.SetLessonRunner([&](const std::string& path, bool) {
+    chooser.SetLessonRunner([&](const std::string&, const std::string& path, bool) {
         ran.push_back(path);
         return false;
     });
@@ -132,9 +132,9 @@ TEST_F(LessonDlgTest, EnterOnTheListRunsTheSelectedItemsOwnFile) {
 }
 
 TEST_F(LessonDlgTest, EnterWithNothingSelectedRunsAnEmptyPath) {
-    CLessonDlg chooser;
+    CLessonDlg chooser{m_context.Folders(), false};
     std::vector<std::string> ran;
-    chooser.SetLessonRunner([&](const std::string& path, bool) {
+    chooser.SetLessonRunner([&](const std::string&, const std::string& path, bool) {
         ran.push_back(path);
         return false;
     });
@@ -145,20 +145,20 @@ TEST_F(LessonDlgTest, EnterWithNothingSelectedRunsAnEmptyPath) {
 }
 
 TEST_F(LessonDlgTest, GreetsThePupilAndStartsOnTheEndButton) {
-    CLessonDlg nobody;
+    CLessonDlg nobody{m_context.Folders(), false};
     Initialise(nobody);
     nobody.show();
     EXPECT_EQ(nobody.Greeting().text(), QStringLiteral("Witam, "));
     EXPECT_EQ(nobody.focusWidget()->objectName(), ControlName(kIdOk));
 
     std::filesystem::create_directories(m_program / "Data/Pupils/Żaneta");
-    CLessonDlg chooser;
+    CLessonDlg chooser{m_context.Folders(), false};
     Initialise(chooser);
     EXPECT_EQ(chooser.Greeting().text(), QStringLiteral("Witam, Żaneta"));
 }
 
 TEST_F(LessonDlgTest, HelpOpensThePageBesideTheProgramAndAboutShowsTheVersion) {
-    CLessonDlg chooser;
+    CLessonDlg chooser{m_context.Folders(), false};
     Initialise(chooser);
     chooser.show();
     QTest::mouseClick(chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdHelpButton)),
@@ -168,8 +168,7 @@ TEST_F(LessonDlgTest, HelpOpensThePageBesideTheProgramAndAboutShowsTheVersion) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     // In the program's own window, once however often asked, no browser needed.
     ASSERT_NE(ShownHelpWindow(), nullptr);
-    EXPECT_EQ(ShownHelpWindow()->Page().toLocalFile().toStdString(),
-              m_program / "help/index.htm");
+    EXPECT_EQ(ShownHelpWindow()->Page().toLocalFile().toStdString(), m_program / "help/index.htm");
     int helpWindows = 0;
     for (const QWidget* window : QApplication::topLevelWidgets())
         helpWindows += qobject_cast<const CHelpWindow*>(window) != nullptr && window->isVisible();
@@ -189,7 +188,7 @@ TEST_F(LessonDlgTest, HelpOpensThePageBesideTheProgramAndAboutShowsTheVersion) {
 }
 
 TEST_F(LessonDlgTest, StatisticsButtonOpensTheStatisticsWindow) {
-    CLessonDlg chooser;
+    CLessonDlg chooser{m_context.Folders(), false};
     Initialise(chooser);
     chooser.show();
     bool opened = false;
@@ -203,7 +202,7 @@ TEST_F(LessonDlgTest, StatisticsButtonOpensTheStatisticsWindow) {
 }
 
 TEST_F(LessonDlgTest, AltAndAButtonsLetterPressItAtOnce) {
-    CLessonDlg chooser;
+    CLessonDlg chooser{m_context.Folders(), false};
     Initialise(chooser);
     chooser.show();
     chooser.activateWindow();
@@ -218,7 +217,7 @@ TEST_F(LessonDlgTest, AltAndAButtonsLetterPressItAtOnce) {
 }
 
 TEST_F(LessonDlgTest, NoButtonLooksDefaultYetEnterPressesTheFocusedOne) {
-    CLessonDlg chooser;
+    CLessonDlg chooser{m_context.Folders(), false};
     Initialise(chooser);
     chooser.show();
     for (QPushButton* button : chooser.findChildren<QPushButton*>()) {
@@ -243,7 +242,7 @@ TEST_F(LessonDlgTest, NoButtonLooksDefaultYetEnterPressesTheFocusedOne) {
 TEST_F(LessonDlgTest, SelectedLessonKeepsItsTextReadableAndItsFrameVisible) {
     AddFile("a.ini");
     AddFile("b.ini");
-    CLessonDlg chooser;
+    CLessonDlg chooser{m_context.Folders(), false};
     Initialise(chooser);
     chooser.show();
     CLessonListBox& list = chooser.LessonList();
@@ -278,7 +277,7 @@ TEST_F(LessonDlgTest, TheFirstLessonNotPassedIsShownWithItsOwnIcon) {
     std::filesystem::create_directories(m_program / "Data/Pupils/Ala");
     stats.Save(m_program / "Data/Pupils/Ala/stat.dat");
 
-    CLessonDlg chooser;
+    CLessonDlg chooser{m_context.Folders(), false};
     Initialise(chooser);
     chooser.show();
     CLessonListBox& list = chooser.LessonList();
@@ -291,42 +290,42 @@ TEST_F(LessonDlgTest, TheFirstLessonNotPassedIsShownWithItsOwnIcon) {
         const QRect item = list.visualItemRect(list.item(row));
         return rows.copy(item.left(), item.top(), 18, item.height());
     };
-    const int other = list.viewport()->rect().contains(list.visualItemRect(list.item(21))) ? 21 : 19;
+    const int other =
+        list.viewport()->rect().contains(list.visualItemRect(list.item(21))) ? 21 : 19;
     EXPECT_NE(icon(20), icon(other));
 }
 
 // The class overview is the teacher's: a pupil's chooser and statistics
 // window do not offer it.
 TEST_F(LessonDlgTest, OnlyTheTeachersProgramOffersTheClassOverview) {
-    CLessonDlg chooser;
+    CLessonDlg chooser{m_context.Folders(), false};
     Initialise(chooser);
-    const auto menuEntries = [&chooser] {
+    const auto menuEntries = [](CLessonDlg& window) {
         QStringList entries;
         ReadEntriesOfNextMenu(entries);
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-        QApplication::sendEvent(&chooser, &rightClick);
+        QApplication::sendEvent(&window, &rightClick);
         return entries;
     };
-    EXPECT_EQ(menuEntries(), QStringList{QStringLiteral("&About Tastrum...")});
+    EXPECT_EQ(menuEntries(chooser), QStringList{QStringLiteral("&About Tastrum...")});
     bool shown = true;
     OnNextModal<CStatsDlg>([&shown](CStatsDlg& statistics) {
-        shown = statistics.findChild<QPushButton*>(ControlName(CStatsDlg::kIdClassButton))
-                    ->isVisible();
+        shown =
+            statistics.findChild<QPushButton*>(ControlName(CStatsDlg::kIdClassButton))->isVisible();
         statistics.reject();
     });
     QTest::mouseClick(chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdStatisticsButton)),
                       Qt::LeftButton);
     EXPECT_FALSE(shown);
 
-    EXPECT_TRUE(chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdClassButton))
-                    ->isHidden());
+    EXPECT_TRUE(
+        chooser.findChild<QPushButton*>(ControlName(CLessonDlg::kIdClassButton))->isHidden());
 
-    m_context.teacherMode = true;
-    EXPECT_EQ(menuEntries(), (QStringList{QStringLiteral("&About Tastrum..."),
-                                          QStringLiteral("Przegląd &klasy...")}));
-    CLessonDlg teachers;
+    CLessonDlg teachers{m_context.Folders(), true};
     Initialise(teachers);
-    EXPECT_FALSE(teachers.findChild<QPushButton*>(ControlName(CLessonDlg::kIdClassButton))
-                     ->isHidden())
+    EXPECT_EQ(menuEntries(teachers), (QStringList{QStringLiteral("&About Tastrum..."),
+                                                  QStringLiteral("Przegląd &klasy...")}));
+    EXPECT_FALSE(
+        teachers.findChild<QPushButton*>(ControlName(CLessonDlg::kIdClassButton))->isHidden())
         << "the teacher's chooser has a button for it";
 }

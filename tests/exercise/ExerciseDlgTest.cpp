@@ -6,10 +6,10 @@
 #include "ModalWindow.h"
 #include "exercise/ResultDlg.h"
 #include "exercise/TypingEdit.h"
-#include "platform/HelpFile.h"
-#include "platform/HelpWindow.h"
 #include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
+#include "platform/HelpFile.h"
+#include "platform/HelpWindow.h"
 #include "platform/ProgramContext.h"
 
 #include <QLabel>
@@ -49,7 +49,7 @@ void CloseResultWith(int id, ResultSeen& seen) {
 } // namespace
 
 TEST(ExerciseDlg, TypingTheLessonToTheEndShowsTheVerdictThenAccepts) {
-    CExerciseSession exerciseSession{CProgramContext::Current().clock};
+    CExerciseSession exerciseSession{TickSource::SteadyClock()};
     CExerciseDlg exercise(exerciseSession);
     exercise.SetLines({"ab", "c"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
@@ -78,7 +78,7 @@ TEST(ExerciseDlg, TypingTheLessonToTheEndShowsTheVerdictThenAccepts) {
 }
 
 TEST(ExerciseDlg, EnterNeverClosesButEndOfTestAcceptsAtAnyMoment) {
-    CExerciseSession exerciseSession{CProgramContext::Current().clock};
+    CExerciseSession exerciseSession{TickSource::SteadyClock()};
     CExerciseDlg exercise(exerciseSession);
     exercise.SetLines({"ab", "c"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
@@ -103,21 +103,21 @@ TEST(ExerciseDlg, EnterNeverClosesButEndOfTestAcceptsAtAnyMoment) {
 }
 
 TEST(ExerciseDlg, EscapeAndTheCloseButtonReject) {
-    CExerciseSession escapedSession{CProgramContext::Current().clock};
+    CExerciseSession escapedSession{TickSource::SteadyClock()};
     CExerciseDlg escaped(escapedSession);
     escaped.SetLines({"ab"});
     OnNextModal<CExerciseDlg>(
         [](CExerciseDlg& window) { QTest::keyClick(&TypingOf(window), Qt::Key_Escape); });
     EXPECT_EQ(escaped.exec(), QDialog::Rejected);
 
-    CExerciseSession closedSession{CProgramContext::Current().clock};
+    CExerciseSession closedSession{TickSource::SteadyClock()};
     CExerciseDlg closed(closedSession);
     closed.SetLines({"ab"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) { window.close(); });
     EXPECT_EQ(closed.exec(), QDialog::Rejected);
 
     // Once anything is typed, a slip on Escape or the close box asks first.
-    CExerciseSession typedSession{CProgramContext::Current().clock};
+    CExerciseSession typedSession{TickSource::SteadyClock()};
     CExerciseDlg typed(typedSession);
     typed.SetLines({"ab"});
     OnNextModal<CExerciseDlg>([](CExerciseDlg& window) {
@@ -134,7 +134,7 @@ TEST(ExerciseDlg, EscapeAndTheCloseButtonReject) {
 }
 
 TEST(ExerciseDlg, EmptyLessonWarnsThenFinishesOnEnter) {
-    CExerciseSession exerciseSession{CProgramContext::Current().clock};
+    CExerciseSession exerciseSession{TickSource::SteadyClock()};
     CExerciseDlg exercise(exerciseSession);
     exercise.SetLines({});
     QString warning;
@@ -154,9 +154,8 @@ TEST(ExerciseDlg, EmptyLessonWarnsThenFinishesOnEnter) {
 }
 
 TEST(ExerciseDlg, AfterHelpTheKeysGoOnToTheExercise) {
-    CProgramContext context(ExecutableFolder());
     bool helpShown = false;
-    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseSession session{TickSource::SteadyClock()};
     CExerciseDlg exercise(session);
     exercise.SetLines({"a b"});
     OnNextModal<CExerciseDlg>([&helpShown](CExerciseDlg& window) {
@@ -184,8 +183,8 @@ const QString kLayoutWarning = QStringLiteral("Ustaw polski układ klawiatury (P
 // With the aids off the window stays the exercise window alone: a layout
 // that cannot type the lesson is told once, in a message, as it opens.
 TEST(ExerciseDlg, WithoutTheAidsAnotherLayoutIsToldAsTheExerciseOpens) {
-    CExerciseSession session{CProgramContext::Current().clock};
-    CExerciseDlg exercise(session, nullptr, Layout("us"));
+    CExerciseSession session{TickSource::SteadyClock()};
+    CExerciseDlg exercise(session, {}, nullptr, Layout("us"));
     exercise.ShowKeyboard(false);
     exercise.SetLines({Utf8ToCp1250("ąę")});
     QString told;
@@ -209,8 +208,8 @@ TEST(ExerciseDlg, OpensWithoutAMessageWhenTheLayoutTypesTheLesson) {
     };
     for (const Case& c :
          {Case{"pl", "ąę", false}, Case{"us", "abc", false}, Case{"us", "ąę", true}}) {
-        CExerciseSession session{CProgramContext::Current().clock};
-        CExerciseDlg exercise(session, nullptr, Layout(c.layout));
+        CExerciseSession session{TickSource::SteadyClock()};
+        CExerciseDlg exercise(session, {}, nullptr, Layout(c.layout));
         exercise.ShowKeyboard(c.aids);
         exercise.SetLines({Utf8ToCp1250(c.line)});
         QDialog* first = nullptr;

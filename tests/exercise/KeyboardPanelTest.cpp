@@ -16,11 +16,11 @@
 #include "TempFolder.h"
 #include "platform/ProgramContext.h"
 
-#include <QLabel>
 #include <QApplication>
 #include <QBackingStore>
 #include <QCheckBox>
 #include <QHash>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTest>
@@ -83,7 +83,7 @@ protected:
         return colours;
     }
 
-    CExerciseSession m_session{CProgramContext::Current().clock};
+    CExerciseSession m_session{TickSource::SteadyClock()};
     CExerciseDlg m_exercise{m_session};
 };
 
@@ -195,8 +195,8 @@ TEST(KeyboardPanelLayout, APolishLessonOnAnotherLayoutIsToldAboveTheKeyboard) {
     const QString layoutWarning =
         QStringLiteral("Ustaw polski układ klawiatury (Polski programisty)");
     const auto warningFor = [](const char* layout, const char* line) {
-        CExerciseSession session{CProgramContext::Current().clock};
-        CExerciseDlg exercise(session, nullptr,
+        CExerciseSession session{TickSource::SteadyClock()};
+        CExerciseDlg exercise(session, {}, nullptr,
                               [layout] { return std::optional<std::string>(layout); });
         exercise.SetLines({Utf8ToCp1250(line)});
         return exercise.Keyboard().WarningLine();
@@ -205,8 +205,8 @@ TEST(KeyboardPanelLayout, APolishLessonOnAnotherLayoutIsToldAboveTheKeyboard) {
     EXPECT_EQ(warningFor("pl", "Ala ma żółwia"), QString());
     EXPECT_EQ(warningFor("us", "Ala ma kota"), QString());
 
-    CExerciseSession session{CProgramContext::Current().clock};
-    CExerciseDlg exercise(session, nullptr, [] { return std::optional<std::string>("de"); });
+    CExerciseSession session{TickSource::SteadyClock()};
+    CExerciseDlg exercise(session, {}, nullptr, [] { return std::optional<std::string>("de"); });
     exercise.SetLines({Utf8ToCp1250("aą")});
     QKeyEvent capital(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("A"));
     QApplication::sendEvent(exercise.findChild<CTypingEdit*>(), &capital);
@@ -259,7 +259,7 @@ TEST_F(KeyboardPanelTest, HiddenKeyboardLeavesTheExerciseWindowAloneAndStaysHidd
     EXPECT_EQ(ColoursOfLine(1), (std::map<int, QColor>{{0, kWrong}}));
     QTest::keyClick(&Typing(), Qt::Key_F2);
 
-    CExerciseSession next{CProgramContext::Current().clock};
+    CExerciseSession next{TickSource::SteadyClock()};
     CExerciseDlg nextExercise(next);
     EXPECT_FALSE(nextExercise.IsKeyboardShown());
     nextExercise.ShowKeyboard(true);
@@ -270,21 +270,18 @@ TEST_F(KeyboardPanelTest, HiddenKeyboardLeavesTheExerciseWindowAloneAndStaysHidd
 // pupil's.
 TEST(KeyboardChoice, EachPupilKeepsTheirOwn) {
     TempFolder program;
-    CProgramContext context(program.Path());
-    context.currentPupil = "Ala";
+    const PupilsFolder pupils = PortableFolders(program.Path()).pupils;
     {
-        CExerciseSession session{CProgramContext::Current().clock};
-        CExerciseDlg exercise(session);
+        CExerciseSession session{TickSource::SteadyClock()};
+        CExerciseDlg exercise(session, {pupils, "Ala", {}, {}});
         EXPECT_TRUE(exercise.IsKeyboardShown());
         exercise.ShowKeyboard(false);
     }
-    context.currentPupil = "Ola";
-    CExerciseSession olasSession{CProgramContext::Current().clock};
-    CExerciseDlg olas(olasSession);
+    CExerciseSession olasSession{TickSource::SteadyClock()};
+    CExerciseDlg olas(olasSession, {pupils, "Ola", {}, {}});
     EXPECT_TRUE(olas.IsKeyboardShown());
-    context.currentPupil = "Ala";
-    CExerciseSession alasSession{CProgramContext::Current().clock};
-    CExerciseDlg alas(alasSession);
+    CExerciseSession alasSession{TickSource::SteadyClock()};
+    CExerciseDlg alas(alasSession, {pupils, "Ala", {}, {}});
     EXPECT_FALSE(alas.IsKeyboardShown());
     EXPECT_EQ(ReadFile(program / "Data/Pupils/Ala/wybory.dat"), "tastrum wybory 1\npomoce=0\n");
 }
@@ -450,7 +447,8 @@ TEST(KeyboardView, ALitKeyKeepsItsFingersColourAtEverySize) {
         int fingerColoured = 0, alike = 0, inside = 0;
         for (int y = rect.top() + 3; y <= rect.bottom() - 3; ++y)
             for (int x = rect.left() + 3; x <= rect.right() - 3; ++x, ++inside) {
-                fingerColoured += lit.pixelColor(x, y) == FingerColour(PolishKeyboard()[key].finger);
+                fingerColoured +=
+                    lit.pixelColor(x, y) == FingerColour(PolishKeyboard()[key].finger);
                 alike += lit.pixel(x, y) == unlit.pixel(x, y);
             }
         EXPECT_GT(fingerColoured, inside / 2) << size.width();

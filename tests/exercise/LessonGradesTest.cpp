@@ -73,20 +73,19 @@ TEST(LessonGrades, ARunEndedEarlyPassesNothing) {
 // A file is read again only when it changed; one that cannot be read now
 // is forgotten, never shown from the last look.
 TEST_F(PupilStatsCacheTest, AFileIsReadAgainOnlyWhenItChanged) {
-    std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Ala"));
+    std::filesystem::create_directories(GetPupilFolder(Pupils(), "Ala"));
     CPupilStats stats;
     stats.push_back(RunOf("a", 100, 0));
-    stats.Save(GetStatFilePath(ContextPupilsFolder(), "Ala"));
+    stats.Save(GetStatFilePath(Pupils(), "Ala"));
     CPupilStatsCache cache;
-    const CPupilStatsCache::Entry* first = &cache.Load(ContextPupilsFolder(), "Ala");
+    const CPupilStatsCache::Entry* first = &cache.Load(Pupils(), "Ala");
     EXPECT_EQ(first->stats.size(), 1u);
-    EXPECT_EQ(&cache.Load(ContextPupilsFolder(), "Ala"), first);
-    EXPECT_EQ(cache.Load(ContextPupilsFolder(), "Ola").stats.size(), 0u)
-        << "a pupil without a file has no runs";
+    EXPECT_EQ(&cache.Load(Pupils(), "Ala"), first);
+    EXPECT_EQ(cache.Load(Pupils(), "Ola").stats.size(), 0u) << "a pupil without a file has no runs";
 
     stats.push_back(RunOf("b", 100, 0));
-    stats.Save(GetStatFilePath(ContextPupilsFolder(), "Ala"));
-    EXPECT_EQ(cache.Load(ContextPupilsFolder(), "Ala").stats.size(), 2u);
-    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Ala"), "zepsuty");
-    EXPECT_ANY_THROW(cache.Load(ContextPupilsFolder(), "Ala"));
+    stats.Save(GetStatFilePath(Pupils(), "Ala"));
+    EXPECT_EQ(cache.Load(Pupils(), "Ala").stats.size(), 2u);
+    WriteFile(GetStatFilePath(Pupils(), "Ala"), "zepsuty");
+    EXPECT_ANY_THROW(cache.Load(Pupils(), "Ala"));
 }

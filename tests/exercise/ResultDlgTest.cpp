@@ -34,7 +34,7 @@ bool LooksLikeDefaultButton(QPushButton& button) {
 } // namespace
 
 TEST(ResultDlg, ShowsTheHeadlineAboveTheDetails) {
-    CResultDlg dialog;
+    CResultDlg dialog{""};
     dialog.SetTexts(Utf8ToCp1250("Opis lekcji\ndruga linia"), Utf8ToCp1250("Ćwiczenie 1"));
     dialog.show();
     QLabel& headline = LabelOf(dialog, CResultDlg::kIdHeadline);
@@ -51,7 +51,7 @@ TEST(ResultDlg, ShowsTheHeadlineAboveTheDetails) {
 }
 
 TEST(ResultDlg, OkIsTheDefaultButtonAndHelpWearsTheDefaultLookToo) {
-    CResultDlg dialog;
+    CResultDlg dialog{""};
     dialog.show();
     EXPECT_TRUE(ButtonOf(dialog, kIdOk).isDefault());
     EXPECT_TRUE(LooksLikeDefaultButton(ButtonOf(dialog, kIdHelp)));
@@ -59,12 +59,12 @@ TEST(ResultDlg, OkIsTheDefaultButtonAndHelpWearsTheDefaultLookToo) {
 }
 
 TEST(ResultDlg, OkAcceptsAndAnulujRejects) {
-    CResultDlg ok;
+    CResultDlg ok{""};
     ok.show();
     QTest::keyClick(&ok, Qt::Key_Return);
     EXPECT_EQ(ok.result(), QDialog::Accepted);
 
-    CResultDlg cancel;
+    CResultDlg cancel{""};
     cancel.show();
     QTest::mouseClick(&ButtonOf(cancel, kIdCancel), Qt::LeftButton);
     EXPECT_EQ(cancel.result(), QDialog::Rejected);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "exercise/TypingEdit.h"
+#include "exercise/TextCells.h"
 #include "platform/ProgramContext.h"
 
 #include "platform/Cp1250.h"
@@ -50,7 +51,7 @@ protected:
         QApplication::sendEvent(&m_edit, &key);
     }
 
-    CExerciseSession m_session{CProgramContext::Current().clock};
+    CExerciseSession m_session{TickSource::SteadyClock()};
     CTypingEdit m_edit{m_session};
 };
 
@@ -118,7 +119,7 @@ TEST_F(TypingEditTest, BackspaceAndEnterStayWithinTheTypingLine) {
 }
 
 TEST(TypingEdit, PolishLettersCountAsTheCharactersTheyAre) {
-    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseSession session{TickSource::SteadyClock()};
     session.SetLines({Utf8ToCp1250("żąb")});
     CTypingEdit edit(session);
     edit.ShowSession();
@@ -136,7 +137,7 @@ TEST(TypingEdit, PolishLettersCountAsTheCharactersTheyAre) {
 }
 
 TEST(TypingEdit, TypingLineAndItsModelStayInView) {
-    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseSession session{TickSource::SteadyClock()};
     session.SetLines(StringList(60, "x"));
     CTypingEdit edit(session);
     edit.resize(300, 150);
@@ -154,7 +155,7 @@ TEST(TypingEdit, TypingLineAndItsModelStayInView) {
 }
 
 TEST(TypingEdit, TheViewFollowsTheCaretAlongALongLineAndBack) {
-    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseSession session{TickSource::SteadyClock()};
     session.SetLines({std::string(100, 'a'), "b"});
     CTypingEdit edit(session);
     edit.resize(300, 150);
@@ -170,8 +171,25 @@ TEST(TypingEdit, TheViewFollowsTheCaretAlongALongLineAndBack) {
     EXPECT_TRUE(edit.viewport()->rect().contains(edit.CaretRect()));
 }
 
+// Tabs reach the next tab stop: a line of a few tabs is shorter than a
+// line of letters yet wider on screen. The view scrolls to the end of the
+// widest drawn.
+TEST(TypingEdit, ScrollsAsFarAsTheWidestDrawnLine) {
+    CExerciseSession session{TickSource::SteadyClock()};
+    const std::string tabbed = "\t\t\t\tx";
+    session.SetLines({std::string(12, 'a'), tabbed});
+    CTypingEdit edit(session);
+    edit.resize(200, 150);
+    edit.show();
+    edit.ShowSession();
+    const CTextCells cells(edit.font());
+    ASSERT_GT(cells.Width(tabbed), cells.Width(std::string(12, 'a')));
+    EXPECT_GE(edit.horizontalScrollBar()->maximum() + edit.viewport()->width(),
+              cells.Width(tabbed));
+}
+
 TEST(TypingEdit, ALongLessonScrollsToItsLastLine) {
-    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseSession session{TickSource::SteadyClock()};
     session.SetLines(StringList(20000, "asdf jkl;"));
     CTypingEdit edit(session);
     edit.resize(300, 150);
@@ -227,7 +245,7 @@ int Area(const QRegion& region) {
 // of the pupil's line, Enter the caret's places on that line and the next,
 // and the view's step down one line more.
 TEST(TypingEdit, AKeyRepaintsOnlyWhatItChanged) {
-    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseSession session{TickSource::SteadyClock()};
     session.SetLines(StringList(40, "ab"));
     CTypingEdit edit(session);
     edit.resize(400, 300);
@@ -268,10 +286,10 @@ TEST(TypingEdit, AKeyRepaintsOnlyWhatItChanged) {
 // What the field shows after many keys, each repainting only a part of it
 // and the view moving down with the pupil, is what it draws afresh.
 TEST(TypingEdit, WhatAKeyRepaintsMatchesTheWholeField) {
-    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseSession session{TickSource::SteadyClock()};
     session.SetLines(StringList(40, "abc def"));
     QWidget window;
-    CTypingEdit edit(session, &window);
+    CTypingEdit edit(session, {}, &window);
     edit.resize(300, 200);
     window.resize(300, 200);
     edit.ShowSession();
@@ -294,10 +312,10 @@ TEST(TypingEdit, WhatAKeyRepaintsMatchesTheWholeField) {
 // Along a line longer than the field, the view moves sideways under the
 // caret; the cells each key repaints still fit what scrolled in beside them.
 TEST(TypingEdit, WhatAKeyRepaintsAlongALongLineMatchesTheWholeField) {
-    CExerciseSession session{CProgramContext::Current().clock};
+    CExerciseSession session{TickSource::SteadyClock()};
     session.SetLines({std::string(30, 'a') + std::string(30, 'b'), "c"});
     QWidget window;
-    CTypingEdit edit(session, &window);
+    CTypingEdit edit(session, {}, &window);
     edit.resize(200, 150);
     window.resize(200, 150);
     edit.ShowSession();

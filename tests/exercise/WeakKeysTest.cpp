@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tastrum developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "pupils/PupilsFixture.h"
 #include "platform/ProgramContext.h"
+#include "pupils/PupilsFixture.h"
 
 #include "exercise/WeakKeys.h"
 #include "platform/Cp1250.h"
@@ -123,14 +123,13 @@ TEST(WeakKeys, TheFileReadsBackAndADamagedOneIsRefused) {
     EXPECT_EQ(CKeyStats::Decode(stats.Encode(), "k"), stats);
     const std::string heading = "tastrum klawisze 2\n";
     for (const std::string& damaged : {
-             std::string(""),
-             std::string("inny plik\n"),
-             stats.Encode() + "97 1 0 1 0 1 0 10 1 0\n",      // a key twice
-             heading + "97 1 0 1 2 1 0 10 1 0\n",             // more errors than presses
-             heading + "97 1 0 1 0 1 0 nan 1 0\n",            // no time
-             heading + "0 1 0 1 0 1 0 10 1 0\n",              // no character
-             heading + "97 3 1 3 1 3 1 10 3 0\n",             // more timed than right presses
-             heading + "97 1 0 1 0 1 0 10 1\n",               // a field short
+             std::string(""), std::string("inny plik\n"),
+             stats.Encode() + "97 1 0 1 0 1 0 10 1 0\n",           // a key twice
+             heading + "97 1 0 1 2 1 0 10 1 0\n",                  // more errors than presses
+             heading + "97 1 0 1 0 1 0 nan 1 0\n",                 // no time
+             heading + "0 1 0 1 0 1 0 10 1 0\n",                   // no character
+             heading + "97 3 1 3 1 3 1 10 3 0\n",                  // more timed than right presses
+             heading + "97 1 0 1 0 1 0 10 1\n",                    // a field short
              std::string("tastrum klawisze 1\n97 1 0 1.5 10 0\n"), // a rate over 1
          })
         EXPECT_THROW(CKeyStats::Decode(damaged, "k"), FileError) << damaged;
@@ -149,33 +148,30 @@ TEST(WeakKeys, TheFirstVersionOfTheFileIsReadOn) {
 }
 
 TEST_F(KeyStatsFileTest, MeasurementsLiveBesideStatDatWithItsSafety) {
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {{'l', 4}});
-    const std::string statFile = ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala"));
-    EXPECT_EQ(LoadKeyStats(ContextPupilsFolder(), "Ala").TotalPresses(), 0)
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1"), {{'l', 4}});
+    const std::string statFile = ReadFile(GetStatFilePath(Pupils(), "Ala"));
+    EXPECT_EQ(LoadKeyStats(Pupils(), "Ala").TotalPresses(), 0)
         << "stat.dat's old errors make no key weak";
 
-    StoreKeyPresses(ContextPupilsFolder(), "Ala", Presses('l', 10, 0));
-    EXPECT_EQ(LoadKeyStats(ContextPupilsFolder(), "Ala").Keys().at('l').presses, 10);
-    EXPECT_EQ(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala")), statFile)
-        << "stat.dat keeps its bytes";
+    StoreKeyPresses(Pupils(), "Ala", Presses('l', 10, 0));
+    EXPECT_EQ(LoadKeyStats(Pupils(), "Ala").Keys().at('l').presses, 10);
+    EXPECT_EQ(ReadFile(GetStatFilePath(Pupils(), "Ala")), statFile) << "stat.dat keeps its bytes";
 
     // A read error changes nothing and is reported.
-    const std::string measured = ReadFile(GetKeyStatsPath(ContextPupilsFolder(), "Ala"));
+    const std::string measured = ReadFile(GetKeyStatsPath(Pupils(), "Ala"));
     {
         const CScopedFileFault fault([](FileCall call, const std::string& path) {
             return call == FileCall::Open && path.ends_with("klawisze.dat") ? EIO : 0;
         });
-        EXPECT_THROW(StoreKeyPresses(ContextPupilsFolder(), "Ala", Presses('l', 10, 0)),
-                     FileError);
-        EXPECT_THROW(LoadKeyStats(ContextPupilsFolder(), "Ala"), FileError);
+        EXPECT_THROW(StoreKeyPresses(Pupils(), "Ala", Presses('l', 10, 0)), FileError);
+        EXPECT_THROW(LoadKeyStats(Pupils(), "Ala"), FileError);
     }
-    EXPECT_EQ(ReadFile(GetKeyStatsPath(ContextPupilsFolder(), "Ala")), measured);
+    EXPECT_EQ(ReadFile(GetKeyStatsPath(Pupils(), "Ala")), measured);
 
     // A damaged file is kept, and measuring starts again.
-    WriteFile(GetKeyStatsPath(ContextPupilsFolder(), "Ala"), "zepsuty");
-    EXPECT_THROW(LoadKeyStats(ContextPupilsFolder(), "Ala"), FileError);
-    StoreKeyPresses(ContextPupilsFolder(), "Ala", Presses('l', 5, 0));
-    EXPECT_EQ(ReadFile(GetPupilFolder(ContextPupilsFolder(), "Ala") + "/klawisze-uszkodzony-1.dat"),
-              "zepsuty");
-    EXPECT_EQ(LoadKeyStats(ContextPupilsFolder(), "Ala").Keys().at('l').presses, 5);
+    WriteFile(GetKeyStatsPath(Pupils(), "Ala"), "zepsuty");
+    EXPECT_THROW(LoadKeyStats(Pupils(), "Ala"), FileError);
+    StoreKeyPresses(Pupils(), "Ala", Presses('l', 5, 0));
+    EXPECT_EQ(ReadFile(GetPupilFolder(Pupils(), "Ala") + "/klawisze-uszkodzony-1.dat"), "zepsuty");
+    EXPECT_EQ(LoadKeyStats(Pupils(), "Ala").Keys().at('l').presses, 5);
 }

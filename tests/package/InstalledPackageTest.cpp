@@ -31,10 +31,12 @@ TEST(InstalledPackage, LessonsShippedAndOwnAreListedAndRunsLandInTheUsersDataFol
     ASSERT_EQ(context.Folders().pupils.path, data + "/Pupils");
 
     std::string pupil;
-    ASSERT_EQ(AddNewPupil(ContextPupilsFolder(), "Zosia", &pupil), "");
-    CLessonDlg chooser;
+    ASSERT_EQ(AddNewPupil(context.Folders().pupils, "Zosia", &pupil), "");
+    CLessonDlg chooser(context.Folders(), false);
     chooser.SetLessonRunner(
-        [](const std::string& path, bool offerNext) { return RunLesson(path, offerNext); });
+        [&context](const std::string& pupil, const std::string& path, bool offerNext) {
+            return RunLesson(context, pupil, path, offerNext);
+        });
     OnNextModal<CPupilDlg>([](CPupilDlg& pupils) { pupils.accept(); });
     chooser.Initialise();
     chooser.show();

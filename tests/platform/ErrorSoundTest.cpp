@@ -4,7 +4,6 @@
 #include "TempFolder.h"
 
 #include "platform/ErrorSound.h"
-#include "platform/ProgramContext.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
@@ -70,7 +69,6 @@ struct ProgramWithSound {
     ProgramWithSound() { WriteFile(folder / "error.wav", kWave); }
 
     const TempFolder folder;
-    const CProgramContext context{folder.Path()};
 };
 
 } // namespace
@@ -81,7 +79,7 @@ TEST(ErrorSound, TheKeyNeverWaitsForTheSoundServer) {
     std::atomic<int> opened = 0;
     std::atomic<int> answered = 0;
     std::atomic<bool> openedOnTheKeysThread = false;
-    CErrorSound sound([&](const QAudioFormat&) -> QAudioSink* {
+    CErrorSound sound(program.folder.Path(), [&](const QAudioFormat&) -> QAudioSink* {
         openedOnTheKeysThread = QThread::currentThread() == QCoreApplication::instance()->thread();
         answered += serverAnswers.try_acquire_for(10s) ? 1 : 0;
         ++opened;
@@ -100,7 +98,7 @@ TEST(ErrorSound, OpensANewStreamForTheBeepAfterItsStreamStopped) {
     const ProgramWithSound program;
     SinkLog log;
     {
-        CErrorSound sound(log.Opener(), kNeverQuiet);
+        CErrorSound sound(program.folder.Path(), log.Opener(), kNeverQuiet);
         sound.Play();
         ASSERT_TRUE(log.WaitForCount(1));
         // Qt stops a stream whose sound server went away (with no sound
@@ -118,7 +116,7 @@ TEST(ErrorSound, OpensANewStreamForTheBeepAfterItsStreamStopped) {
 TEST(ErrorSound, ClosesItsStreamWhenQuiet) {
     const ProgramWithSound program;
     SinkLog log;
-    CErrorSound sound(log.Opener(), 0ms);
+    CErrorSound sound(program.folder.Path(), log.Opener(), 0ms);
     sound.Play();
     ASSERT_TRUE(log.WaitForCount(1));
     const QPointer<QAudioSink> stream = log.Sink(0);
@@ -129,9 +127,8 @@ TEST(ErrorSound, ClosesItsStreamWhenQuiet) {
 
 TEST(ErrorSound, WithoutTheSoundFileOpensNoStream) {
     const TempFolder program;
-    const CProgramContext context(program.Path());
     SinkLog log;
-    CErrorSound sound(log.Opener());
+    CErrorSound sound(program.Path(), log.Opener());
     sound.Load();
     sound.Play();
     EXPECT_EQ(log.Count(), 0u);

@@ -31,11 +31,14 @@ protected:
         for (const char* folder : folders)
             std::filesystem::create_directories(PupilsFolder() + "/" + folder);
     }
-    static std::string FirstInScanOrder() {
+    int Choose() { return ChoosePupil(Pupils(), m_pupil); }
+    std::string FirstInScanOrder() const {
         StringList names;
-        ListPupils(ContextPupilsFolder(), names);
+        ListPupils(Pupils(), names);
         return names.empty() ? std::string{} : names.front();
     }
+
+    std::string m_pupil;
 };
 
 SortedListWidget& ListOf(CPupilDlg& dialog) {
@@ -85,13 +88,13 @@ TEST_F(ChoosePupilTest, WithoutPupilsNeitherButtonChoosesOne) {
         shown = Shown(dialog);
         Press(dialog, kOk);
     });
-    EXPECT_EQ(ChoosePupil(), QDialog::Accepted);
+    EXPECT_EQ(Choose(), QDialog::Accepted);
     EXPECT_TRUE(shown.isEmpty());
-    EXPECT_EQ(GetCurrentPupil(), "");
+    EXPECT_EQ(m_pupil, "");
 
     OnPupilDialog(kCancel);
-    EXPECT_EQ(ChoosePupil(), QDialog::Rejected);
-    EXPECT_EQ(GetCurrentPupil(), "");
+    EXPECT_EQ(Choose(), QDialog::Rejected);
+    EXPECT_EQ(m_pupil, "");
 }
 
 TEST_F(ChoosePupilTest, TheOnlyPupilIsSelectedInTheFocusedListAndChosenEitherWay) {
@@ -104,15 +107,15 @@ TEST_F(ChoosePupilTest, TheOnlyPupilIsSelectedInTheFocusedListAndChosenEitherWay
         listHasFocus = dialog.focusWidget() == &ListOf(dialog);
         Press(dialog, kOk);
     });
-    ChoosePupil();
+    Choose();
     EXPECT_EQ(selected, QStringLiteral("Łucja"));
     EXPECT_TRUE(listHasFocus);
-    EXPECT_EQ(GetCurrentPupil(), "\xA3ucja");
+    EXPECT_EQ(m_pupil, "\xA3ucja");
 
-    SetCurrentPupil("");
+    m_pupil = "";
     OnPupilDialog(kCancel);
-    ChoosePupil();
-    EXPECT_EQ(GetCurrentPupil(), "\xA3ucja");
+    Choose();
+    EXPECT_EQ(m_pupil, "\xA3ucja");
 }
 
 TEST_F(ChoosePupilTest, OkTakesTheSelectedPupilAndCancelTheFirstOnDisk) {
@@ -125,20 +128,20 @@ TEST_F(ChoosePupilTest, OkTakesTheSelectedPupilAndCancelTheFirstOnDisk) {
         ListOf(dialog).setCurrentRow(3);
         Press(dialog, kOk);
     });
-    ChoosePupil();
+    Choose();
     EXPECT_EQ(shown, (QStringList{"adam", "Ela", "Jan.Kowalski", "Łucja", "Zosia"}));
     EXPECT_EQ(preselected, QStringLiteral("adam"));
-    EXPECT_EQ(GetCurrentPupil(), "\xA3ucja");
+    EXPECT_EQ(m_pupil, "\xA3ucja");
 
-    SetCurrentPupil("");
+    m_pupil = "";
     OnPupilDialog(kCancel);
-    ChoosePupil();
-    EXPECT_EQ(GetCurrentPupil(), FirstInScanOrder());
+    Choose();
+    EXPECT_EQ(m_pupil, FirstInScanOrder());
 
-    SetCurrentPupil("Ela");
+    m_pupil = "Ela";
     OnPupilDialog(kCancel);
-    ChoosePupil();
-    EXPECT_EQ(GetCurrentPupil(), "Ela");
+    Choose();
+    EXPECT_EQ(m_pupil, "Ela");
 
     // A double click selects, as a click does; only OK accepts.
     bool stillOpen = false;
@@ -153,9 +156,9 @@ TEST_F(ChoosePupilTest, OkTakesTheSelectedPupilAndCancelTheFirstOnDisk) {
         stillOpen = dialog.isVisible();
         dialog.accept();
     });
-    EXPECT_EQ(ChoosePupil(), QDialog::Accepted);
+    EXPECT_EQ(Choose(), QDialog::Accepted);
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(GetCurrentPupil(), "Zosia");
+    EXPECT_EQ(m_pupil, "Zosia");
 }
 
 TEST_F(ChoosePupilTest, CancellingTheQuestionLeavesThePupilDialogAsItWas) {
@@ -174,10 +177,10 @@ TEST_F(ChoosePupilTest, CancellingTheQuestionLeavesThePupilDialogAsItWas) {
         ListOf(dialog).setCurrentRow(1);
         Press(dialog, kNew);
     });
-    EXPECT_EQ(ChoosePupil(), QDialog::Accepted);
+    EXPECT_EQ(Choose(), QDialog::Accepted);
     EXPECT_EQ(prompt, QStringLiteral("Podaj imię nowego ucznia:"));
     EXPECT_TRUE(answerHasFocus);
-    EXPECT_EQ(GetCurrentPupil(), "Ola");
+    EXPECT_EQ(m_pupil, "Ola");
     EXPECT_FALSE(std::filesystem::exists(PupilsFolder() + "/Ewa"));
 }
 
@@ -191,28 +194,28 @@ TEST_F(ChoosePupilTest, ANewPupilIsListedAtOnceAndCanBeChosen) {
             Press(dialog, kOk);
         });
     });
-    EXPECT_EQ(ChoosePupil(), QDialog::Rejected);
+    EXPECT_EQ(Choose(), QDialog::Rejected);
     EXPECT_EQ(shownAfter, (QStringList{"Ala", "Żaneta"}));
-    EXPECT_EQ(GetCurrentPupil(), "\xAF"
-                                 "aneta");
+    EXPECT_EQ(m_pupil, "\xAF"
+                       "aneta");
 }
 
 TEST_F(ChoosePupilTest, ThePupilJustMadeIsSelectedSoOkChoosesThem) {
     AddPupils({"Ala", "Ola"});
     AddPupilThroughTheDialog(QStringLiteral("Zosia"), [&] { OnPupilDialog(kOk); });
-    ChoosePupil();
-    EXPECT_EQ(GetCurrentPupil(), "Zosia");
+    Choose();
+    EXPECT_EQ(m_pupil, "Zosia");
 
     // An existing name typed in another case selects that pupil.
     AddPupilThroughTheDialog(QStringLiteral("ola"), [] { OnPupilDialog(kOk); });
-    ChoosePupil();
-    EXPECT_EQ(GetCurrentPupil(), "Ola");
+    Choose();
+    EXPECT_EQ(m_pupil, "Ola");
 }
 
 TEST_F(ChoosePupilTest, ANewPupilWhoseListIsCancelledBecomesCurrent) {
     AddPupilThroughTheDialog(QStringLiteral("Ewa"), [] { OnPupilDialog(kCancel); });
-    ChoosePupil();
-    EXPECT_EQ(GetCurrentPupil(), "Ewa");
+    Choose();
+    EXPECT_EQ(m_pupil, "Ewa");
 }
 
 TEST_F(ChoosePupilTest, AnExistingNameShowsTheSameListAgain) {
@@ -224,9 +227,9 @@ TEST_F(ChoosePupilTest, AnExistingNameShowsTheSameListAgain) {
             Press(dialog, kCancel);
         });
     });
-    ChoosePupil();
+    Choose();
     EXPECT_EQ(shownAgain, (QStringList{"Ala", "Ola"}));
-    EXPECT_EQ(GetCurrentPupil(), FirstInScanOrder());
+    EXPECT_EQ(m_pupil, FirstInScanOrder());
 }
 
 TEST_F(ChoosePupilTest, ANameOutsideThePupilsFolderIsRefusedWithAMessage) {
@@ -243,10 +246,10 @@ TEST_F(ChoosePupilTest, ANameOutsideThePupilsFolderIsRefusedWithAMessage) {
             box.accept();
         });
     });
-    ChoosePupil();
+    Choose();
     EXPECT_TRUE(message.contains(QStringLiteral("nie może zawierać")));
     EXPECT_TRUE(shownAgain.isEmpty());
-    EXPECT_EQ(GetCurrentPupil(), "");
+    EXPECT_EQ(m_pupil, "");
     EXPECT_TRUE(std::filesystem::is_empty(PupilsFolder()));
     EXPECT_FALSE(std::filesystem::exists(m_program / "Data/Ala"));
 }

@@ -23,11 +23,11 @@ struct CountedDigest {
 
 using PupilFileDigestTest = ProgramFolderTest;
 
-void SaveRuns(const std::string& pupil, size_t count) {
+void SaveRuns(const PupilsFolder& pupils, const std::string& pupil, size_t count) {
     CPupilStats stats;
     stats.resize(count);
-    std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), pupil));
-    stats.Save(GetStatFilePath(ContextPupilsFolder(), pupil));
+    std::filesystem::create_directories(GetPupilFolder(pupils, pupil));
+    stats.Save(GetStatFilePath(pupils, pupil));
 }
 
 } // namespace
@@ -35,21 +35,20 @@ void SaveRuns(const std::string& pupil, size_t count) {
 // A file is read again only when it changed or another pupil is asked for;
 // one that cannot be read now is forgotten, never shown from the last look.
 TEST_F(PupilFileDigestTest, ReadsAFileAgainOnlyWhenItChangedOrAnotherPupilIsAsked) {
-    SaveRuns("Ala", 1);
+    SaveRuns(Pupils(), "Ala", 1);
     CPupilFileDigest<CountedDigest> digest;
     const int before = CountedDigest::made;
-    EXPECT_EQ(digest.Load(ContextPupilsFolder(), "Ala").runs, 1u);
-    EXPECT_EQ(digest.Load(ContextPupilsFolder(), "Ala").runs, 1u);
+    EXPECT_EQ(digest.Load(Pupils(), "Ala").runs, 1u);
+    EXPECT_EQ(digest.Load(Pupils(), "Ala").runs, 1u);
     EXPECT_EQ(CountedDigest::made, before + 1);
 
-    EXPECT_EQ(digest.Load(ContextPupilsFolder(), "Ola").runs, 0u)
-        << "a pupil without a file has no runs";
-    EXPECT_EQ(digest.Load(ContextPupilsFolder(), "Ala").runs, 1u);
+    EXPECT_EQ(digest.Load(Pupils(), "Ola").runs, 0u) << "a pupil without a file has no runs";
+    EXPECT_EQ(digest.Load(Pupils(), "Ala").runs, 1u);
     EXPECT_EQ(CountedDigest::made, before + 3);
 
-    SaveRuns("Ala", 2);
-    EXPECT_EQ(digest.Load(ContextPupilsFolder(), "Ala").runs, 2u);
-    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Ala"), "zepsuty");
-    EXPECT_ANY_THROW(digest.Load(ContextPupilsFolder(), "Ala"));
-    EXPECT_ANY_THROW(digest.Load(ContextPupilsFolder(), "Ala"));
+    SaveRuns(Pupils(), "Ala", 2);
+    EXPECT_EQ(digest.Load(Pupils(), "Ala").runs, 2u);
+    WriteFile(GetStatFilePath(Pupils(), "Ala"), "zepsuty");
+    EXPECT_ANY_THROW(digest.Load(Pupils(), "Ala"));
+    EXPECT_ANY_THROW(digest.Load(Pupils(), "Ala"));
 }

@@ -19,9 +19,9 @@ using testing::UnorderedElementsAre;
 
 using PupilRegistryTest = PupilsFixture;
 
-StringList Pupils() {
+StringList PupilNames(const PupilsFolder& pupils) {
     StringList names;
-    ListPupils(ContextPupilsFolder(), names);
+    ListPupils(pupils, names);
     return names;
 }
 
@@ -38,7 +38,7 @@ std::vector<std::string> Tree(const std::string& folder) {
 
 TEST_F(PupilRegistryTest, PupilsAreTheWholeNamesOfTheFoldersInThePupilsFolder) {
     StringList names;
-    EXPECT_EQ(ListPupils(ContextPupilsFolder(), names), 0);
+    EXPECT_EQ(ListPupils(Pupils(), names), 0);
 
     for (const char* folder : {"Ala", "Jan.Kowalski", "Ola.", "Łucja", "Иван"})
         std::filesystem::create_directories(PupilsFolder() + "/" + folder);
@@ -46,24 +46,24 @@ TEST_F(PupilRegistryTest, PupilsAreTheWholeNamesOfTheFoldersInThePupilsFolder) {
     WriteFile(PupilsFolder() + "/notatki.txt", "");
 
     names = {"already there"};
-    EXPECT_EQ(ListPupils(ContextPupilsFolder(), names), 4);
+    EXPECT_EQ(ListPupils(Pupils(), names), 4);
     EXPECT_EQ(names.front(), "already there");
     EXPECT_THAT(StringList(names.begin() + 1, names.end()),
                 UnorderedElementsAre("Ala", "Jan.Kowalski", "Ola.", "\xA3ucja"));
 }
 
 TEST_F(PupilRegistryTest, ANewPupilGetsAFolderUnderTheTypedNameAndThePupilsFolderIfMissing) {
-    EXPECT_EQ(AddNewPupil(ContextPupilsFolder(), "  Żaneta Nowak "), "");
+    EXPECT_EQ(AddNewPupil(Pupils(), "  Żaneta Nowak "), "");
     EXPECT_TRUE(std::filesystem::is_directory(PupilsFolder() + "/Żaneta Nowak"));
-    EXPECT_EQ(Pupils(), StringList{"\xAF"
-                                   "aneta Nowak"});
+    EXPECT_EQ(PupilNames(Pupils()), StringList{"\xAF"
+                                               "aneta Nowak"});
 }
 
 TEST_F(PupilRegistryTest, AnExistingNameInAnyCaseMakesNothingNew) {
     std::filesystem::create_directories(PupilsFolder() + "/Łucja");
     const auto before = Tree(m_program.Path());
-    EXPECT_EQ(AddNewPupil(ContextPupilsFolder(), "Łucja"), "");
-    EXPECT_EQ(AddNewPupil(ContextPupilsFolder(), "łUCJA"), "");
+    EXPECT_EQ(AddNewPupil(Pupils(), "Łucja"), "");
+    EXPECT_EQ(AddNewPupil(Pupils(), "łUCJA"), "");
     EXPECT_EQ(Tree(m_program.Path()), before);
 }
 
@@ -74,8 +74,8 @@ TEST_F(PupilRegistryTest, NamesNoPupilFolderCanHaveAreRefusedWithAReason) {
          StringList{"", "   ", ".", "..", "../Ala", "Ala/Ola", "..\\Ala", "a:b", "Ala?",
                     "tab\there", "Иван", std::string(256, 'a'), std::string("Ala\0Ola", 7),
                     "Ala\u0081", "Ala\u009F", "\u00A0", "\u00AD", " \u00A0\u00AD "}) {
-        EXPECT_THAT(AddNewPupil(ContextPupilsFolder(), name), Not(IsEmpty())) << name;
+        EXPECT_THAT(AddNewPupil(Pupils(), name), Not(IsEmpty())) << name;
     }
     EXPECT_EQ(Tree(m_program.Path()), before);
-    EXPECT_EQ(AddNewPupil(ContextPupilsFolder(), std::string(255, 'a')), "");
+    EXPECT_EQ(AddNewPupil(Pupils(), std::string(255, 'a')), "");
 }

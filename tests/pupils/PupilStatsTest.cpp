@@ -6,7 +6,7 @@
 
 #include "platform/FileError.h"
 #include "pupils/PupilFolders.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 
 #include <gmock/gmock.h>
 
@@ -21,21 +21,21 @@ using PupilStatsTest = PupilsFixture;
 } // namespace
 
 TEST_F(PupilStatsTest, FilesLieInTheirPupilsFolder) {
-    EXPECT_EQ(ContextPupilsFolder().path, m_program / "Data/Pupils");
+    EXPECT_EQ(Pupils().path, m_program / "Data/Pupils");
     // "Łucja" in Windows-1250 becomes a folder named in UTF-8.
-    EXPECT_EQ(GetPupilFolder(ContextPupilsFolder(), "\xA3"
-                                                    "ucja"),
+    EXPECT_EQ(GetPupilFolder(Pupils(), "\xA3"
+                                       "ucja"),
               m_program / "Data/Pupils/Łucja");
-    EXPECT_EQ(GetStatFilePath(ContextPupilsFolder(), "\xA3"
-                                                     "ucja"),
+    EXPECT_EQ(GetStatFilePath(Pupils(), "\xA3"
+                                        "ucja"),
               m_program / "Data/Pupils/Łucja/stat.dat");
-    EXPECT_EQ(GetStatFilePath(ContextPupilsFolder(), ""), m_program / "Data/Pupils/stat.dat");
+    EXPECT_EQ(GetStatFilePath(Pupils(), ""), m_program / "Data/Pupils/stat.dat");
 }
 
 TEST_F(PupilStatsTest, APupilWithoutAFileLeavesTheStoreAsItWas) {
     CPupilStats stats;
     stats.push_back(MakeRun("a"));
-    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
+    LoadPupilStats(Pupils(), "Ala", stats);
     EXPECT_EQ(stats.size(), 1u);
 }
 
@@ -43,19 +43,19 @@ TEST_F(PupilStatsTest, SavedStatsLoadBackAndAFailedLoadChangesNothing) {
     CPupilStats saved;
     saved.push_back(MakeRun("Lekcja 1"));
     saved.m_charErrors = {{'a', 2}};
-    std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Ala"));
-    SavePupilStats(ContextPupilsFolder(), "Ala", saved);
+    std::filesystem::create_directories(GetPupilFolder(Pupils(), "Ala"));
+    SavePupilStats(Pupils(), "Ala", saved);
     CPupilStats loaded;
-    LoadPupilStats(ContextPupilsFolder(), "Ala", loaded);
+    LoadPupilStats(Pupils(), "Ala", loaded);
     EXPECT_EQ(static_cast<const CStatRecordArray&>(loaded), saved);
     EXPECT_EQ(loaded.m_charErrors, saved.m_charErrors);
 
-    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Ala"), "");
+    WriteFile(GetStatFilePath(Pupils(), "Ala"), "");
     try {
-        LoadPupilStats(ContextPupilsFolder(), "Ala", loaded);
+        LoadPupilStats(Pupils(), "Ala", loaded);
         ADD_FAILURE() << "an empty file was read";
     } catch (const FileError& error) {
-        EXPECT_THAT(error.what(), HasSubstr(GetStatFilePath(ContextPupilsFolder(), "Ala")));
+        EXPECT_THAT(error.what(), HasSubstr(GetStatFilePath(Pupils(), "Ala")));
     }
     EXPECT_EQ(loaded.size(), 1u);
     EXPECT_EQ(loaded.m_charErrors.size(), 1u);

@@ -9,7 +9,7 @@
 #include "platform/PolishOrder.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 #include "pupils/PupilsFolderCheck.h"
 #include "pupils/PupilsFolderSetup.h"
 #include "pupils/StoreRun.h"
@@ -40,51 +40,48 @@ mode_t ModeOf(const std::string& path) {
 // An unmounted share's mount point is an empty local folder: it must never
 // be taken for the class.
 TEST_F(PupilsFolderTest, AnEmptyFolderWithoutTheMarkIsNotTheClass) {
-    EXPECT_THAT(PupilsFolderProblem(ContextPupilsFolder())->Problem(), HasSubstr("nie istnieje"));
+    EXPECT_THAT(PupilsFolderProblem(Pupils())->Problem(), HasSubstr("nie istnieje"));
     std::filesystem::create_directory(m_share);
-    ASSERT_TRUE(PupilsFolderProblem(ContextPupilsFolder()).has_value());
-    EXPECT_THAT(PupilsFolderProblem(ContextPupilsFolder())->what(), HasSubstr(m_share));
-    EXPECT_THAT(PupilsFolderProblem(ContextPupilsFolder())->Problem(),
-                HasSubstr("--init-pupils-folder"));
+    ASSERT_TRUE(PupilsFolderProblem(Pupils()).has_value());
+    EXPECT_THAT(PupilsFolderProblem(Pupils())->what(), HasSubstr(m_share));
+    EXPECT_THAT(PupilsFolderProblem(Pupils())->Problem(), HasSubstr("--init-pupils-folder"));
 
-    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {}), FileError);
+    EXPECT_THROW(StoreRun(Pupils(), "Ala", RunOf("Lekcja 1"), {}), FileError);
     EXPECT_TRUE(std::filesystem::is_empty(m_share));
-    const PupilScan scan = ScanPupils(ContextPupilsFolder());
+    const PupilScan scan = ScanPupils(Pupils());
     EXPECT_TRUE(scan.folderProblem.has_value());
     std::vector<std::string> unreadable;
-    EXPECT_THROW(ClassRunsCsv(ContextPupilsFolder(), unreadable), FileError);
+    EXPECT_THROW(ClassRunsCsv(Pupils(), unreadable), FileError);
 
     InitPupilsFolder(m_share, "");
-    EXPECT_FALSE(PupilsFolderProblem(ContextPupilsFolder()).has_value());
-    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {});
+    EXPECT_FALSE(PupilsFolderProblem(Pupils()).has_value());
+    StoreRun(Pupils(), "Ala", RunOf("Lekcja 1"), {});
     CPupilStats stats;
-    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
+    LoadPupilStats(Pupils(), "Ala", stats);
     EXPECT_EQ(stats.size(), 1u);
 }
 
 TEST_F(PupilsFolderTest, AFolderThatAlreadyHoldsPupilsGetsItsMarkOnFirstUse) {
     std::filesystem::create_directories(m_share + "/Ala");
     WriteFile(m_share + "/Ala/stat.dat", std::string(8, '\0'));
-    EXPECT_FALSE(PupilsFolderProblem(ContextPupilsFolder()).has_value());
+    EXPECT_FALSE(PupilsFolderProblem(Pupils()).has_value());
     EXPECT_TRUE(std::filesystem::exists(m_share + "/" + kPupilsFolderMark));
     StringList pupils;
-    ListPupils(ContextPupilsFolder(), pupils);
+    ListPupils(Pupils(), pupils);
     EXPECT_EQ(pupils, StringList{"Ala"}) << "the mark is no pupil";
 }
 
 TEST_F(PupilsFolderTest, AFileOrAnUnreadableFolderIsNotAnEmptyClass) {
     WriteFile(m_share, "to nie folder");
-    EXPECT_THAT(PupilsFolderProblem(ContextPupilsFolder())->Problem(),
-                HasSubstr("to nie jest folder"));
+    EXPECT_THAT(PupilsFolderProblem(Pupils())->Problem(), HasSubstr("to nie jest folder"));
 
     std::filesystem::remove(m_share);
     InitPupilsFolder(m_share, "");
     const CScopedFileFault fault([this](FileCall call, const std::string& path) {
         return call == FileCall::Scan && path == m_share ? EACCES : 0;
     });
-    ASSERT_TRUE(ScanPupils(ContextPupilsFolder()).folderProblem.has_value());
-    EXPECT_THAT(ScanPupils(ContextPupilsFolder()).folderProblem->Problem(),
-                HasSubstr("brak uprawnień"));
+    ASSERT_TRUE(ScanPupils(Pupils()).folderProblem.has_value());
+    EXPECT_THAT(ScanPupils(Pupils()).folderProblem->Problem(), HasSubstr("brak uprawnień"));
 }
 
 // What setting up a class folder for several accounts leaves behind.
@@ -105,7 +102,7 @@ TEST_F(PupilsFolderTest, FoldersWhoseNamesTheProgramCannotUseAreListedWithTheRea
     InitPupilsFolder(m_share, "");
     for (const char* name : {"Ola", "Иван", "Zosia\xB3", "\xF0\x9F\x98\x80"})
         std::filesystem::create_directory(m_share + "/" + name);
-    const PupilScan scan = ScanPupils(ContextPupilsFolder());
+    const PupilScan scan = ScanPupils(Pupils());
     EXPECT_EQ(scan.names, StringList{"Ola"});
     ASSERT_EQ(scan.unlisted.size(), 3u);
     std::set<std::string> shown;
@@ -117,7 +114,7 @@ TEST_F(PupilsFolderTest, FoldersWhoseNamesTheProgramCannotUseAreListedWithTheRea
     EXPECT_EQ(shown, (std::set<std::string>{"Иван", "Zosia\\xB3", "\xF0\x9F\x98\x80"}));
 
     std::vector<std::string> unreadable;
-    const std::string csv = ClassRunsCsv(ContextPupilsFolder(), unreadable);
+    const std::string csv = ClassRunsCsv(Pupils(), unreadable);
     EXPECT_EQ(unreadable.size(), 3u);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 3);
 }

@@ -25,4 +25,7 @@ protected:
     TempFolder m_program, m_server;
     const std::string m_share = m_server / "klasa";
     CProgramContext m_context{FindProgramFolders(m_program.Path(), m_share)};
+
+    const PupilsFolder& Pupils() const { return m_context.Folders().pupils; }
+    const std::string& Outbox() const { return m_context.Folders().outbox; }
 };

@@ -6,7 +6,7 @@
 
 #include "platform/FileError.h"
 #include "platform/FileFaults.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 #include "pupils/PupilsFolderSetup.h"
 #include "pupils/StoreRun.h"
 
@@ -48,12 +48,12 @@ int ExitStatusOf(pid_t child) {
 }
 
 // Stores count runs for Ala and returns how many it was told failed.
-int StoreRuns(int first, int count) {
+int StoreRuns(const PupilsFolder& pupils, int first, int count) {
     int failed = 0;
     for (int i = first; i < first + count; ++i)
         try {
-            StoreRun(ContextPupilsFolder(), "Ala",
-                     SchoolFolderFixture::RunOf("Lekcja " + std::to_string(i)), {{'a', 1}});
+            StoreRun(pupils, "Ala", SchoolFolderFixture::RunOf("Lekcja " + std::to_string(i)),
+                     {{'a', 1}});
         } catch (const FileError&) {
             ++failed;
         }
@@ -74,14 +74,14 @@ TEST_F(SharedSaveTest, LocksThatDoNotExcludeLoseNoRunSilently) {
             return call == FileCall::Lock ? lockFault : 0;
         });
         const pid_t computers[] = {
-            InAnotherProcess([] { return StoreRuns(0, kRunsEach); }),
-            InAnotherProcess([] { return StoreRuns(kRunsEach, kRunsEach); })};
+            InAnotherProcess([this] { return StoreRuns(Pupils(), 0, kRunsEach); }),
+            InAnotherProcess([this] { return StoreRuns(Pupils(), kRunsEach, kRunsEach); })};
         int failed = 0;
         for (const pid_t computer : computers)
             failed += ExitStatusOf(computer);
 
         CPupilStats stats;
-        LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
+        LoadPupilStats(Pupils(), "Ala", stats);
         std::set<std::string> lessons;
         for (const StatRecord& run : stats)
             lessons.insert(run.lesson);
@@ -102,13 +102,13 @@ TEST_F(SharedSaveTest, TwoAccountsOfTheSchoolsGroupStoreForOnePupil) {
     chmod(m_server.Path().c_str(), 0755);
     InitPupilsFolder(m_share, "");
     ASSERT_EQ(chown(m_share.c_str(), 0, kSchool), 0);
-    const auto storeAs = [](uid_t account, const std::string& lesson) {
-        return InAnotherProcess([=] {
+    const auto storeAs = [this](uid_t account, const std::string& lesson) {
+        return InAnotherProcess([=, this] {
             umask(022);
             if (setgroups(1, &kSchool) != 0 || setgid(kSchool) != 0 || setuid(account) != 0)
                 return 2;
             try {
-                StoreRun(ContextPupilsFolder(), "Ala", RunOf(lesson), {{'a', 1}});
+                StoreRun(Pupils(), "Ala", RunOf(lesson), {{'a', 1}});
                 return 0;
             } catch (const FileError& error) {
                 fprintf(stderr, "%s\n", error.what());
@@ -121,7 +121,7 @@ TEST_F(SharedSaveTest, TwoAccountsOfTheSchoolsGroupStoreForOnePupil) {
     EXPECT_EQ(ExitStatusOf(storeAs(kFirstAccount, "Lekcja 3")), 0);
 
     CPupilStats stats;
-    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
+    LoadPupilStats(Pupils(), "Ala", stats);
     EXPECT_EQ(stats.size(), 3u);
     struct stat folder {};
     stat((m_share + "/Ala").c_str(), &folder);
@@ -133,15 +133,15 @@ TEST_F(SharedSaveTest, TwoAccountsOfTheSchoolsGroupStoreForOnePupil) {
 // before it, and its temporary file goes once it is old.
 TEST_F(SharedSaveTest, ASaveKilledAtAnyMomentLosesNoHistoryAndLeavesNoLitter) {
     InitPupilsFolder(m_share, "");
-    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 0"), {});
+    StoreRun(Pupils(), "Ala", RunOf("Lekcja 0"), {});
     size_t stored = 1;
     for (int kill = 0; kill < 40; ++kill) {
-        const pid_t saver = InAnotherProcess([] { return StoreRuns(1, 1000); });
+        const pid_t saver = InAnotherProcess([this] { return StoreRuns(Pupils(), 1, 1000); });
         usleep(static_cast<useconds_t>(200 + 97 * kill % 3000));
         ::kill(saver, SIGKILL);
         waitpid(saver, nullptr, 0);
         CPupilStats stats;
-        ASSERT_NO_THROW(LoadPupilStats(ContextPupilsFolder(), "Ala", stats));
+        ASSERT_NO_THROW(LoadPupilStats(Pupils(), "Ala", stats));
         EXPECT_GE(stats.size(), stored);
         stored = stats.size();
     }
@@ -149,7 +149,7 @@ TEST_F(SharedSaveTest, ASaveKilledAtAnyMomentLosesNoHistoryAndLeavesNoLitter) {
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         std::filesystem::last_write_time(
             entry.path(), std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
-    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1001"), {});
+    StoreRun(Pupils(), "Ala", RunOf("Lekcja 1001"), {});
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         if (!entry.path().filename().string().starts_with("wynik-"))
@@ -162,14 +162,14 @@ TEST_F(SharedSaveTest, ASaveKilledAtAnyMomentLosesNoHistoryAndLeavesNoLitter) {
 // behind; the next save waits a few seconds, takes it over and stores.
 TEST_F(SharedSaveTest, AClaimLeftByAProgramThatDiedDelaysTheNextSaveOnly) {
     InitPupilsFolder(m_share, "");
-    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 1"), {});
+    StoreRun(Pupils(), "Ala", RunOf("Lekcja 1"), {});
     const std::string claim = m_share + "/Ala/stat.dat.zapis";
     close(open(claim.c_str(), O_WRONLY | O_CREAT, 0644));
 
-    StoreRun(ContextPupilsFolder(), "Ala", RunOf("Lekcja 2"), {});
+    StoreRun(Pupils(), "Ala", RunOf("Lekcja 2"), {});
 
     CPupilStats stats;
-    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
+    LoadPupilStats(Pupils(), "Ala", stats);
     EXPECT_EQ(stats.size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(claim));
 }

@@ -5,7 +5,7 @@
 
 #include "platform/FileFaults.h"
 #include "pupils/PupilFolders.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 #include "pupils/StoreRun.h"
 
 #include <gtest/gtest.h>
@@ -86,12 +86,12 @@ TEST_F(StaleShareTest, TwoComputersSavingThroughAStaleShareLoseNothingAndStoreNo
                 share.ActAs(computer);
                 StatRecord run = MakeRun(std::to_string(computer) + "-" + std::to_string(save));
                 run.date = COleDateTime(run.date.Value() + save / 86400.0);
-                ASSERT_NO_THROW(StoreRun(ContextPupilsFolder(), "Ala", run, {{'a', 1}}));
+                ASSERT_NO_THROW(StoreRun(Pupils(), "Ala", run, {{'a', 1}}));
                 share.Wait(0.25);
             }
     }
     CPupilStats read;
-    LoadPupilStats(ContextPupilsFolder(), "Ala", read);
+    LoadPupilStats(Pupils(), "Ala", read);
     std::set<std::string> lessons;
     for (const StatRecord& run : read)
         lessons.insert(run.lesson);
@@ -102,11 +102,11 @@ TEST_F(StaleShareTest, TwoComputersSavingThroughAStaleShareLoseNothingAndStoreNo
     // Some runs were dropped from stat.dat by a computer that saw it as it
     // was; the next save puts them back.
     CPupilStats dropped;
-    dropped.Load(GetStatFilePath(ContextPupilsFolder(), "Ala"));
+    dropped.Load(GetStatFilePath(Pupils(), "Ala"));
     EXPECT_LT(dropped.size(), 2u * kSavesEach) << "the share hid the other computer's saves";
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("ostatnia"), {});
+    StoreRun(Pupils(), "Ala", MakeRun("ostatnia"), {});
     CPupilStats file;
-    file.Load(GetStatFilePath(ContextPupilsFolder(), "Ala"));
+    file.Load(GetStatFilePath(Pupils(), "Ala"));
     EXPECT_EQ(file.size(), 2u * kSavesEach + 1);
     for (size_t i = 1; i < file.size(); ++i)
         ASSERT_LE(file[i - 1].date.LinearDays(), file[i].date.LinearDays()) << "in date order";

@@ -6,7 +6,7 @@
 
 #include "platform/FileError.h"
 #include "pupils/PupilFolders.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 #include "pupils/StatFile.h"
 #include "pupils/StoreRun.h"
 
@@ -27,9 +27,9 @@ using testing::HasSubstr;
 
 using StoreRunTest = PupilsFixture;
 
-CPupilStats Stored(const std::string& pupil) {
+CPupilStats Stored(const PupilsFolder& pupils, const std::string& pupil) {
     CPupilStats stats;
-    LoadPupilStats(ContextPupilsFolder(), pupil, stats);
+    LoadPupilStats(pupils, pupil, stats);
     return stats;
 }
 
@@ -74,23 +74,23 @@ private:
 
 TEST_F(StoreRunTest, TheFirstRunMakesTheFoldersAndTheFile) {
     const StoreRunResult result =
-        StoreRun(ContextPupilsFolder(), "\xA3ucja", MakeRun("Lekcja 1"), {{'a', 2}, {'s', 1}});
+        StoreRun(Pupils(), "\xA3ucja", MakeRun("Lekcja 1"), {{'a', 2}, {'s', 1}});
     EXPECT_TRUE(result.notice.empty());
     EXPECT_TRUE(result.damagedFileKeptAs.empty());
     EXPECT_TRUE(std::filesystem::exists(m_program / "Data/Pupils/Łucja/stat.dat"));
 
-    const CPupilStats stats = Stored("\xA3ucja");
+    const CPupilStats stats = Stored(Pupils(), "\xA3ucja");
     ASSERT_EQ(stats.size(), 1u);
     EXPECT_EQ(stats[0], MakeRun("Lekcja 1"));
     EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'a', 2}, {'s', 1}}));
 }
 
 TEST_F(StoreRunTest, RunsAppendAndCharacterErrorsMergeAcrossLessons) {
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1", 100), {{'f', 1}, {'j', 2}});
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2", 200), {{'k', 5}, {'f', 3}});
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1", 300), {});
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1", 100), {{'f', 1}, {'j', 2}});
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 2", 200), {{'k', 5}, {'f', 3}});
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1", 300), {});
 
-    const CPupilStats stats = Stored("Ala");
+    const CPupilStats stats = Stored(Pupils(), "Ala");
     ASSERT_EQ(stats.size(), 3u);
     EXPECT_EQ(stats[0].charsPerMinute, 100);
     EXPECT_EQ(stats[2].charsPerMinute, 300);
@@ -98,29 +98,27 @@ TEST_F(StoreRunTest, RunsAppendAndCharacterErrorsMergeAcrossLessons) {
 }
 
 TEST_F(StoreRunTest, WithoutAPupilTheRunsGoIntoThePupilsFolder) {
-    StoreRun(ContextPupilsFolder(), "", MakeRun("a"), {});
+    StoreRun(Pupils(), "", MakeRun("a"), {});
     EXPECT_TRUE(std::filesystem::is_regular_file(PupilsFolder() + "/stat.dat"));
-    EXPECT_EQ(Stored("").size(), 1u);
+    EXPECT_EQ(Stored(Pupils(), "").size(), 1u);
 }
 
 TEST_F(StoreRunTest, ADamagedFileIsKeptAndItsReadableRunsCarryOn) {
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1", 100), {{'f', 1}});
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2", 200), {});
-    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1", 100), {{'f', 1}});
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 2", 200), {});
+    const std::string path = GetStatFilePath(Pupils(), "Ala");
     const std::string damaged = ReadFile(path).substr(0, ReadFile(path).size() - 20);
     WriteFile(path, damaged);
 
-    const StoreRunResult result =
-        StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 3", 300), {{'j', 1}});
-    EXPECT_EQ(result.damagedFileKeptAs,
-              GetPupilFolder(ContextPupilsFolder(), "Ala") + "/stat-uszkodzony-1.dat");
+    const StoreRunResult result = StoreRun(Pupils(), "Ala", MakeRun("Lekcja 3", 300), {{'j', 1}});
+    EXPECT_EQ(result.damagedFileKeptAs, GetPupilFolder(Pupils(), "Ala") + "/stat-uszkodzony-1.dat");
     EXPECT_EQ(ReadFile(result.damagedFileKeptAs), damaged);
     EXPECT_THAT(result.notice, HasSubstr("uszkodzony"));
     EXPECT_THAT(result.notice, HasSubstr("(1)"));
     EXPECT_THAT(result.notice, HasSubstr(result.damagedFileKeptAs));
 
     // Lekcja 2, lost with the damage, comes back from its own file.
-    const CPupilStats stats = Stored("Ala");
+    const CPupilStats stats = Stored(Pupils(), "Ala");
     ASSERT_EQ(stats.size(), 3u);
     EXPECT_EQ(stats[0].charsPerMinute, 100);
     EXPECT_EQ(stats[1].charsPerMinute, 200);
@@ -128,26 +126,26 @@ TEST_F(StoreRunTest, ADamagedFileIsKeptAndItsReadableRunsCarryOn) {
     EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'j', 1}}));
 
     // Told once: the new file is sound.
-    EXPECT_TRUE(StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 4"), {}).notice.empty());
+    EXPECT_TRUE(StoreRun(Pupils(), "Ala", MakeRun("Lekcja 4"), {}).notice.empty());
 
     // A second damage keeps the first kept file as it is.
     WriteFile(path, "");
-    const StoreRunResult again = StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 5"), {});
-    EXPECT_EQ(again.damagedFileKeptAs,
-              GetPupilFolder(ContextPupilsFolder(), "Ala") + "/stat-uszkodzony-2.dat");
+    const StoreRunResult again = StoreRun(Pupils(), "Ala", MakeRun("Lekcja 5"), {});
+    EXPECT_EQ(again.damagedFileKeptAs, GetPupilFolder(Pupils(), "Ala") + "/stat-uszkodzony-2.dat");
     EXPECT_EQ(ReadFile(result.damagedFileKeptAs), damaged);
     EXPECT_EQ(ReadFile(again.damagedFileKeptAs), "");
-    EXPECT_EQ(Stored("Ala").size(), 5u) << "every run of the week is kept in its own file too";
+    EXPECT_EQ(Stored(Pupils(), "Ala").size(), 5u)
+        << "every run of the week is kept in its own file too";
 }
 
 TEST_F(StoreRunTest, AFileThatCannotBeReadOrWrittenStaysAsItWas) {
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
-    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1"), {});
+    const std::string path = GetStatFilePath(Pupils(), "Ala");
     const std::string before = ReadFile(path);
     {
         const FileSizeLimit fullDisk(before.size() + 10);
         try {
-            StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {});
+            StoreRun(Pupils(), "Ala", MakeRun("Lekcja 2"), {});
             ADD_FAILURE() << "a run was reported stored on a full disk";
         } catch (const FileError& error) {
             EXPECT_THAT(error.what(), HasSubstr(path));
@@ -156,13 +154,13 @@ TEST_F(StoreRunTest, AFileThatCannotBeReadOrWrittenStaysAsItWas) {
     }
     EXPECT_EQ(ReadFile(path), before);
     size_t runs = 0;
-    EXPECT_EQ(FilesIn(GetPupilFolder(ContextPupilsFolder(), "Ala"), &runs),
+    EXPECT_EQ(FilesIn(GetPupilFolder(Pupils(), "Ala"), &runs),
               (std::set<std::string>{"stat.dat", "stat.dat.lock"}));
     EXPECT_EQ(runs, 1u) << "a run reported not stored keeps no file of its own";
 
-    std::filesystem::create_directories(GetStatFilePath(ContextPupilsFolder(), "Ola"));
-    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ola", MakeRun("Lekcja 1"), {}), FileError);
-    EXPECT_TRUE(std::filesystem::is_directory(GetStatFilePath(ContextPupilsFolder(), "Ola")));
+    std::filesystem::create_directories(GetStatFilePath(Pupils(), "Ola"));
+    EXPECT_THROW(StoreRun(Pupils(), "Ola", MakeRun("Lekcja 1"), {}), FileError);
+    EXPECT_TRUE(std::filesystem::is_directory(GetStatFilePath(Pupils(), "Ola")));
 }
 
 TEST_F(StoreRunTest, TwoProgramsStoringAtOnceLoseNothing) {
@@ -175,7 +173,7 @@ TEST_F(StoreRunTest, TwoProgramsStoringAtOnceLoseNothing) {
             int status = 0;
             try {
                 for (int i = 0; i < kRunsEach; ++i)
-                    StoreRun(ContextPupilsFolder(), "Ala",
+                    StoreRun(Pupils(), "Ala",
                              MakeRun(std::to_string(child) + "-" + std::to_string(i)), {{'x', 1}});
             } catch (...) {
                 status = 1;
@@ -189,7 +187,7 @@ TEST_F(StoreRunTest, TwoProgramsStoringAtOnceLoseNothing) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
 
-    const CPupilStats stats = Stored("Ala");
+    const CPupilStats stats = Stored(Pupils(), "Ala");
     std::set<std::string> lessons;
     for (const StatRecord& run : stats)
         lessons.insert(run.lesson);
@@ -202,19 +200,18 @@ TEST_F(StoreRunTest, TwoProgramsStoringAtOnceLoseNothing) {
 // step; the repair keeps no garbage, and the whole file stays aside.
 TEST_F(StoreRunTest, ARepairKeepsOnlyRunsTheProgramCouldHaveStored) {
     for (int i = 0; i < 9; ++i)
-        StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja " + std::to_string(i), 100 + i),
-                 {{'a', 1}});
-    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
+        StoreRun(Pupils(), "Ala", MakeRun("Lekcja " + std::to_string(i), 100 + i), {{'a', 1}});
+    const std::string path = GetStatFilePath(Pupils(), "Ala");
     std::string damaged = ReadFile(path);
     damaged[4] = static_cast<char>(damaged[4] ^ 0x10);
     WriteFile(path, damaged);
 
-    const StoreRunResult result = StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Nowa"), {});
+    const StoreRunResult result = StoreRun(Pupils(), "Ala", MakeRun("Nowa"), {});
     EXPECT_THAT(result.notice, HasSubstr("(0)"));
     EXPECT_THAT(result.notice, HasSubstr(result.damagedFileKeptAs));
     EXPECT_EQ(ReadFile(result.damagedFileKeptAs), damaged);
     // No garbage is kept; the week's runs come back from their own files.
-    const CPupilStats stats = Stored("Ala");
+    const CPupilStats stats = Stored(Pupils(), "Ala");
     ASSERT_EQ(stats.size(), 10u);
     EXPECT_EQ(stats[0].lesson, "Lekcja 0");
     EXPECT_EQ(stats[9].lesson, "Nowa");
@@ -222,8 +219,8 @@ TEST_F(StoreRunTest, ARepairKeepsOnlyRunsTheProgramCouldHaveStored) {
 }
 
 TEST_F(StoreRunTest, FailedSavesOfADamagedFileKeepOneCopyAndNameIt) {
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
-    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1"), {});
+    const std::string path = GetStatFilePath(Pupils(), "Ala");
     const std::string damaged = ReadFile(path) + "garbage";
     WriteFile(path, damaged);
     {
@@ -231,29 +228,28 @@ TEST_F(StoreRunTest, FailedSavesOfADamagedFileKeepOneCopyAndNameIt) {
         const FileSizeLimit nearlyFull(damaged.size());
         for (int attempt = 0; attempt < 3; ++attempt) {
             try {
-                StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {});
+                StoreRun(Pupils(), "Ala", MakeRun("Lekcja 2"), {});
                 ADD_FAILURE() << "a run was reported stored on a full disk";
             } catch (const FileError& error) {
                 EXPECT_THAT(error.what(), HasSubstr("stat-uszkodzony-1.dat"));
             }
         }
     }
-    EXPECT_EQ(FilesIn(GetPupilFolder(ContextPupilsFolder(), "Ala")),
+    EXPECT_EQ(FilesIn(GetPupilFolder(Pupils(), "Ala")),
               (std::set<std::string>{"stat.dat", "stat.dat.lock", "stat-uszkodzony-1.dat"}));
     EXPECT_EQ(ReadFile(path), damaged);
 
-    const StoreRunResult stored = StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {});
-    EXPECT_EQ(stored.damagedFileKeptAs,
-              GetPupilFolder(ContextPupilsFolder(), "Ala") + "/stat-uszkodzony-1.dat");
-    EXPECT_EQ(Stored("Ala").size(), 2u);
+    const StoreRunResult stored = StoreRun(Pupils(), "Ala", MakeRun("Lekcja 2"), {});
+    EXPECT_EQ(stored.damagedFileKeptAs, GetPupilFolder(Pupils(), "Ala") + "/stat-uszkodzony-1.dat");
+    EXPECT_EQ(Stored(Pupils(), "Ala").size(), 2u);
 }
 
 // A temporary file younger than a minute may be another computer's save at
 // work on the share; an older one was left by a save that was cut short.
 TEST_F(StoreRunTest, WhatInterruptedSavesLeftIsRemovedByTheNextSaveOnceItIsOld) {
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
-    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
-    const std::string folder = GetPupilFolder(ContextPupilsFolder(), "Ala");
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1"), {});
+    const std::string path = GetStatFilePath(Pupils(), "Ala");
+    const std::string folder = GetPupilFolder(Pupils(), "Ala");
     const std::vector<std::string> abandoned{path + ".tmp-4242-0", path + ".tmp-4243-7",
                                              folder + "/stat-uszkodzony-1.dat.tmp-4244-0"};
     for (const std::string& temp : abandoned) {
@@ -264,25 +260,25 @@ TEST_F(StoreRunTest, WhatInterruptedSavesLeftIsRemovedByTheNextSaveOnceItIsOld) 
     WriteFile(path + ".tmp-5000-1", "another computer at work");
     WriteFile(folder + "/notatki.txt", "nauczyciel");
 
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {});
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 2"), {});
     EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"stat.dat", "stat.dat.lock", "notatki.txt",
                                                       "stat.dat.tmp-5000-1"}));
-    EXPECT_EQ(Stored("Ala").size(), 2u);
+    EXPECT_EQ(Stored(Pupils(), "Ala").size(), 2u);
 }
 
 // A pipe or a device under the name stat.dat is refused at once, never
 // waited on or read without end.
 TEST_F(StoreRunTest, AStatFileThatIsNoRegularFileIsReportedNotWaitedOn) {
-    MakePupilFolder(ContextPupilsFolder(), "Ala");
-    ASSERT_EQ(mkfifo(GetStatFilePath(ContextPupilsFolder(), "Ala").c_str(), 0600), 0);
+    MakePupilFolder(Pupils(), "Ala");
+    ASSERT_EQ(mkfifo(GetStatFilePath(Pupils(), "Ala").c_str(), 0600), 0);
     CPupilStats stats;
-    EXPECT_THROW(LoadPupilStats(ContextPupilsFolder(), "Ala", stats), FileError);
-    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {}), FileError);
+    EXPECT_THROW(LoadPupilStats(Pupils(), "Ala", stats), FileError);
+    EXPECT_THROW(StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1"), {}), FileError);
 
-    MakePupilFolder(ContextPupilsFolder(), "Ola");
-    std::filesystem::create_symlink("/dev/zero", GetStatFilePath(ContextPupilsFolder(), "Ola"));
+    MakePupilFolder(Pupils(), "Ola");
+    std::filesystem::create_symlink("/dev/zero", GetStatFilePath(Pupils(), "Ola"));
     try {
-        LoadPupilStats(ContextPupilsFolder(), "Ola", stats);
+        LoadPupilStats(Pupils(), "Ola", stats);
         ADD_FAILURE() << "a device was read as a stat.dat";
     } catch (const FileError& error) {
         EXPECT_THAT(error.what(), HasSubstr("to nie jest zwykły plik"));

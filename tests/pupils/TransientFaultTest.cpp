@@ -8,7 +8,7 @@
 #include "platform/FileError.h"
 #include "platform/FileFaults.h"
 #include "pupils/PupilFolders.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 #include "pupils/StoreRun.h"
 #include "teacher/ClassStore.h"
 #include "teacher/CsvExport.h"
@@ -36,68 +36,66 @@ CScopedFileFault FailOnStatFile(FileCall failing, int error) {
 // look at the file leaves the history as it was and is reported, to the
 // store and to every reader.
 TEST_F(TransientFaultTest, AShareThatFailsForAMomentNeverWipesAHistory) {
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {{'a', 1}});
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {});
-    const std::string history = ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala"));
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1"), {{'a', 1}});
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 2"), {});
+    const std::string history = ReadFile(GetStatFilePath(Pupils(), "Ala"));
 
     for (const int error : {EIO, ESTALE, EACCES})
         for (const FileCall call : {FileCall::Open, FileCall::Read}) {
             SCOPED_TRACE(testing::Message()
                          << "errno " << error << ", call " << static_cast<int>(call));
             const CScopedFileFault fault = FailOnStatFile(call, error);
-            EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 3"), {}),
-                         FileError);
+            EXPECT_THROW(StoreRun(Pupils(), "Ala", MakeRun("Lekcja 3"), {}), FileError);
             CPupilStats stats;
-            EXPECT_THROW(LoadPupilStats(ContextPupilsFolder(), "Ala", stats), FileError);
-            EXPECT_FALSE(ReadPupilRow(ContextPupilsFolder(), "Ala", {"Lekcja 1"}).problem.empty());
+            EXPECT_THROW(LoadPupilStats(Pupils(), "Ala", stats), FileError);
+            EXPECT_FALSE(ReadPupilRow(Pupils(), "Ala", {"Lekcja 1"}).problem.empty());
             std::vector<std::string> unreadable;
-            ClassRunsCsv(ContextPupilsFolder(), unreadable);
+            ClassRunsCsv(Pupils(), unreadable);
             EXPECT_EQ(unreadable.size(), 1u);
-            EXPECT_EQ(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala")), history);
+            EXPECT_EQ(ReadFile(GetStatFilePath(Pupils(), "Ala")), history);
         }
 
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 3"), {});
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 3"), {});
     CPupilStats stats;
-    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
+    LoadPupilStats(Pupils(), "Ala", stats);
     EXPECT_EQ(stats.size(), 3u);
     EXPECT_EQ(stats.m_charErrors, (CharErrorArray{{'a', 1}}));
 }
 
 TEST_F(TransientFaultTest, AFailedCheckOfThePupilsFolderStoresNothing) {
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
-    const std::string history = ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala"));
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1"), {});
+    const std::string history = ReadFile(GetStatFilePath(Pupils(), "Ala"));
     const CScopedFileFault fault([this](FileCall call, const std::string& path) {
         return call == FileCall::Check && path == PupilsFolder() ? EIO : 0;
     });
-    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {}), FileError);
-    EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ola", MakeRun("Lekcja 2"), {}), FileError);
-    EXPECT_EQ(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala")), history);
-    EXPECT_FALSE(std::filesystem::exists(GetPupilFolder(ContextPupilsFolder(), "Ola")));
+    EXPECT_THROW(StoreRun(Pupils(), "Ala", MakeRun("Lekcja 2"), {}), FileError);
+    EXPECT_THROW(StoreRun(Pupils(), "Ola", MakeRun("Lekcja 2"), {}), FileError);
+    EXPECT_EQ(ReadFile(GetStatFilePath(Pupils(), "Ala")), history);
+    EXPECT_FALSE(std::filesystem::exists(GetPupilFolder(Pupils(), "Ola")));
 }
 
 TEST_F(TransientFaultTest, AFailedWriteOrRenameKeepsTheOldFileAndNoTemporaryOne) {
-    StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
-    const std::string history = ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala"));
+    StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1"), {});
+    const std::string history = ReadFile(GetStatFilePath(Pupils(), "Ala"));
     for (const FileCall call : {FileCall::Write, FileCall::Rename}) {
         const CScopedFileFault fault = FailOnStatFile(call, EIO);
-        EXPECT_THROW(StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {}), FileError);
-        EXPECT_EQ(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala")), history);
+        EXPECT_THROW(StoreRun(Pupils(), "Ala", MakeRun("Lekcja 2"), {}), FileError);
+        EXPECT_EQ(ReadFile(GetStatFilePath(Pupils(), "Ala")), history);
     }
     size_t files = 0, runs = 0;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(GetPupilFolder(ContextPupilsFolder(), "Ala")))
+    for (const auto& entry : std::filesystem::directory_iterator(GetPupilFolder(Pupils(), "Ala")))
         ++(entry.path().filename().string().starts_with("wynik-") ? runs : files);
     EXPECT_EQ(files, 2u) << "stat.dat and its lock only";
     EXPECT_EQ(runs, 1u) << "the stored run's own file, none of a run not stored";
 }
 
 TEST_F(TransientFaultTest, AStatFileTooBigToReadIsRefusedWithItsName) {
-    MakePupilFolder(ContextPupilsFolder(), "Ala");
-    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
+    MakePupilFolder(Pupils(), "Ala");
+    const std::string path = GetStatFilePath(Pupils(), "Ala");
     WriteFile(path, "");
     std::filesystem::resize_file(path, kMaxStatFileBytes + 1);
     try {
-        StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 1"), {});
+        StoreRun(Pupils(), "Ala", MakeRun("Lekcja 1"), {});
         ADD_FAILURE() << "a huge stat.dat was read";
     } catch (const FileError& error) {
         EXPECT_EQ(error.Path(), path);
@@ -105,7 +103,7 @@ TEST_F(TransientFaultTest, AStatFileTooBigToReadIsRefusedWithItsName) {
     }
     EXPECT_EQ(std::filesystem::file_size(path), kMaxStatFileBytes + 1);
     std::vector<std::string> unreadable;
-    ClassRunsCsv(ContextPupilsFolder(), unreadable);
+    ClassRunsCsv(Pupils(), unreadable);
     EXPECT_EQ(unreadable.size(), 1u);
 }
 
@@ -115,16 +113,15 @@ TEST_F(TransientFaultTest, AStatFileTooBigToReadIsRefusedWithItsName) {
 TEST_F(TransientFaultTest, AStatFileAtItsLargestKeepsEveryRunReadable) {
     CPupilStats full;
     full.push_back(MakeRun(std::string(kMaxStatFileBytes - 100, 'a')));
-    MakePupilFolder(ContextPupilsFolder(), "Ala");
-    SavePupilStats(ContextPupilsFolder(), "Ala", full);
-    const std::string before = ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala"));
+    MakePupilFolder(Pupils(), "Ala");
+    SavePupilStats(Pupils(), "Ala", full);
+    const std::string before = ReadFile(GetStatFilePath(Pupils(), "Ala"));
 
-    const StoreRunResult result =
-        StoreRun(ContextPupilsFolder(), "Ala", MakeRun("Lekcja 2"), {{'a', 1}});
+    const StoreRunResult result = StoreRun(Pupils(), "Ala", MakeRun("Lekcja 2"), {{'a', 1}});
     EXPECT_NE(result.notice.find("największy rozmiar"), std::string::npos) << result.notice;
-    EXPECT_TRUE(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Ala")) == before);
+    EXPECT_TRUE(ReadFile(GetStatFilePath(Pupils(), "Ala")) == before);
     CPupilStats stats;
-    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
+    LoadPupilStats(Pupils(), "Ala", stats);
     ASSERT_EQ(stats.size(), 2u);
     EXPECT_EQ(stats[1].lesson, "Lekcja 2");
 }

@@ -8,7 +8,7 @@
 #include "platform/Cp1250.h"
 #include "platform/DialogTemplate.h"
 #include "pupils/PupilRegistry.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 #include "stats/ProgressChart.h"
 
 #include <QApplication>
@@ -40,7 +40,7 @@ class StatsDlgTest : public ProgramFolderTest {
 protected:
     void AddPupil(const std::string& name, const CPupilStats& stats) {
         std::filesystem::create_directories(m_program / ("Data/Pupils/" + name));
-        SavePupilStats(ContextPupilsFolder(), Utf8ToCp1250(name), stats);
+        SavePupilStats(Pupils(), Utf8ToCp1250(name), stats);
     }
 
     // Ania has run "abc" twice, "ABC" once and "wiersze" once; Bartek once.
@@ -107,8 +107,7 @@ const QString kLegend =
 
 TEST_F(StatsDlgTest, OpensOnTheCurrentPupilAndSummarisesTheChosenLesson) {
     AddTwoPupils();
-    SetCurrentPupil("ania");
-    CStatsDlg dialog;
+    CStatsDlg dialog(Pupils(), "ania");
     dialog.show();
 
     EXPECT_EQ(PupilCombo(dialog).currentText(), "Ania");
@@ -132,8 +131,7 @@ TEST_F(StatsDlgTest, OpensOnTheCurrentPupilAndSummarisesTheChosenLesson) {
 
 TEST_F(StatsDlgTest, HoveringABarShowsItsRunUntilAnotherBarIsHovered) {
     AddTwoPupils();
-    SetCurrentPupil("Ania");
-    CStatsDlg dialog;
+    CStatsDlg dialog(Pupils(), "Ania");
     dialog.show();
     ChooseLesson(dialog, 0);
     const std::vector<ChartBar> bars = Chart(dialog).Bars();
@@ -154,8 +152,7 @@ TEST_F(StatsDlgTest, HoveringABarShowsItsRunUntilAnotherBarIsHovered) {
 
 TEST_F(StatsDlgTest, AnotherPupilKeepsTheSummaryButNotTheChart) {
     AddTwoPupils();
-    SetCurrentPupil("Ania");
-    CStatsDlg dialog;
+    CStatsDlg dialog(Pupils(), "Ania");
     dialog.show();
     ChooseLesson(dialog, 2);
     const QString runs = Text(dialog, CStatsDlg::kIdRunsSummary);
@@ -174,7 +171,6 @@ TEST_F(StatsDlgTest, AnotherPupilKeepsTheSummaryButNotTheChart) {
     ChooseLesson(dialog, 0);
     EXPECT_TRUE(Text(dialog, CStatsDlg::kIdRunsSummary)
                     .startsWith("Nazwa ćwiczenia: żółw\nIlość ćwiczeń: 1\n"));
-    EXPECT_EQ(GetCurrentPupil(), "Ania");
 }
 
 TEST_F(StatsDlgTest, WithoutACurrentPupilNothingIsSelectedAndTheSharedFileIsRead) {
@@ -182,7 +178,7 @@ TEST_F(StatsDlgTest, WithoutACurrentPupilNothingIsSelectedAndTheSharedFileIsRead
     CPupilStats nobody;
     nobody.push_back(MakeRun("bez ucznia", 2, 9, 70, 0));
     AddPupil("", nobody);
-    CStatsDlg dialog;
+    CStatsDlg dialog(Pupils(), "");
     EXPECT_EQ(PupilCombo(dialog).count(), 2);
     EXPECT_EQ(PupilCombo(dialog).currentIndex(), -1);
     EXPECT_EQ(Lessons(dialog), QStringList{"bez ucznia"});
@@ -194,7 +190,6 @@ TEST_F(StatsDlgTest, ADamagedFileIsReportedOnceAndTheWindowStaysUsable) {
                                                                    "ab",
                                                                    7));
     const std::string before = ReadFile(m_program / "Data/Pupils/Ania/stat.dat");
-    SetCurrentPupil("Ania");
 
     QStringList reports;
     QTimer closer;
@@ -206,7 +201,7 @@ TEST_F(StatsDlgTest, ADamagedFileIsReportedOnceAndTheWindowStaysUsable) {
         }
     });
     closer.start();
-    CStatsDlg dialog;
+    CStatsDlg dialog(Pupils(), "Ania");
     dialog.show();
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains("stat.dat"));
@@ -223,20 +218,16 @@ TEST_F(StatsDlgTest, ADamagedFileIsReportedOnceAndTheWindowStaysUsable) {
 // pupil; the teacher's offers the whole class, and so does a home's.
 TEST_F(StatsDlgTest, InASchoolsClassFolderAPupilSeesOnlyTheirOwn) {
     AddTwoPupils();
-    m_context.currentPupil = Utf8ToCp1250("Bartek");
-    EXPECT_EQ(PupilCombo(CStatsDlg()).count(), 2) << "at home";
-    ProgramFolders folders = m_context.Folders();
-    folders.pupils.setBySchool = true;
-    CProgramContext school(folders);
-    school.currentPupil = Utf8ToCp1250("Bartek");
+    EXPECT_EQ(PupilCombo(CStatsDlg(Pupils(), "Bartek")).count(), 2) << "at home";
+    PupilsFolder school = Pupils();
+    school.setBySchool = true;
     {
-        CStatsDlg statistics;
+        CStatsDlg statistics(school, "Bartek");
         EXPECT_EQ(PupilCombo(statistics).count(), 1);
         EXPECT_EQ(PupilCombo(statistics).currentText(), QStringLiteral("Bartek"));
     }
-    school.teacherMode = true;
     {
-        CStatsDlg statistics;
+        CStatsDlg statistics(school, "Bartek", true);
         EXPECT_EQ(PupilCombo(statistics).count(), 2);
     }
 }

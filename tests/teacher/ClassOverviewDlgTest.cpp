@@ -16,10 +16,10 @@
 #include "pupils/PupilStats.h"
 #include "stats/StatsDlg.h"
 
-#include <QScrollBar>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -42,19 +42,18 @@ protected:
                       RunOf("01 ABC", 100, 20, COleDateTime::FromDateTime(2026, 11, 3, 10)),
                       RunOf("02 żaba", 20, 60, COleDateTime::FromDateTime(2026, 11, 4, 10))});
         Store("Żaneta", {RunOf("01 abc", 60, 8, COleDateTime::FromDateTime(2026, 11, 5, 10))});
-        WriteFile(GetStatFilePath(ContextPupilsFolder(), "Bartek"), "to nie są wyniki");
-        std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Celina"));
+        WriteFile(GetStatFilePath(Pupils(), "Bartek"), "to nie są wyniki");
+        std::filesystem::create_directories(GetPupilFolder(Pupils(), "Celina"));
         m_overview = std::make_unique<CClassOverviewDlg>(
-            m_class, std::vector<std::string>{"01 abc", Utf8ToCp1250("02 żaba")});
+            m_class, std::vector<std::string>{"01 abc", Utf8ToCp1250("02 żaba")}, Outbox());
     }
 
     void Store(const std::string& pupil, const std::vector<StatRecord>& runs) {
         CPupilStats stats;
         stats.insert(stats.end(), runs.begin(), runs.end());
         stats.m_charErrors = {{Utf8ToCp1250("ż")[0], 5}, {'a', 2}};
-        std::filesystem::create_directories(
-            GetPupilFolder(ContextPupilsFolder(), Utf8ToCp1250(pupil)));
-        stats.Save(GetStatFilePath(ContextPupilsFolder(), Utf8ToCp1250(pupil)));
+        std::filesystem::create_directories(GetPupilFolder(Pupils(), Utf8ToCp1250(pupil)));
+        stats.Save(GetStatFilePath(Pupils(), Utf8ToCp1250(pupil)));
     }
 
     QString Cell(const QTableWidget& table, int row, int column) {
@@ -68,7 +67,7 @@ protected:
         return texts;
     }
 
-    CClassStore m_class{ContextPupilsFolder()};
+    CClassStore m_class{Pupils()};
     std::unique_ptr<CClassOverviewDlg> m_overview;
 };
 
@@ -132,8 +131,8 @@ TEST_F(ClassOverviewDlgTest, OpenedAgainTheOverviewShowsEveryFileAsItIsNow) {
     Store("Żaneta", {RunOf("01 abc", 60, 8, COleDateTime::FromDateTime(2026, 11, 5, 10)),
                      RunOf("01 abc", 90, 2, COleDateTime::FromDateTime(2026, 11, 6, 10))});
     Store("Bartek", {RunOf("02 żaba", 60, 8, COleDateTime::FromDateTime(2026, 11, 5, 10))});
-    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Ala"), "to też nie są wyniki");
-    const CClassOverviewDlg again(m_class, {"01 abc", Utf8ToCp1250("02 żaba")});
+    WriteFile(GetStatFilePath(Pupils(), "Ala"), "to też nie są wyniki");
+    const CClassOverviewDlg again(m_class, {"01 abc", Utf8ToCp1250("02 żaba")}, Outbox());
     const QTableWidget& table = again.Table();
     EXPECT_EQ(Column(table, kPupil), (QStringList{"Ala", "Bartek", "Celina", "Żaneta"}));
     EXPECT_EQ(Column(table, kRuns), (QStringList{"0", "1", "0", "2"}));
@@ -195,7 +194,7 @@ TEST_F(ClassOverviewDlgTest, ExportsWriteTheRunsAndTheTable) {
 }
 
 TEST_F(ClassOverviewDlgTest, TheStatisticsWindowOpensTheOverview) {
-    CStatsDlg statistics;
+    CStatsDlg statistics(Pupils(), "Ala");
     auto* button = statistics.findChild<QPushButton*>(ControlName(CStatsDlg::kIdClassButton));
     EXPECT_TRUE(button->isHidden());
     // A pupil's window ends at its own controls; the teacher's has a row more.
@@ -215,14 +214,14 @@ TEST_F(ClassOverviewDlgTest, TheStatisticsWindowOpensTheOverview) {
 // A pupils folder that cannot be read is no empty class, and runs that wait
 // on this computer are counted.
 TEST_F(ClassOverviewDlgTest, SaysWhenThePupilsFolderCannotBeReadAndWhatWaitsHere) {
-    KeepInOutbox(ContextOutbox(), "Ala",
+    KeepInOutbox(Outbox(), "Ala",
                  RunOf("01 abc", 100, 0, COleDateTime::FromDateTime(2026, 12, 1, 9)), {});
-    KeepInOutbox(ContextOutbox(), "Ola",
+    KeepInOutbox(Outbox(), "Ola",
                  RunOf("01 abc", 100, 0, COleDateTime::FromDateTime(2026, 12, 1, 9)), {});
     const CScopedFileFault unreadable([this](FileCall call, const std::string& path) {
         return call == FileCall::Scan && path == m_program / "Data/Pupils" ? EACCES : 0;
     });
-    const CClassOverviewDlg overview(m_class, {"01 abc"});
+    const CClassOverviewDlg overview(m_class, {"01 abc"}, Outbox());
     EXPECT_EQ(overview.Table().rowCount(), 0);
     QString status;
     for (const QLabel* label : overview.findChildren<QLabel*>())

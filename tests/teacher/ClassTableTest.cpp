@@ -13,7 +13,7 @@
 #include "platform/FileFaults.h"
 #include "platform/PolishOrder.h"
 #include "pupils/PupilFolders.h"
-#include "pupils/PupilStats.h"
+#include "pupils/PupilStatFile.h"
 
 #include "MadeRun.h"
 
@@ -48,9 +48,8 @@ protected:
         for (const StatRecord& run : runs)
             stats.push_back(run);
         stats.m_charErrors = std::move(errors);
-        std::filesystem::create_directories(
-            GetPupilFolder(ContextPupilsFolder(), Utf8ToCp1250(pupil)));
-        stats.Save(GetStatFilePath(ContextPupilsFolder(), Utf8ToCp1250(pupil)));
+        std::filesystem::create_directories(GetPupilFolder(Pupils(), Utf8ToCp1250(pupil)));
+        stats.Save(GetStatFilePath(Pupils(), Utf8ToCp1250(pupil)));
     }
 
     const PupilRow& RowOf(const std::vector<PupilRow>& rows, const std::string& pupil) {
@@ -61,7 +60,7 @@ protected:
     }
 
     const std::vector<std::string> m_lessons{"abc", Utf8ToCp1250("Żaba")};
-    CClassStore m_class{ContextPupilsFolder()};
+    CClassStore m_class{Pupils()};
 };
 
 // 25 presses each of a, b, c and ż, the first ten of ż wrong: ż is weak.
@@ -76,7 +75,7 @@ std::vector<KeyPress> PressesWeakAtZDot() {
 } // namespace
 
 TEST_F(ClassTableTest, TheKnownFileGivesItsRunInTheTableAndTheReport) {
-    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Ala"), kSixtyThreeBytes);
+    WriteFile(GetStatFilePath(Pupils(), "Ala"), kSixtyThreeBytes);
     const PupilRow& row = RowOf(m_class.Refresh(m_lessons), "Ala");
     EXPECT_EQ(row.problem, "");
     EXPECT_EQ(row.runs, 1);
@@ -89,7 +88,7 @@ TEST_F(ClassTableTest, TheKnownFileGivesItsRunInTheTableAndTheReport) {
     EXPECT_EQ(row.lessons[1].bestGrade, 0);
 
     CPupilStats stats;
-    LoadPupilStats(ContextPupilsFolder(), "Ala", stats);
+    LoadPupilStats(Pupils(), "Ala", stats);
     const PupilReport report = MakePupilReport("Ala", stats, m_lessons);
     ASSERT_EQ(report.lessons.size(), 2u);
     EXPECT_EQ(report.lessons[0].averageSpeed, 120.0);
@@ -120,7 +119,7 @@ TEST_F(ClassTableTest, BestGradesCountRunsOfAnyLetterCaseAndOtherLessonsCloseThe
     EXPECT_EQ(row.lastRun, COleDateTime::FromDateTime(2026, 11, 5, 9, 15));
 
     CPupilStats stats;
-    LoadPupilStats(ContextPupilsFolder(), Utf8ToCp1250("Zosia"), stats);
+    LoadPupilStats(Pupils(), Utf8ToCp1250("Zosia"), stats);
     const PupilReport report = MakePupilReport(Utf8ToCp1250("Zosia"), stats, m_lessons);
     ASSERT_EQ(report.lessons.size(), 3u);
     EXPECT_EQ(report.lessons[0].averageSpeed, 150.0);
@@ -161,9 +160,9 @@ TEST_F(ClassTableTest, ALessonEndedEarlyIsNotPassed) {
 
 TEST_F(ClassTableTest, ADamagedFileIsAMarkedRowAndTheOthersStillShow) {
     Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))});
-    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Bartek"), kSixtyThreeBytes.substr(0, 40));
-    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Celina"), "to nie jest plik z wynikami");
-    std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Dawid"));
+    WriteFile(GetStatFilePath(Pupils(), "Bartek"), kSixtyThreeBytes.substr(0, 40));
+    WriteFile(GetStatFilePath(Pupils(), "Celina"), "to nie jest plik z wynikami");
+    std::filesystem::create_directories(GetPupilFolder(Pupils(), "Dawid"));
     const std::vector<PupilRow> rows = m_class.Refresh(m_lessons);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(RowOf(rows, "Ala").runs, 1);
@@ -172,15 +171,14 @@ TEST_F(ClassTableTest, ADamagedFileIsAMarkedRowAndTheOthersStillShow) {
     EXPECT_EQ(RowOf(rows, "Dawid").problem, "");
     EXPECT_EQ(RowOf(rows, "Dawid").runs, 0);
     EXPECT_EQ(RowOf(rows, "Bartek").lessons.size(), 2u);
-    EXPECT_EQ(ReadFile(GetStatFilePath(ContextPupilsFolder(), "Bartek")),
-              kSixtyThreeBytes.substr(0, 40));
+    EXPECT_EQ(ReadFile(GetStatFilePath(Pupils(), "Bartek")), kSixtyThreeBytes.substr(0, 40));
 }
 
 TEST_F(ClassTableTest, AFileIsReadAgainOnlyWhenItChanged) {
     Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))});
     EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").runs, 1);
     // A file that no longer parses but looks unchanged is not read again...
-    const std::string path = GetStatFilePath(ContextPupilsFolder(), "Ala");
+    const std::string path = GetStatFilePath(Pupils(), "Ala");
     const auto modified = std::filesystem::last_write_time(path);
     std::string bytes = ReadFile(path);
     bytes[0] = '\x7F';
@@ -197,9 +195,9 @@ TEST_F(ClassTableTest, AFileIsReadAgainOnlyWhenItChanged) {
 // rates on the report's keyboard.
 TEST_F(ClassTableTest, TheWeakestKeysOfAPupilShowInTheRowAndTheReport) {
     Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))}, {});
-    StoreKeyPresses(ContextPupilsFolder(), "Ala", PressesWeakAtZDot());
+    StoreKeyPresses(Pupils(), "Ala", PressesWeakAtZDot());
     EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").weakKeys, "ż");
-    const KeyMeasurements measured = ReadKeyMeasurements(ContextPupilsFolder(), "Ala");
+    const KeyMeasurements measured = ReadKeyMeasurements(Pupils(), "Ala");
     ASSERT_EQ(measured.recentErrors.size(), 4u);
     for (const CharErrorCount& key : measured.recentErrors)
         EXPECT_EQ(key.count > 0, key.ch == '\xBF') << key.ch;
@@ -210,7 +208,7 @@ TEST_F(ClassTableTest, TheWeakestKeysOfAPupilShowInTheRowAndTheReport) {
 TEST_F(ClassTableTest, ARowIsReadAgainWhenOnlyTheKeyMeasurementsChanged) {
     Store("Ala", {RunOf("abc", 150, 2, COleDateTime::FromDateTime(2026, 12, 1))});
     EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").weakKeys, "");
-    StoreKeyPresses(ContextPupilsFolder(), "Ala", PressesWeakAtZDot());
+    StoreKeyPresses(Pupils(), "Ala", PressesWeakAtZDot());
     EXPECT_EQ(RowOf(m_class.Refresh(m_lessons), "Ala").weakKeys, "ż");
 }
 
@@ -228,8 +226,8 @@ TEST_F(ClassTableTest, AClassReadAtOnceGivesEachPupilTheRowTheirFilesGive) {
                                  COleDateTime::FromDateTime(2026, 1 + run % 12, 1 + pupil)));
         Store(name, runs, {{'a', pupil}});
     }
-    WriteFile(GetStatFilePath(ContextPupilsFolder(), pupils[5]), kSixtyThreeBytes.substr(0, 40));
-    std::filesystem::remove(GetStatFilePath(ContextPupilsFolder(), pupils[9]));
+    WriteFile(GetStatFilePath(Pupils(), pupils[5]), kSixtyThreeBytes.substr(0, 40));
+    std::filesystem::remove(GetStatFilePath(Pupils(), pupils[9]));
     std::vector<PupilRow> rows;
     {
         const CScopedFileFault awayForAMoment([](FileCall call, const std::string& path) {
@@ -248,8 +246,7 @@ TEST_F(ClassTableTest, AClassReadAtOnceGivesEachPupilTheRowTheirFilesGive) {
         if (pupil == pupils[17])
             EXPECT_NE(row.problem, "");
         else
-            EXPECT_EQ(row, ReadPupilRow(ContextPupilsFolder(), pupil, m_lessons))
-                << Cp1250ToUtf8(pupil);
+            EXPECT_EQ(row, ReadPupilRow(Pupils(), pupil, m_lessons)) << Cp1250ToUtf8(pupil);
     }
     EXPECT_NE(RowOf(rows, "Uczeń 5").problem, "");
     EXPECT_EQ(RowOf(rows, "Uczeń 9").runs, 0);

@@ -207,11 +207,11 @@ TEST_F(PupilReportDlgTest, SavesASmallPdfOfItsPages) {
     stats.push_back(RunOf("01 abc", 200, 2, COleDateTime::FromDateTime(2026, 11, 2, 10)));
     stats.push_back(RunOf("01 abc", 220, 1, COleDateTime::FromDateTime(2026, 11, 3, 10)));
     stats.m_charErrors = {{Utf8ToCp1250("ż")[0], 5}, {'a', 2}};
-    std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Ala"));
-    stats.Save(GetStatFilePath(ContextPupilsFolder(), "Ala"));
+    std::filesystem::create_directories(GetPupilFolder(Pupils(), "Ala"));
+    stats.Save(GetStatFilePath(Pupils(), "Ala"));
 
     const std::string pdf = m_program / "Ala.pdf";
-    CPupilReportDlg twoLessons("Ala", {"01 abc", "02 def"});
+    CPupilReportDlg twoLessons(Pupils(), "Ala", {"01 abc", "02 def"});
     ASSERT_TRUE(twoLessons.SavePdf(QString::fromStdString(pdf)));
     EXPECT_EQ(PagesOfPdf(ReadFile(pdf)), 1);
     EXPECT_LT(std::filesystem::file_size(pdf), 200u * 1024);
@@ -219,7 +219,7 @@ TEST_F(PupilReportDlgTest, SavesASmallPdfOfItsPages) {
     std::vector<std::string> lessons;
     for (int lesson = 1; lesson <= 45; ++lesson)
         lessons.push_back("Lekcja " + std::to_string(lesson));
-    CPupilReportDlg manyLessons("Ala", lessons);
+    CPupilReportDlg manyLessons(Pupils(), "Ala", lessons);
     ASSERT_TRUE(manyLessons.SavePdf(QString::fromStdString(pdf)));
     EXPECT_EQ(PagesOfPdf(ReadFile(pdf)), 2);
     EXPECT_LT(std::filesystem::file_size(pdf), 2 * 200u * 1024);
