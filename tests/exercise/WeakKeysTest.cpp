@@ -64,6 +64,7 @@ TEST(WeakKeys, AKeyIsWeakOnlyWhenClearlyWorseThanThePupilsOthers) {
         {"3 in 100: as good as the others", 'p', 100, 3, ""},
         {"Enter is no key to drill", '\r', 100, 40, ""},
         {"nor the space bar", ' ', 100, 40, ""},
+        {"nor Tab", '\t', 100, 40, ""},
         {"a capital apart from its letter", 'K', 60, 12, "K"},
     };
     for (const Row& row : rows) {
@@ -82,6 +83,16 @@ TEST(WeakKeys, ARateExactlyHalfAgainThePupilsUsualIsNoWeakness) {
     stats.Add(Presses('h', 400, 90));
     EXPECT_EQ(Ranked(stats), "h");
     EXPECT_NEAR(RankWeakKeys(stats).front().usualErrorRate, 0.1 * 7 / 8 + 0.15 / 8, 0.01);
+
+    // Measured rates sit on the limit exactly: seven keys at 1 error in 8,
+    // g at 1.5 times that, then just over it.
+    std::string oneIn8 = "tastrum klawisze 2\n";
+    for (const char* key : {"97", "100", "102", "106", "107", "108", "115"})
+        oneIn8 += std::string(key) + " 400 50 400 50 30 3.75 200 350 0.125\n";
+    EXPECT_EQ(
+        Ranked(CKeyStats::Decode(oneIn8 + "103 400 75 400 75 30 5.625 200 325 0.1875\n", "k")), "");
+    EXPECT_EQ(Ranked(CKeyStats::Decode(oneIn8 + "103 400 76 400 76 30 5.7 200 324 0.19\n", "k")),
+              "g");
 }
 
 TEST(WeakKeys, AMendedKeyLeavesTheListAfterAFairNumberOfGoodPresses) {
@@ -111,6 +122,14 @@ TEST(WeakKeys, SlownessIsJudgedAmongKeysTypedTheSameWay) {
     stats.Add(Presses('b', 40, 0, 320));
     stats.Add(Presses('n', 40, 0, 290));
     EXPECT_EQ(Ranked(stats), "Kb") << "n is not half again as slow as the median";
+    stats.Add(Presses('m', 40, 0, 300));
+    EXPECT_EQ(Ranked(stats), "Kb") << "m is exactly half again as slow";
+    stats.Add(Presses('c', 40, 0, 301));
+    EXPECT_EQ(Ranked(stats), "Kbc") << "c is just over";
+    std::vector<KeyPress> slowSlips = Presses('v', 40, 0, 200);
+    slowSlips.insert(slowSlips.end(), 2, KeyPress{'v', false, 3000});
+    stats.Add(slowSlips);
+    EXPECT_EQ(Ranked(stats), "Kbc") << "only right presses are timed, never v's slow slips";
     const WeakKey slow = RankWeakKeys(stats).front();
     EXPECT_TRUE(slow.slow);
     EXPECT_DOUBLE_EQ(slow.msPerPress, 700);
@@ -138,13 +157,18 @@ TEST(WeakKeys, TheFileReadsBackAndADamagedOneIsRefused) {
 // Measurements kept before capitals stood apart are read, not refused.
 TEST(WeakKeys, TheFirstVersionOfTheFileIsReadOn) {
     const CKeyStats stats =
-        CKeyStats::Decode("tastrum klawisze 1\n97 500 40 0.1 210 400\n108 0 3 0.15 0 0\n", "k");
-    EXPECT_EQ(stats.TotalPresses(), 500);
+        CKeyStats::Decode("tastrum klawisze 1\n97 500 40 0.1 210 400\n108 0 3 0.15 0 0\n"
+                          "98 10 30 0.2 200 0\n99 10 2 0.2 200 50\n",
+                          "k");
+    EXPECT_EQ(stats.TotalPresses(), 520);
     const KeyStat& a = stats.Keys().at('a');
     EXPECT_EQ(a.errors, 40);
     EXPECT_DOUBLE_EQ(a.RecentErrorRate(), 0.1);
     EXPECT_DOUBLE_EQ(a.recentMs, 210);
     EXPECT_FALSE(stats.Keys().contains('l')) << "errors counted before measuring are left behind";
+    EXPECT_EQ(stats.Keys().at('b').errors, 10) << "so are those beyond the key's presses";
+    EXPECT_DOUBLE_EQ(stats.Keys().at('b').RecentErrorRate(), 0.2);
+    EXPECT_EQ(stats.Keys().at('c').timedPresses, 8) << "never more timed than right presses";
 }
 
 TEST_F(KeyStatsFileTest, MeasurementsLiveBesideStatDatWithItsSafety) {

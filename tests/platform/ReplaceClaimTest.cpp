@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <memory>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -58,6 +59,47 @@ TEST(ReplaceClaim, AClaimOfAnEndedProcessIsTakenOver) {
     WriteFile(path + ".zapis", HostName() + " " + std::to_string(EndedProcess()) + " 1-0");
     const CReplaceClaim mine(path);
     EXPECT_TRUE(mine.StillHeld());
+}
+
+// A claim whose holder still runs is waited for, never taken at once: the
+// waiter looks at it again and again until its holder lets it go.
+TEST(ReplaceClaim, ALiveHoldersClaimIsWaitedFor) {
+    TempFolder folder;
+    const std::string path = folder / "stat.dat";
+    const std::string claim = path + ".zapis";
+    const std::string live = HostName() + " " + std::to_string(getpid()) + " 1-0";
+    WriteFile(claim, live);
+    int looks = 0;
+    const CScopedStaleView holderLetsGo([&](const std::string& looked) -> std::optional<StaleView> {
+        if (looked == claim && ++looks == 3) {
+            EXPECT_EQ(ReadFile(claim), live);
+            std::filesystem::remove(claim);
+        }
+        return std::nullopt;
+    });
+    const CReplaceClaim mine(path);
+    EXPECT_GE(looks, 3) << "the live holder's claim was taken at once";
+    EXPECT_TRUE(mine.StillHeld());
+}
+
+// Two writers never hold the claim together: the second has it only once
+// the first has let it go.
+TEST(ReplaceClaim, TwoWritersNeverHoldItTogether) {
+    TempFolder folder;
+    const std::string path = folder / "stat.dat";
+    auto first = std::make_unique<CReplaceClaim>(path);
+    int looks = 0;
+    // The second looks once before it tries, and again after each try.
+    const CScopedStaleView firstLetsGo([&](const std::string& looked) -> std::optional<StaleView> {
+        if (looked == path + ".zapis" && ++looks == 2) {
+            EXPECT_TRUE(first->StillHeld());
+            first.reset();
+        }
+        return std::nullopt;
+    });
+    const CReplaceClaim second(path);
+    EXPECT_EQ(first, nullptr) << "the second writer did not wait for the first";
+    EXPECT_TRUE(second.StillHeld());
 }
 
 // A writer that stalls while the claim is taken over from it leaves the file

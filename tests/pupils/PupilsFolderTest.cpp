@@ -133,15 +133,21 @@ TEST(PolishOrder, PupilsSortAsInAPolishClassRegister) {
                                    "dawid",
                                    "Ala",
                                    "ala",
-                                   "10b"};
+                                   "10b",
+                                   "\x8Fra\xB3"
+                                   "ek",
+                                   "(go\x9C\xE6)"};
     std::sort(names.begin(), names.end(), PolishLessCp1250);
     EXPECT_EQ(names, (std::vector<std::string>{"10b", "Ala", "ala", "Celina", "\xC6wik", "dawid",
                                                "lena", "\xA3ucja", "Szymon",
                                                "\x8C"
                                                "cibor",
                                                "Zosia",
+                                               "\x8Fra\xB3"
+                                               "ek",
                                                "\xAF"
-                                               "aneta"}));
+                                               "aneta",
+                                               "(go\x9C\xE6)"}));
 }
 
 // The school's lessons folder: the teachers' group writes it, every other
