@@ -34,12 +34,15 @@ std::array<int, 256> MakeWeights() {
 
 } // namespace
 
-bool PolishLessCp1250(std::string_view a, std::string_view b) {
+std::weak_ordering PolishOrderCp1250(std::string_view a, std::string_view b) {
     static const std::array<int, 256> weights = MakeWeights();
     const auto weight = [](char c) { return weights[static_cast<unsigned char>(c)]; };
-    const bool less = std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return weight(x) < weight(y); });
-    const bool greater = std::lexicographical_compare(
-        b.begin(), b.end(), a.begin(), a.end(), [&](char x, char y) { return weight(x) < weight(y); });
-    return less || (!greater && a < b);
+    return std::lexicographical_compare_three_way(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [&](char x, char y) -> std::weak_ordering { return weight(x) <=> weight(y); });
+}
+
+bool PolishLessCp1250(std::string_view a, std::string_view b) {
+    const std::weak_ordering order = PolishOrderCp1250(a, b);
+    return order < 0 || (order == 0 && a < b);
 }

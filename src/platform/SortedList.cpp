@@ -3,18 +3,10 @@
 
 #include "platform/SortedList.h"
 
-#include <QCollator>
+#include "platform/PolishOrder.h"
+#include "platform/QtText.h"
 
 namespace {
-
-const QCollator& PolishCollator() {
-    static const QCollator collator = [] {
-        QCollator c{QLocale(QLocale::Polish, QLocale::Poland)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return collator;
-}
 
 // The first row whose text sorts after text, so equal texts keep the order
 // in which they came.
@@ -33,7 +25,7 @@ template <typename TextAt> int SortedRow(int count, const QString& text, TextAt 
 } // namespace
 
 bool PolishLess(const QString& a, const QString& b) {
-    return PolishCollator().compare(a, b) < 0;
+    return PolishOrderCp1250(ToCp1250(a), ToCp1250(b)) < 0;
 }
 
 int SortedListWidget::AddSorted(const QString& text) {

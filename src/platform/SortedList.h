@@ -6,8 +6,9 @@
 #include <QComboBox>
 #include <QListWidget>
 
-// Orders texts the way a Polish reader expects: letters without regard to
-// case, Polish letters in their alphabetic place (a, ą, b, c, ć, ...).
+// Orders texts in the program's one Polish order (PolishOrderCp1250), so
+// that the windows list names as the exports do: a, ą, b, c, ć, ..., letter
+// case aside.
 bool PolishLess(const QString& a, const QString& b);
 
 // A list box that keeps its items sorted as they are added.

@@ -6,7 +6,6 @@
 
 #include "platform/FileError.h"
 #include "platform/FileFaults.h"
-#include "platform/PolishOrder.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStatFile.h"
@@ -117,37 +116,6 @@ TEST_F(PupilsFolderTest, FoldersWhoseNamesTheProgramCannotUseAreListedWithTheRea
     const std::string csv = ClassRunsCsv(Pupils(), unreadable);
     EXPECT_EQ(unreadable.size(), 3u);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 3);
-}
-
-TEST(PolishOrder, PupilsSortAsInAPolishClassRegister) {
-    std::vector<std::string> names{"\xAF"
-                                   "aneta",
-                                   "Zosia",
-                                   "\x8C"
-                                   "cibor",
-                                   "Szymon",
-                                   "\xA3ucja",
-                                   "lena",
-                                   "Celina",
-                                   "\xC6wik",
-                                   "dawid",
-                                   "Ala",
-                                   "ala",
-                                   "10b",
-                                   "\x8Fra\xB3"
-                                   "ek",
-                                   "(go\x9C\xE6)"};
-    std::sort(names.begin(), names.end(), PolishLessCp1250);
-    EXPECT_EQ(names, (std::vector<std::string>{"10b", "Ala", "ala", "Celina", "\xC6wik", "dawid",
-                                               "lena", "\xA3ucja", "Szymon",
-                                               "\x8C"
-                                               "cibor",
-                                               "Zosia",
-                                               "\x8Fra\xB3"
-                                               "ek",
-                                               "\xAF"
-                                               "aneta",
-                                               "(go\x9C\xE6)"}));
 }
 
 // The school's lessons folder: the teachers' group writes it, every other
