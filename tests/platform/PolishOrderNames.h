@@ -11,6 +11,7 @@
 // every list of the program shows: the CSV export and the class store
 // (PolishLessCp1250) as well as the windows' lists and the class window's
 // table (PolishLess). Letter case aside, a ą b c ć … l ł … s ś … z ź ż;
+// letters of other languages with their plain letter (é with e);
 // digits before letters; spaces, hyphens, apostrophes and any other
 // character after the letters. Of names equal but for letter case the CSV
 // puts the capital first, and a window keeps them in the order they came:
@@ -20,18 +21,20 @@
 inline const std::vector<std::string> kNamesAsFound = {
     "Żaneta", "Anna Maria", "Zosia", "(gość)", "Ścibor", "O'Neill", "Szymon", "Jan-Paweł",
     "Łucja", "Annabel", "lena", "Ludwik", "2a", "Celina", "Źrałek", "Ćwik", "Janek", "dawid",
-    "Oliwia", "Anna", "Czesław", "Ala", "Jan", "ala", "10b",
+    "Oliwia", "Anna", "Czesław", "Ala", "Jan", "ala", "10b", "Müller", "Čech", "Éva",
 };
 
 inline const std::vector<std::string> kNamesInPolishOrder = {
     "10b", "2a",
     "Ala", "ala", "Anna", "Annabel", "Anna Maria",
-    "Celina", "Czesław",
+    "Čech", "Celina", "Czesław",
     "Ćwik",
     "dawid",
+    "Éva",
     "Jan", "Janek", "Jan-Paweł",
     "lena", "Ludwik",
     "Łucja",
+    "Müller",
     "Oliwia", "O'Neill",
     "Szymon",
     "Ścibor",
