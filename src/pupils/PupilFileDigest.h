@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/FileStamp.h"
+#include "pupils/PupilFilesStamp.h"
 #include "pupils/PupilFolders.h"
 #include "pupils/PupilStats.h"
 
@@ -13,9 +13,9 @@
 
 // What a window keeps of one pupil's stat.dat: a digest made run by run
 // (the lessons' grades, the runs by lesson) instead of the store itself, so
-// a long history is never held whole. The file is read again only when it
-// has changed (another identity, size or modification time) or another
-// pupil is asked for. Digest is default-constructed and given each run by
+// a long history is never held whole. The file is read again only when the
+// pupil's files have changed (see PupilFilesStamp) or another pupil is asked
+// for. Digest is default-constructed and given each run by
 // Add(const StatRecord&), and the character table by SetCharErrors when it
 // has that. The file's bytes stay with the program, for the next reading,
 // until the window calls ReturnFreedMemory.
@@ -25,9 +25,7 @@ public:
     // nothing afterwards, when the file cannot be read (see LoadPupilStats).
     const Digest& Load(const PupilsFolder& pupils, const std::string& pupil) {
         const std::string path = GetStatFilePath(pupils, pupil);
-        // The folder's stamp changes as runs kept in files of their own come
-        // and go.
-        const std::pair stamp{FileStamp::Of(path), FileStamp::Of(GetPupilFolder(pupils, pupil))};
+        const PupilFilesStamp stamp = PupilFilesStamp::Of(pupils, pupil);
         if (m_digest && path == m_path && stamp == m_stamp)
             return *m_digest;
         m_digest.emplace();
@@ -48,6 +46,6 @@ public:
 
 private:
     std::string m_path;
-    std::pair<FileStamp, FileStamp> m_stamp;
+    PupilFilesStamp m_stamp;
     std::optional<Digest> m_digest;
 };

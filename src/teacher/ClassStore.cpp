@@ -5,8 +5,6 @@
 
 #include "platform/FileError.h"
 #include "platform/PolishOrder.h"
-#include "pupils/KeyStatsFile.h"
-#include "pupils/PupilFolders.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStats.h"
 #include "teacher/KeyMeasurements.h"
@@ -51,12 +49,6 @@ PupilRow ReadPupilRow(const PupilsFolder& pupils, const std::string& pupil,
     }
 }
 
-CClassStore::Stamps CClassStore::StampsOf(const std::string& pupil) const {
-    return {FileStamp::Of(GetStatFilePath(m_pupilsFolder, pupil)),
-            FileStamp::Of(GetKeyStatsPath(m_pupilsFolder, pupil)),
-            FileStamp::Of(GetPupilFolder(m_pupilsFolder, pupil))};
-}
-
 const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>& lessons) {
     if (lessons != m_lessons) {
         m_pupils.clear();
@@ -67,13 +59,13 @@ const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>
 
     // A file that changes after its stamp is taken is read now and again at
     // the next refresh, never shown older than it is.
-    std::vector<Stamps> stamps;
+    std::vector<PupilFilesStamp> stamps;
     std::vector<size_t> unread;
     m_rows.assign(scan.names.size(), {});
     for (size_t i = 0; i < scan.names.size(); ++i) {
-        stamps.push_back(StampsOf(scan.names[i]));
+        stamps.push_back(PupilFilesStamp::Of(m_pupilsFolder, scan.names[i]));
         const auto known = m_pupils.find(scan.names[i]);
-        if (known != m_pupils.end() && known->second.stamps == stamps[i])
+        if (known != m_pupils.end() && known->second.stamp == stamps[i])
             m_rows[i] = known->second.row;
         else
             unread.push_back(i);

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "platform/FileError.h"
-#include "platform/FileStamp.h"
 #include "platform/ProgramFolders.h"
+#include "pupils/PupilFilesStamp.h"
 #include "teacher/ClassTable.h"
 
 #include <map>
@@ -33,18 +33,10 @@ public:
     const std::optional<FileError>& FolderProblem() const { return m_folderProblem; }
 
 private:
-    // The state of the files a row is made from: stat.dat and klawisze.dat.
-    struct Stamps {
-        FileStamp runs, keys;
-        FileStamp folder; // changes as runs kept in files of their own come and go
-        bool operator==(const Stamps&) const = default;
-    };
     struct Pupil {
-        Stamps stamps;
+        PupilFilesStamp stamp;
         PupilRow row;
     };
-
-    Stamps StampsOf(const std::string& pupil) const;
 
     PupilsFolder m_pupilsFolder;
     std::vector<std::string> m_lessons;

@@ -5,14 +5,9 @@
 #include "exercise/LessonMark.h"
 #include "platform/ProgramContext.h"
 
-#include "ProgramFolderTest.h"
 #include "platform/Cp1250.h"
-#include "pupils/PupilFolders.h"
-#include "pupils/PupilStatsCache.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace {
 
@@ -24,8 +19,6 @@ StatRecord RunOf(const std::string& lesson, double speed, double errors) {
     run.date = COleDateTime::FromDateTime(2026, 12, 7, 10);
     return run;
 }
-
-using PupilStatsCacheTest = ProgramFolderTest;
 
 } // namespace
 
@@ -68,25 +61,4 @@ TEST(LessonGrades, ARunEndedEarlyPassesNothing) {
     const CLessonGrades both(runs);
     EXPECT_EQ(both.BestGrade("Lekcja 1"), 2) << "the finished run's grade, not the 5 ended early";
     EXPECT_FALSE(both.OnlyEndedEarly("Lekcja 1"));
-}
-
-// A file is read again only when it changed; one that cannot be read now
-// is forgotten, never shown from the last look.
-TEST_F(PupilStatsCacheTest, AFileIsReadAgainOnlyWhenItChanged) {
-    std::filesystem::create_directories(GetPupilFolder(ContextPupilsFolder(), "Ala"));
-    CPupilStats stats;
-    stats.push_back(RunOf("a", 100, 0));
-    stats.Save(GetStatFilePath(ContextPupilsFolder(), "Ala"));
-    CPupilStatsCache cache;
-    const CPupilStatsCache::Entry* first = &cache.Load(ContextPupilsFolder(), "Ala");
-    EXPECT_EQ(first->stats.size(), 1u);
-    EXPECT_EQ(&cache.Load(ContextPupilsFolder(), "Ala"), first);
-    EXPECT_EQ(cache.Load(ContextPupilsFolder(), "Ola").stats.size(), 0u)
-        << "a pupil without a file has no runs";
-
-    stats.push_back(RunOf("b", 100, 0));
-    stats.Save(GetStatFilePath(ContextPupilsFolder(), "Ala"));
-    EXPECT_EQ(cache.Load(ContextPupilsFolder(), "Ala").stats.size(), 2u);
-    WriteFile(GetStatFilePath(ContextPupilsFolder(), "Ala"), "zepsuty");
-    EXPECT_ANY_THROW(cache.Load(ContextPupilsFolder(), "Ala"));
 }
