@@ -4,9 +4,9 @@
 #include "platform/BinaryFile.h"
 
 #include "platform/FileError.h"
-#include "platform/FileFaults.h"
 #include "platform/Format.h"
 #include "platform/GroupShare.h"
+#include "platform/InjectedFaults.h"
 #include "platform/ReplaceClaim.h"
 #include "platform/SystemErrorText.h"
 
@@ -74,9 +74,9 @@ private:
 // Fails as a test asked, setting errno; true when the call may go on.
 bool Allowed(FileCall call, const std::string& path) {
     const int fault = InjectedFileFault(call, path);
-    if (fault > 0)
+    if (fault != 0)
         errno = fault;
-    return fault <= 0;
+    return fault == 0;
 }
 
 bool WriteAll(int fd, std::string_view bytes, const std::string& path) {

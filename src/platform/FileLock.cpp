@@ -3,8 +3,8 @@
 
 #include "platform/FileLock.h"
 
-#include "platform/FileFaults.h"
 #include "platform/GroupShare.h"
+#include "platform/InjectedFaults.h"
 
 #include <cerrno>
 #include <chrono>
@@ -51,12 +51,7 @@ bool LockWhole(int fd) {
 } // namespace
 
 CFileLock::CFileLock(const std::string& path) : m_fd(-1) {
-    const int fault = InjectedFileFault(FileCall::Lock, path);
-    if (fault == kLockWithoutExcluding) {
-        m_held = true;
-        return;
-    }
-    if (fault != 0)
+    if (InjectedFileFault(FileCall::Lock, path) != 0)
         return;
     m_fd = OpenLockFile(path);
     m_held = m_fd >= 0 && LockWhole(m_fd);

@@ -3,7 +3,7 @@
 
 #include "platform/FileStamp.h"
 
-#include "platform/FileFaults.h"
+#include "platform/InjectedFaults.h"
 
 #include <sys/stat.h>
 

@@ -4,7 +4,7 @@
 #include "platform/FolderScan.h"
 
 #include "platform/FileError.h"
-#include "platform/FileFaults.h"
+#include "platform/InjectedFaults.h"
 #include "platform/Paths.h"
 #include "platform/SystemErrorText.h"
 

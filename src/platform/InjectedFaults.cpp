@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Tastrum developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/InjectedFaults.h"
+
+// The program's answers: every file call runs on the file as it is.
+
+int InjectedFileFault(FileCall, const std::string&) {
+    return 0;
+}
+
+std::optional<StaleView> InjectedStaleView(const std::string&) {
+    return std::nullopt;
+}
