@@ -183,7 +183,8 @@ bool CLessonDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Another computer may have stored the pupil's runs meanwhile: coming back
-// to the window looks at stat.dat's stamp, and reads it only when it changed.
+// to the window looks at the stamp of the pupil's files, and reads them only
+// when it changed.
 void CLessonDlg::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_pupil.empty())
         m_lessonList->MarkNextLesson(false);

@@ -64,11 +64,12 @@ private:
 };
 
 [[noreturn]] void ThrowTooBig(const std::string& path, size_t size, size_t maxBytes) {
-    throw FileError(path, "plik jest za duży (" +
-                              FormatDecimalComma(static_cast<double>(size) / kBytesInMegabyte, 1) +
-                              " MB; program czyta pliki do " +
-                              FormatDecimalComma(static_cast<double>(maxBytes) / kBytesInMegabyte, 0) +
-                              " MB), więc go nie odczytano");
+    throw FileError(path,
+                    "plik jest za duży (" +
+                        FormatDecimalComma(static_cast<double>(size) / kBytesInMegabyte, 1) +
+                        " MB; program czyta pliki do " +
+                        FormatDecimalComma(static_cast<double>(maxBytes) / kBytesInMegabyte, 0) +
+                        " MB), więc go nie odczytano");
 }
 
 // Fails as a test asked, setting errno; true when the call may go on.
@@ -134,8 +135,8 @@ void SyncFolderOf(const std::string& path) {
 } // namespace
 
 std::optional<std::string> ReadBinaryFileIfPresent(const std::string& path, size_t maxBytes) {
-    if (std::optional<StaleView> stale = InjectedStaleView(path))
-        return std::move(stale->bytes);
+    if (std::optional<std::string> stale; InjectedStaleBytes(path, stale))
+        return stale;
     // Not blocking, so that a pipe or a device under the file's name cannot
     // hold the program before it is refused below.
     const Descriptor file(Allowed(FileCall::Open, path)
@@ -156,9 +157,8 @@ std::optional<std::string> ReadBinaryFileIfPresent(const std::string& path, size
     bytes.reserve(static_cast<size_t>(info.st_size));
     char chunk[kReadChunk];
     for (;;) {
-        const ssize_t got = Allowed(FileCall::Read, path)
-                                ? ::read(file.Get(), chunk, sizeof chunk)
-                                : -1;
+        const ssize_t got =
+            Allowed(FileCall::Read, path) ? ::read(file.Get(), chunk, sizeof chunk) : -1;
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)

@@ -8,8 +8,8 @@
 #include <sys/stat.h>
 
 FileStamp FileStamp::Of(const std::string& path) {
-    if (const std::optional<StaleView> stale = InjectedStaleView(path))
-        return stale->stamp;
+    if (FileStamp stale; InjectedStaleStamp(path, stale))
+        return stale;
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return {};

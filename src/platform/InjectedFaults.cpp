@@ -9,6 +9,10 @@ int InjectedFileFault(FileCall, const std::string&) {
     return 0;
 }
 
-std::optional<StaleView> InjectedStaleView(const std::string&) {
-    return std::nullopt;
+bool InjectedStaleStamp(const std::string&, FileStamp&) {
+    return false;
+}
+
+bool InjectedStaleBytes(const std::string&, std::optional<std::string>&) {
+    return false;
 }

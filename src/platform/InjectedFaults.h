@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "platform/FileStamp.h"
-
 #include <optional>
 #include <string>
 
@@ -16,16 +14,14 @@
 // tests link answers of their own (tests/platform/FileFaults.cpp).
 enum class FileCall { Check, Open, Read, Write, Rename, Lock, Scan };
 
+struct FileStamp;
+
 // The error number the call on path fails with; 0 lets it run.
 int InjectedFileFault(FileCall call, const std::string& path);
 
 // What a share that caches shows of a replaced file for a moment: its old
-// stamp and its old bytes (nothing for a file that was not there).
-struct StaleView {
-    FileStamp stamp;
-    std::optional<std::string> bytes;
-};
-
-// The old view served for path in place of the file as it is; nothing for
-// the file as it is.
-std::optional<StaleView> InjectedStaleView(const std::string& path);
+// stamp and its old bytes (nothing for a file that was not there). Each
+// answers true, having set its answer, when such an old view is served for
+// path; false for the file as it is.
+bool InjectedStaleStamp(const std::string& path, FileStamp& stamp);
+bool InjectedStaleBytes(const std::string& path, std::optional<std::string>& bytes);

@@ -25,8 +25,26 @@ int InjectedFileFault(FileCall call, const std::string& path) {
     return 0;
 }
 
-std::optional<StaleView> InjectedStaleView(const std::string& path) {
+namespace {
+
+std::optional<StaleView> StaleViewOf(const std::string& path) {
     return g_staleView ? g_staleView(path) : std::nullopt;
+}
+
+} // namespace
+
+bool InjectedStaleStamp(const std::string& path, FileStamp& stamp) {
+    const std::optional<StaleView> stale = StaleViewOf(path);
+    if (stale)
+        stamp = stale->stamp;
+    return stale.has_value();
+}
+
+bool InjectedStaleBytes(const std::string& path, std::optional<std::string>& bytes) {
+    std::optional<StaleView> stale = StaleViewOf(path);
+    if (stale)
+        bytes = std::move(stale->bytes);
+    return stale.has_value();
 }
 
 CScopedStaleView::CScopedStaleView(View view)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/FileStamp.h"
 #include "platform/InjectedFaults.h"
 
 #include <functional>
@@ -18,6 +19,13 @@
 // file is taken away first, so each taker locks a file of its own (but for
 // two that open it at the same moment).
 constexpr int kLockWithoutExcluding = -1;
+
+// What a share that caches shows of a replaced file for a moment: its old
+// stamp and its old bytes (nothing for a file that was not there).
+struct StaleView {
+    FileStamp stamp;
+    std::optional<std::string> bytes;
+};
 
 // Serves the views view gives for the object's lifetime.
 class CScopedStaleView {
