@@ -6,7 +6,8 @@
 // take turns, a round of keys each, so that all of them meet the same load.
 //
 //   tastrum_key_latency [--rounds N] [--pause MS]
-//       --window ID [--name NAME] [--area X,Y,W,H] --text TEXT  [--window ...]
+//       --window ID [--name NAME] [--area X,Y,W,H] --text TEXT [--timed CHARS]
+//       [--window ...]
 //
 // Each window's TEXT (printable ASCII; a backspace character for BackSpace,
 // a newline for Return) is typed on and on, one key per round and window
@@ -46,6 +47,7 @@ struct Target {
     Window window = 0;
     std::optional<XRectangle> area;
     std::string text;
+    std::string timed; // empty: every key
     size_t next = 0;
     Damage damage = 0;
     std::vector<double> latencies;
@@ -102,6 +104,8 @@ Options ParseOptions(int argc, char** argv) {
             options.targets.back().area = ParseArea(value);
         } else if (option == "--text") {
             options.targets.back().text = value;
+        } else if (option == "--timed") {
+            options.targets.back().timed = value;
         } else {
             Fail("unknown option " + option);
         }
@@ -156,8 +160,10 @@ void Settle(Display* display, int damageEventBase, Clock::duration time) {
 
 // Presses one key of the target's text and times it to its first damage.
 void TimeOneKey(Display* display, int damageEventBase, Target& target) {
-    const KeyStroke key = KeyStrokeOf(display, target.text[target.next]);
+    const char ch = target.text[target.next];
+    const KeyStroke key = KeyStrokeOf(display, ch);
     target.next = (target.next + 1) % target.text.size();
+    const bool timed = target.timed.empty() || target.timed.find(ch) != std::string::npos;
     const KeyCode shift = XKeysymToKeycode(display, XK_Shift_L);
     if (key.shift)
         XTestFakeKeyEvent(display, shift, True, CurrentTime);
@@ -167,10 +173,11 @@ void TimeOneKey(Display* display, int damageEventBase, Target& target) {
     XTestFakeKeyEvent(display, key.code, True, CurrentTime);
     XFlush(display);
     const std::optional<Clock::time_point> shown =
-        ReadEvents(display, damageEventBase, &target, pressed + kGiveUpAfter);
+        ReadEvents(display, damageEventBase, timed ? &target : nullptr,
+                   timed ? pressed + kGiveUpAfter : pressed);
     if (shown)
         target.latencies.push_back(Milliseconds(*shown - pressed).count());
-    else
+    else if (timed)
         ++target.timeouts;
     XTestFakeKeyEvent(display, key.code, False, CurrentTime);
     if (key.shift)

@@ -55,6 +55,36 @@ void KeystrokeInExercise(benchmark::State& state, bool keyboardShown) {
     state.SetItemsProcessed(state.iterations() * 2);
 }
 
+// A key at the start and near the end of a 1 MB lesson that the pupil has
+// typed through (range 0 or 1), keyboard hidden, with the window's status
+// tick after each key (CPU time): a key costs the same wherever it falls.
+void KeystrokeInABook(benchmark::State& state) {
+    const std::string line(45, 'a');
+    const StringList lines((1u << 20) / 47, line);
+    CExerciseSession session{TickSource::SteadyClock()};
+    CExerciseDlg exercise(session);
+    exercise.SetLines(lines);
+    exercise.ShowKeyboard(false);
+    exercise.show();
+    auto& field = *exercise.findChild<CTypingEdit*>();
+    if (state.range(0)) {
+        for (size_t i = 0; i + 1 < lines.size(); ++i) {
+            for (const char ch : line)
+                session.OnChar(ch, 0);
+            session.OnChar(CTypingModel::kEnter, 0);
+        }
+        field.ShowSession();
+    }
+    QApplication::processEvents();
+    for (auto _ : state) {
+        Press(field, Qt::Key_A, QStringLiteral("a"));
+        exercise.Tick();
+        Press(field, Qt::Key_Backspace, QStringLiteral("\b"));
+        exercise.Tick();
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+
 // The keyboard's own share of a keystroke: following it and repainting what
 // it changed, alone on screen. Each key lights another key, another finger
 // and another line.
@@ -82,5 +112,6 @@ void KeyboardFollowsKeystroke(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(KeyboardFollowsKeystroke);
+BENCHMARK(KeystrokeInABook)->Arg(0)->Arg(1);
 BENCHMARK_CAPTURE(KeystrokeInExercise, KeyboardHidden, false)->Arg(1 << 10)->Arg(1 << 20);
 BENCHMARK_CAPTURE(KeystrokeInExercise, KeyboardShown, true)->Arg(1 << 10)->Arg(1 << 20);

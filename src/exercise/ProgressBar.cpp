@@ -7,8 +7,6 @@
 
 #include <QPainter>
 
-#include <cmath>
-
 namespace {
 
 const QColor kFrameColour{0, 0, 0};
@@ -20,11 +18,13 @@ CProgressBar::CProgressBar(QWidget* parent) : QWidget(parent) {
     setMinimumHeight(kProgressFrameHeight);
 }
 
+// Only a fill that changes by a pixel is drawn again: near the end of a
+// long lesson most keys move it by far less, and the bar's repaint is the
+// status box's.
 void CProgressBar::SetPercentage(double percentage) {
-    const bool same =
-        percentage == m_percentage || (std::isnan(percentage) && std::isnan(m_percentage));
+    const int filledBefore = ProgressFillOf(width(), m_percentage).width;
     m_percentage = percentage;
-    if (!same)
+    if (ProgressFillOf(width(), percentage).width != filledBefore)
         update();
 }
 

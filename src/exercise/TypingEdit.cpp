@@ -19,6 +19,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -42,6 +43,8 @@ const QFont& TypingFont() {
 // The look of a Qt text field: the text keeps this distance from the top
 // and the left, a one-pixel caret, a horizontal scroll step of 20 pixels.
 constexpr int kMargin = 4;
+// A frame of a 60 Hz screen: the field is painted at most once in one.
+constexpr int kFrameMs = 16;
 constexpr int kCaretWidth = 1;
 constexpr int kHorizontalStep = 20;
 
@@ -71,6 +74,9 @@ CTypingEdit::CTypingEdit(CExerciseSession& session, ErrorBeep beep, QWidget* par
     setAttribute(Qt::WA_InputMethodEnabled);
     viewport()->setCursor(Qt::IBeamCursor);
     connect(&m_caretBlink, &QTimer::timeout, this, [this] { ShowCaret(!m_caretOn); });
+    m_frameEnd.setSingleShot(true);
+    m_frameEnd.setTimerType(Qt::PreciseTimer);
+    connect(&m_frameEnd, &QTimer::timeout, this, &CTypingEdit::DrawWaiting);
     if (m_beep.load)
         m_beep.load();
 }
@@ -189,6 +195,8 @@ void CTypingEdit::scrollContentsBy(int dx, int) {
     const int shownAt = m_shownTopLine == 0 ? kMargin : 0;
     const int dy = LineTop(m_shownTopLine) - shownAt;
     m_shownTopLine = TopLine();
+    // Cells waiting to be painted move with the pixels around them.
+    m_waiting.translate(dx, dy);
     viewport()->scroll(dx, dy);
 }
 
@@ -323,9 +331,26 @@ void CTypingEdit::Apply(const TypingStep& step, const CaretPlace& before) {
     // The typed character reaches the screen at once, before the window's
     // other parts (the status line, the keyboard) follow the key.
     if (step.edit != TypingStep::Edit::None)
-        viewport()->repaint(ChangedCells(before));
+        Draw(ChangedCells(before));
     if (step.errorSound && m_beep.play)
         m_beep.play();
+}
+
+void CTypingEdit::Draw(const QRegion& region) {
+    m_waiting += region;
+    if (m_frameEnd.isActive())
+        return;
+    const qint64 sinceDrawn = m_lastDrawn.isValid() ? m_lastDrawn.elapsed() : kFrameMs;
+    if (sinceDrawn >= kFrameMs)
+        DrawWaiting();
+    else
+        m_frameEnd.start(static_cast<int>(kFrameMs - sinceDrawn));
+}
+
+void CTypingEdit::DrawWaiting() {
+    const QRegion region = std::exchange(m_waiting, QRegion());
+    m_lastDrawn.start();
+    viewport()->repaint(region);
 }
 
 QRegion CTypingEdit::ChangedCells(const CaretPlace& before) const {

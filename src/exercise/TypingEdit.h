@@ -8,6 +8,7 @@
 #include "platform/ErrorBeep.h"
 
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
 #include <QTextLayout>
 #include <QTimer>
 
@@ -20,7 +21,9 @@
 // decides and holds the text, the field only shows the step it is given.
 // Only the lines in sight are drawn, character by character in their cells,
 // and a key repaints only the cells it changed, so a long lesson costs no
-// more per key, and little more memory, than a short one. Nothing else reaches the text: no mouse
+// more per key, and little more memory, than a short one. The field is
+// painted at most once a frame: a key after a pause is drawn at once, keys
+// that come faster together at the end of the frame. Nothing else reaches the text: no mouse
 // placement or selection, no navigation keys, no clipboard or undo.
 class CTypingEdit : public QAbstractScrollArea {
     Q_OBJECT
@@ -84,6 +87,10 @@ private:
     void TypeText(const QString& text);
     void Type(char ch);
     void Apply(const TypingStep& step, const CaretPlace& before);
+    // Draws the region now, or with whatever else changes, at the end of
+    // the frame in which the field was last painted.
+    void Draw(const QRegion& region);
+    void DrawWaiting();
     // What a key changed, in the coordinates of the viewport.
     QRegion ChangedCells(const CaretPlace& before) const;
     // The line being typed and its model line above it.
@@ -114,4 +121,7 @@ private:
     CTextCells m_cells;
     bool m_caretOn = false;
     QTimer m_caretBlink;
+    QRegion m_waiting;         // changed cells not painted yet
+    QTimer m_frameEnd;         // paints m_waiting
+    QElapsedTimer m_lastDrawn; // since the field was last painted for a key
 };

@@ -3,6 +3,7 @@
 
 #include "exercise/ProgressBar.h"
 
+#include <QApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -22,4 +23,38 @@ TEST(ProgressBar, PaintsTheFrameAndTheDoneShare) {
 
     bar.SetPercentage(100);
     EXPECT_EQ(bar.grab().toImage().pixelColor(80, 5), green);
+}
+
+namespace {
+
+class PaintCount : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
+// Near the end of a long lesson a key moves the progress by far less than
+// a pixel: the bar, and the status box behind it, are painted again only
+// when the fill changes.
+TEST(ProgressBar, IsPaintedAgainOnlyWhenItsFillChanges) {
+    CProgressBar bar;
+    bar.resize(82, 10);
+    bar.show();
+    bar.SetPercentage(50);
+    QApplication::processEvents();
+    PaintCount count;
+    bar.installEventFilter(&count);
+    bar.SetPercentage(50.001);
+    QApplication::processEvents();
+    EXPECT_EQ(count.paints, 0);
+    bar.SetPercentage(60);
+    QApplication::processEvents();
+    EXPECT_EQ(count.paints, 1);
 }

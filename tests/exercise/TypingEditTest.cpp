@@ -210,16 +210,20 @@ class Repaints : public QObject {
 public:
     explicit Repaints(QWidget& widget) { widget.installEventFilter(this); }
     QRegion Take() { return std::exchange(m_region, {}); }
+    int Count() const { return m_count; }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             m_region += static_cast<QPaintEvent*>(event)->region();
+            ++m_count;
+        }
         return false;
     }
 
 private:
     QRegion m_region;
+    int m_count = 0;
 };
 
 // What the window's pixels on screen show is what it draws afresh.
@@ -230,6 +234,21 @@ void ExpectOnScreenAsDrawnAfresh(QWidget& window) {
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
               drawn.convertToFormat(QImage::Format_RGB32));
 }
+
+// A field in a window of its own, shown.
+struct FieldInWindow {
+    CExerciseSession session{TickSource::SteadyClock()};
+    QWidget window;
+    CTypingEdit edit{session, {}, &window};
+
+    FieldInWindow(const StringList& lines, QSize size) {
+        session.SetLines(lines);
+        edit.resize(size);
+        window.resize(size);
+        edit.ShowSession();
+        window.show();
+    }
+};
 
 int Area(const QRegion& region) {
     int area = 0;
@@ -286,14 +305,8 @@ TEST(TypingEdit, AKeyRepaintsOnlyWhatItChanged) {
 // What the field shows after many keys, each repainting only a part of it
 // and the view moving down with the pupil, is what it draws afresh.
 TEST(TypingEdit, WhatAKeyRepaintsMatchesTheWholeField) {
-    CExerciseSession session{TickSource::SteadyClock()};
-    session.SetLines(StringList(40, "abc def"));
-    QWidget window;
-    CTypingEdit edit(session, {}, &window);
-    edit.resize(300, 200);
-    window.resize(300, 200);
-    edit.ShowSession();
-    window.show();
+    FieldInWindow field(StringList(40, "abc def"), {300, 200});
+    auto& [session, window, edit] = field;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     // Up to the first step down: what it leaves in place must fit what follows.
     for (int line = 0; edit.verticalScrollBar()->value() == 0; ++line) {
@@ -305,27 +318,47 @@ TEST(TypingEdit, WhatAKeyRepaintsMatchesTheWholeField) {
         QApplication::processEvents();
     }
     edit.clearFocus();
-    QApplication::processEvents();
+    QTest::qWait(50); // keys that came within a frame are painted at its end
+    ExpectOnScreenAsDrawnAfresh(window);
+}
+
+// Keys that come faster than the screen shows them (a burst, or keys held
+// back by a busy moment) are painted together, at most once a frame, the
+// view stepping down in between; what the field shows then is what it
+// draws afresh.
+TEST(TypingEdit, KeysThatComeTogetherArePaintedTogether) {
+    FieldInWindow field(StringList(40, "abc def"), {300, 120});
+    auto& [session, window, edit] = field;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(50);
+    Repaints repaints(*edit.viewport());
+    for (int line = 0; line < 8; ++line) {
+        for (const char ch : std::string("abc def"))
+            QCoreApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A,
+                                                             Qt::NoModifier, QString(QChar(ch))));
+        QCoreApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return,
+                                                         Qt::NoModifier, QStringLiteral("\r")));
+    }
+    QTest::qWait(50);
+    EXPECT_EQ(session.Typing().CaretLine(), 17);
+    EXPECT_GT(edit.verticalScrollBar()->value(), 0);
+    EXPECT_LE(repaints.Count(), 4) << "64 keys";
+    edit.clearFocus();
+    QTest::qWait(50);
     ExpectOnScreenAsDrawnAfresh(window);
 }
 
 // Along a line longer than the field, the view moves sideways under the
 // caret; the cells each key repaints still fit what scrolled in beside them.
 TEST(TypingEdit, WhatAKeyRepaintsAlongALongLineMatchesTheWholeField) {
-    CExerciseSession session{TickSource::SteadyClock()};
-    session.SetLines({std::string(30, 'a') + std::string(30, 'b'), "c"});
-    QWidget window;
-    CTypingEdit edit(session, {}, &window);
-    edit.resize(200, 150);
-    window.resize(200, 150);
-    edit.ShowSession();
+    FieldInWindow field({std::string(30, 'a') + std::string(30, 'b'), "c"}, {200, 150});
+    auto& [session, window, edit] = field;
     edit.ShowAids(true);
-    window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTest::keyClicks(&edit, QString(25, 'a') + "xx");
     QTest::keyClick(&edit, Qt::Key_Backspace);
     QTest::keyClicks(&edit, QString(4, 'a') + QString(30, 'b'));
     EXPECT_GT(edit.horizontalScrollBar()->value(), 0);
-    QApplication::processEvents();
+    QTest::qWait(50);
     ExpectOnScreenAsDrawnAfresh(window);
 }
