@@ -1,13 +1,30 @@
 // SPDX-FileCopyrightText: 2026 Tastrum developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/HelpWindow.h"
 #include "platform/InstantButtons.h"
+#include "platform/Settings.h"
 
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// Each window test starts as on a fresh account: no choice an earlier test
+// kept (the keyboard hidden, say), no help window left open.
+class FreshAccount : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override {
+        ProgramSettings()->clear();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<CHelpWindow*>(window))
+                delete window;
+    }
+};
+
+} // namespace
 
 // Window tests drive real widgets on the offscreen platform.
 int main(int argc, char** argv) {
@@ -21,5 +38,6 @@ int main(int argc, char** argv) {
                        settings.path() + "/system");
     const CInstantButtons instantButtons;
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new FreshAccount);
     return RUN_ALL_TESTS();
 }
