@@ -59,11 +59,16 @@ PupilRow ReadPupilRow(const PupilsFolder& pupils, const std::string& pupil,
 }
 
 const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>& lessons) {
+    if (!m_cacheLoaded) {
+        m_cachePath = ClassCachePath(m_pupilsFolder);
+        m_pupils = LoadClassCache(m_cachePath, m_pupilsFolder);
+        m_cacheLoaded = true;
+    }
     const PupilScan scan = ScanPupils(m_pupilsFolder);
     m_folderProblem = scan.folderProblem;
     const std::map<std::string, std::string> problems = ReadChanged(scan.names);
     // A folder that could not be listed whole keeps what is known of the
-    // pupils it did not list.
+    // pupils it did not list, and so does the cache file.
     if (!scan.folderProblem)
         KeepOnly(scan.names);
 
@@ -105,10 +110,11 @@ std::map<std::string, std::string> CClassStore::ReadChanged(const StringList& pu
     for (size_t u = 0; u < unread.size(); ++u) {
         const std::string& pupil = pupils[unread[u]];
         if (readings[u].summary) {
-            m_pupils.insert_or_assign(pupil,
-                                      Pupil{stamps[unread[u]], std::move(*readings[u].summary)});
+            m_pupils.insert_or_assign(
+                pupil, CachedPupil{stamps[unread[u]], std::move(*readings[u].summary)});
+            m_cacheUnsaved = true;
         } else {
-            m_pupils.erase(pupil);
+            m_cacheUnsaved |= m_pupils.erase(pupil) > 0;
             problems.emplace(pupil, readings[u].problem);
         }
     }
@@ -117,5 +123,10 @@ std::map<std::string, std::string> CClassStore::ReadChanged(const StringList& pu
 
 void CClassStore::KeepOnly(const StringList& pupils) {
     const std::set<std::string> listed(pupils.begin(), pupils.end());
-    std::erase_if(m_pupils, [&listed](const auto& known) { return !listed.contains(known.first); });
+    m_cacheUnsaved |= std::erase_if(m_pupils, [&listed](const auto& known) {
+                          return !listed.contains(known.first);
+                      }) > 0;
+    if (m_cacheUnsaved)
+        SaveClassCache(m_cachePath, m_pupilsFolder, m_pupils);
+    m_cacheUnsaved = false;
 }

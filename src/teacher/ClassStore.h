@@ -7,6 +7,7 @@
 #include "platform/ProgramFolders.h"
 #include "platform/StringList.h"
 #include "pupils/PupilFilesStamp.h"
+#include "teacher/ClassCache.h"
 #include "teacher/ClassTable.h"
 #include "teacher/PupilSummary.h"
 
@@ -23,7 +24,9 @@
 // when one has changed, so a store kept for the program's life reads a class
 // once however often the table is shown, whatever its lessons; what changed
 // is read on every core at once. Only each pupil's summary is kept, never
-// the runs. Files are only ever read.
+// the runs, and it is kept in the user's cache folder too, so that the next
+// program run reads only what changed meanwhile. The pupils' files are only
+// ever read.
 class CClassStore {
 public:
     explicit CClassStore(PupilsFolder pupils) : m_pupilsFolder(std::move(pupils)) {}
@@ -41,16 +44,15 @@ private:
     // Reads the pupils whose files changed since their summaries were made;
     // gives why each one that could not be read cannot, by pupil.
     std::map<std::string, std::string> ReadChanged(const StringList& pupils);
-    // Forgets the pupils no longer in the folder.
+    // Forgets the pupils no longer in the folder and saves the summaries
+    // when they differ from the cache file's.
     void KeepOnly(const StringList& pupils);
 
-    struct Pupil {
-        PupilFilesStamp stamp;
-        PupilSummary summary;
-    };
-
     PupilsFolder m_pupilsFolder;
-    std::map<std::string, Pupil> m_pupils; // summaries read whole, by pupil
+    std::string m_cachePath; // known from the first refresh on
+    bool m_cacheLoaded = false;
+    bool m_cacheUnsaved = false; // the summaries differ from the cache file's
+    CachedClass m_pupils;        // summaries read whole
     std::vector<PupilRow> m_rows;
     std::optional<FileError> m_folderProblem;
 };
