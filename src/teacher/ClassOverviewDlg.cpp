@@ -131,6 +131,9 @@ CClassOverviewDlg::CClassOverviewDlg(CClassStore& store, std::vector<std::string
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
     m_status->setTextFormat(Qt::PlainText);
+    QPalette warning = m_status->palette();
+    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    m_status->setPalette(warning);
 
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -255,7 +258,6 @@ void CClassOverviewDlg::ShowStatus() {
                      .arg(waiting);
     m_status->setText(lines.join(QLatin1Char('\n')));
     m_status->setVisible(!lines.isEmpty());
-    m_status->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0)"));
 }
 
 void CClassOverviewDlg::OpenReport(int row) {
