@@ -18,8 +18,6 @@
 struct CachedPupil {
     PupilFilesStamp stamp;
     PupilSummary summary;
-
-    bool operator==(const CachedPupil&) const = default;
 };
 // By pupil (Windows-1250).
 using CachedClass = std::map<std::string, CachedPupil>;

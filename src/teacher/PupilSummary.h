@@ -21,8 +21,6 @@ struct PupilSummary {
     // (Windows-1250), as the lesson list matches names.
     std::map<std::string, LessonCell> lessons;
     std::string weakKeys; // the pupil's weakest keys, "ł, ż" (UTF-8)
-
-    bool operator==(const PupilSummary&) const = default;
 };
 
 // Makes a pupil's summary from their runs, given one by one in stored order.
