@@ -12,11 +12,12 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The user's own settings stay untouched.
+    // The user's own settings and cache stay untouched.
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path() + "/user");
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope,
                        settings.path() + "/system");
+    qputenv("XDG_CACHE_HOME", (settings.path() + "/cache").toLocal8Bit());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

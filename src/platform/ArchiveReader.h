@@ -25,6 +25,7 @@ public:
     uint8_t ReadByte() { return static_cast<uint8_t>(ReadLittleEndian(1)); }
     int32_t ReadInt32() { return static_cast<int32_t>(ReadUInt32()); }
     uint32_t ReadUInt32() { return static_cast<uint32_t>(ReadLittleEndian(4)); }
+    uint64_t ReadUInt64() { return ReadLittleEndian(8); }
     double ReadDouble() { return std::bit_cast<double>(ReadLittleEndian(8)); }
     // A text in Windows-1250. A text stored in the framework's 16-bit form
     // is converted; characters without a Windows-1250 code become '?'.

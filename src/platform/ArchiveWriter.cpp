@@ -31,6 +31,10 @@ void CArchiveWriter::WriteUInt32(uint32_t value) {
     WriteLittleEndian(value, 4);
 }
 
+void CArchiveWriter::WriteUInt64(uint64_t value) {
+    WriteLittleEndian(value, 8);
+}
+
 void CArchiveWriter::WriteDouble(double value) {
     WriteLittleEndian(std::bit_cast<uint64_t>(value), 8);
 }

@@ -16,6 +16,7 @@ public:
     void WriteByte(uint8_t value);
     void WriteInt32(int32_t value);
     void WriteUInt32(uint32_t value);
+    void WriteUInt64(uint64_t value);
     void WriteDouble(double value);
     // A Windows-1250 text: its length in 1, 3 or 7 bytes, then its bytes.
     void WriteString(std::string_view text);

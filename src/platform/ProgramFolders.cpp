@@ -20,6 +20,17 @@ std::string Environment(const char* name) {
     return value ? value : "";
 }
 
+bool IsAbsolute(const std::string& path) {
+    return !path.empty() && path.front() == '/';
+}
+
+// The folder an XDG variable names, or the home folder's default for it. A
+// relative value does not count; the default stands then.
+std::string UserFolder(const char* variable, const char* inHome) {
+    const std::string folder = Environment(variable);
+    return IsAbsolute(folder) ? folder : Environment("HOME") + inHome;
+}
+
 } // namespace
 
 ProgramFolders PortableFolders(const std::string& programFolder) {
@@ -54,9 +65,12 @@ ProgramFolders FindProgramFolders(const std::string& executableFolder,
 }
 
 std::string UserDataFolder() {
-    std::string data = Environment("XDG_DATA_HOME");
-    // A relative XDG_DATA_HOME does not count; the default stands then.
-    if (data.empty() || data.front() != '/')
-        data = Environment("HOME") + "/.local/share";
-    return data + "/tastrum";
+    return UserFolder("XDG_DATA_HOME", "/.local/share") + "/tastrum";
+}
+
+std::string UserCacheFolder() {
+    // Without a home folder, "/.cache" would be nobody's.
+    if (!IsAbsolute(Environment("XDG_CACHE_HOME")) && Environment("HOME").empty())
+        return {};
+    return UserFolder("XDG_CACHE_HOME", "/.cache") + "/tastrum";
 }

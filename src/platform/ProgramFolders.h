@@ -44,3 +44,6 @@ ProgramFolders FindProgramFolders(const std::string& executableFolder,
 
 // $XDG_DATA_HOME/tastrum, or ~/.local/share/tastrum when it is not set.
 std::string UserDataFolder();
+// $XDG_CACHE_HOME/tastrum, or ~/.cache/tastrum when it is not set; empty
+// when neither it nor the home folder is known.
+std::string UserCacheFolder();

@@ -65,31 +65,46 @@ double DateKey(const COleDateTime& date) {
     return date.IsDisplayable() ? date.LinearDays() : -1e9;
 }
 
-SortedItem* GradeItem(const LessonCell& cell) {
-    const QString grade = cell.OnlyEndedEarly() ? QStringLiteral("przerwane")
-                          : cell.runs           ? QString::number(cell.bestGrade)
-                                                : QStringLiteral("–");
-    auto* item = new SortedItem(grade, cell.runs ? cell.bestGrade : -1);
-    const LessonMark mark = MarkForBestGrade(cell.bestGrade, cell.OnlyEndedEarly());
-    item->setForeground(QColor(mark.red, mark.green, mark.blue));
-    item->setTextAlignment(Qt::AlignCenter);
-    if (cell.OnlyEndedEarly())
-        item->setBackground(kEndedEarlyTint);
-    else if (cell.bestGrade >= 1 && cell.bestGrade <= 5)
-        item->setBackground(kGradeTints[cell.bestGrade - 1]);
-    if (cell.runs)
-        item->setToolTip(QStringLiteral("Podejścia: %1%4\nNajlepsza prędkość: %2 znaków na minutę\n"
-                                        "Ostatnio: %3")
-                             .arg(cell.runs)
-                             .arg(QString::fromStdString(FormatDecimalComma(cell.bestSpeed, 1)))
-                             .arg(DateText(cell.lastRun))
-                             .arg(cell.endedEarly
-                                      ? QStringLiteral(" (przerwane: %1)").arg(cell.endedEarly)
-                                      : QString()));
-    else
-        item->setToolTip(QStringLiteral("Jeszcze nie ćwiczona"));
-    return item;
+QString GradeText(const LessonCell& cell) {
+    return cell.OnlyEndedEarly() ? QStringLiteral("przerwane")
+           : cell.runs           ? QString::number(cell.bestGrade)
+                                 : QStringLiteral("–");
 }
+
+QString CellTip(const LessonCell& cell) {
+    if (!cell.runs)
+        return QStringLiteral("Jeszcze nie ćwiczona");
+    return QStringLiteral("Podejścia: %1%4\nNajlepsza prędkość: %2 znaków na minutę\n"
+                          "Ostatnio: %3")
+        .arg(cell.runs)
+        .arg(QString::fromStdString(FormatDecimalComma(cell.bestSpeed, 1)))
+        .arg(DateText(cell.lastRun))
+        .arg(cell.endedEarly ? QStringLiteral(" (przerwane: %1)").arg(cell.endedEarly) : QString());
+}
+
+// A lesson's cell: the best grade in the lesson list's colours on the
+// grade's tint. Its tooltip is written only when the teacher points at it,
+// not for every cell of the class.
+class GradeItem : public SortedItem {
+public:
+    explicit GradeItem(const LessonCell& cell)
+        : SortedItem(GradeText(cell), cell.runs ? cell.bestGrade : -1), m_cell(cell) {
+        const LessonMark mark = MarkForBestGrade(cell.bestGrade, cell.OnlyEndedEarly());
+        setForeground(QColor(mark.red, mark.green, mark.blue));
+        setTextAlignment(Qt::AlignCenter);
+        if (cell.OnlyEndedEarly())
+            setBackground(kEndedEarlyTint);
+        else if (cell.bestGrade >= 1 && cell.bestGrade <= 5)
+            setBackground(kGradeTints[cell.bestGrade - 1]);
+    }
+
+    QVariant data(int role) const override {
+        return role == Qt::ToolTipRole ? CellTip(m_cell) : SortedItem::data(role);
+    }
+
+private:
+    LessonCell m_cell;
+};
 
 } // namespace
 
@@ -116,6 +131,9 @@ CClassOverviewDlg::CClassOverviewDlg(CClassStore& store, std::vector<std::string
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
     m_status->setTextFormat(Qt::PlainText);
+    QPalette warning = m_status->palette();
+    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    m_status->setPalette(warning);
 
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -151,56 +169,80 @@ CClassOverviewDlg::CClassOverviewDlg(CClassStore& store, std::vector<std::string
 
 void CClassOverviewDlg::Fill() {
     const std::vector<PupilRow>& rows = m_class.Refresh(m_lessons);
-    QStringList headings{QStringLiteral("Uczeń"), QStringLiteral("Podejścia"),
-                         QStringLiteral("Zaliczone"), QStringLiteral("Ostatni wynik")};
-    for (const std::string& lesson : m_lessons)
-        headings << ToQString(lesson);
-    headings << QStringLiteral("Uwagi");
-    const int remarks = static_cast<int>(headings.size()) - 1;
+    // The table is filled in one pass: unsorted and unpainted until it is whole.
+    m_table->setUpdatesEnabled(false);
     m_table->setSortingEnabled(false);
     m_table->clear();
-    m_table->setColumnCount(static_cast<int>(headings.size()));
-    m_table->setHorizontalHeaderLabels(headings);
+    SetHeadings();
     m_table->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const PupilRow& row = rows[r];
-        const QString name =
-            row.folderName.empty() ? ToQString(row.pupil) : QString::fromStdString(row.folderName);
-        auto* pupil = new SortedItem(name, name);
-        pupil->setData(kPupilRole, QByteArray::fromStdString(row.pupil));
-        if (!row.weakKeys.empty())
-            pupil->setToolTip(QStringLiteral("Trudne klawisze: ") +
-                              QString::fromStdString(row.weakKeys));
-        m_table->setItem(r, 0, pupil);
-        m_table->setItem(r, 1, new SortedItem(QString::number(row.runs), row.runs));
-        m_table->setItem(r, 2,
-                         new SortedItem(QString::number(row.lessonsPassed), row.lessonsPassed));
-        m_table->setItem(r, 3, new SortedItem(DateText(row.lastRun), DateKey(row.lastRun)));
-        m_table->setItem(r, remarks,
-                         new SortedItem(QString::fromStdString(row.problem),
-                                        QString::fromStdString(row.problem)));
-        for (int l = 0; l < static_cast<int>(row.lessons.size()); ++l)
-            m_table->setItem(r, kFirstLessonColumn + l, GradeItem(row.lessons[l]));
-        if (!row.problem.empty())
-            for (int c = 0; c < m_table->columnCount(); ++c)
-                m_table->item(r, c)->setBackground(kUnreadableRow);
-    }
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+        FillRow(r, rows[r]);
+    m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
-    m_table->sortByColumn(0, Qt::AscendingOrder);
-    m_table->resizeColumnsToContents();
+    SizeColumns();
+    if (m_table->rowCount() > 0)
+        m_table->setCurrentCell(0, 0);
+    m_names->Follow();
+    m_table->setUpdatesEnabled(true);
+    ShowStatus();
+}
+
+int CClassOverviewDlg::RemarksColumn() const {
+    return kFirstLessonColumn + static_cast<int>(m_lessons.size());
+}
+
+void CClassOverviewDlg::SetHeadings() {
+    m_table->setColumnCount(RemarksColumn() + 1);
+    const QString fixed[] = {QStringLiteral("Uczeń"), QStringLiteral("Podejścia"),
+                             QStringLiteral("Zaliczone"), QStringLiteral("Ostatni wynik")};
+    for (int column = 0; column < kFirstLessonColumn; ++column)
+        m_table->setHorizontalHeaderItem(column, new QTableWidgetItem(fixed[column]));
+    // Lesson titles wrap in narrow headings; the whole title is their tooltip.
+    for (int l = 0; l < static_cast<int>(m_lessons.size()); ++l) {
+        auto* heading = new QTableWidgetItem(ToQString(m_lessons[l]));
+        heading->setToolTip(heading->text());
+        m_table->setHorizontalHeaderItem(kFirstLessonColumn + l, heading);
+    }
+    m_table->setHorizontalHeaderItem(RemarksColumn(),
+                                     new QTableWidgetItem(QStringLiteral("Uwagi")));
+}
+
+void CClassOverviewDlg::FillRow(int r, const PupilRow& row) {
+    const QString name =
+        row.folderName.empty() ? ToQString(row.pupil) : QString::fromStdString(row.folderName);
+    auto* pupil = new SortedItem(name, name);
+    pupil->setData(kPupilRole, QByteArray::fromStdString(row.pupil));
+    if (!row.weakKeys.empty())
+        pupil->setToolTip(QStringLiteral("Trudne klawisze: ") +
+                          QString::fromStdString(row.weakKeys));
+    std::vector<QTableWidgetItem*> items{
+        pupil, new SortedItem(QString::number(row.runs), row.runs),
+        new SortedItem(QString::number(row.lessonsPassed), row.lessonsPassed),
+        new SortedItem(DateText(row.lastRun), DateKey(row.lastRun))};
+    for (const LessonCell& cell : row.lessons)
+        items.push_back(new GradeItem(cell));
+    const QString problem = QString::fromStdString(row.problem);
+    items.push_back(new SortedItem(problem, problem));
+    // An item is made whole before it joins the table, which then tells its
+    // views of it once.
+    for (int column = 0; column < static_cast<int>(items.size()); ++column) {
+        if (!row.problem.empty())
+            items[column]->setBackground(kUnreadableRow);
+        m_table->setItem(r, column, items[column]);
+    }
+}
+
+void CClassOverviewDlg::SizeColumns() {
+    for (int column = 0; column < kFirstLessonColumn; ++column)
+        m_table->resizeColumnToContents(column);
+    m_table->resizeColumnToContents(RemarksColumn());
     // The names' heading keeps room for its sort mark beside "Uczeń".
     m_table->setColumnWidth(
         0, std::max(m_table->columnWidth(0), m_table->horizontalHeader()->sectionSizeHint(0) +
                                                  2 * m_table->fontMetrics().height()));
     // Lesson titles wrap in their headings, so a column stays as narrow as a grade.
-    for (int column = kFirstLessonColumn; column < remarks; ++column) {
+    for (int column = kFirstLessonColumn; column < RemarksColumn(); ++column)
         m_table->setColumnWidth(column, kLessonColumnWidth);
-        m_table->horizontalHeaderItem(column)->setToolTip(headings[column]);
-    }
-    if (m_table->rowCount() > 0)
-        m_table->setCurrentCell(0, 0);
-    m_names->Follow();
-    ShowStatus();
 }
 
 // What the table cannot show: a pupils folder that is not available, and
@@ -216,7 +258,6 @@ void CClassOverviewDlg::ShowStatus() {
                      .arg(waiting);
     m_status->setText(lines.join(QLatin1Char('\n')));
     m_status->setVisible(!lines.isEmpty());
-    m_status->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0)"));
 }
 
 void CClassOverviewDlg::OpenReport(int row) {

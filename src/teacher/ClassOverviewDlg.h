@@ -47,6 +47,10 @@ protected:
 
 private:
     void Fill();
+    int RemarksColumn() const;
+    void SetHeadings();
+    void FillRow(int r, const PupilRow& row);
+    void SizeColumns();
     void ShowStatus();
     void ChooseExport();
     bool WriteExport(const QString& path, const std::string& bytes);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <future>
+#include <set>
 #include <thread>
 
 namespace {
@@ -36,50 +37,48 @@ template <class Work> void ForEachOnEveryCore(size_t count, const Work& work) {
 
 } // namespace
 
-PupilRow ReadPupilRow(const PupilsFolder& pupils, const std::string& pupil,
-                      const std::vector<std::string>& lessons) {
+PupilReading ReadPupilSummary(const PupilsFolder& pupils, const std::string& pupil) {
     try {
-        CPupilStats stats;
-        LoadPupilStats(pupils, pupil, stats);
-        PupilRow row = MakePupilRow(pupil, stats, lessons);
-        row.weakKeys = ReadKeyMeasurements(pupils, pupil).weakKeys;
-        return row;
+        CPupilSummaryMaker maker;
+        CharErrorArray charErrors;
+        ReadPupilRuns(
+            pupils, pupil, [&maker](const StatRecord& run) { maker.Add(run); }, charErrors);
+        PupilSummary summary = maker.Summary();
+        summary.weakKeys = ReadKeyMeasurements(pupils, pupil).weakKeys;
+        return {std::move(summary), {}};
     } catch (const FileError& error) {
-        return MakeUnreadableRow(pupil, error.Problem(), lessons);
+        return {std::nullopt, error.Problem()};
     }
 }
 
+PupilRow ReadPupilRow(const PupilsFolder& pupils, const std::string& pupil,
+                      const std::vector<std::string>& lessons) {
+    const PupilReading reading = ReadPupilSummary(pupils, pupil);
+    return reading.summary ? MakePupilRow(pupil, *reading.summary, lessons)
+                           : MakeUnreadableRow(pupil, reading.problem, lessons);
+}
+
 const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>& lessons) {
-    if (lessons != m_lessons) {
-        m_pupils.clear();
-        m_lessons = lessons;
+    if (!m_cacheLoaded) {
+        m_cachePath = ClassCachePath(m_pupilsFolder);
+        m_pupils = LoadClassCache(m_cachePath, m_pupilsFolder);
+        m_cacheLoaded = true;
     }
     const PupilScan scan = ScanPupils(m_pupilsFolder);
     m_folderProblem = scan.folderProblem;
+    const std::map<std::string, std::string> problems = ReadChanged(scan.names);
+    // A folder that could not be listed whole keeps what is known of the
+    // pupils it did not list, and so does the cache file.
+    if (!scan.folderProblem)
+        KeepOnly(scan.names);
 
-    // A file that changes after its stamp is taken is read now and again at
-    // the next refresh, never shown older than it is.
-    std::vector<PupilFilesStamp> stamps;
-    std::vector<size_t> unread;
-    m_rows.assign(scan.names.size(), {});
-    for (size_t i = 0; i < scan.names.size(); ++i) {
-        stamps.push_back(PupilFilesStamp::Of(m_pupilsFolder, scan.names[i]));
-        const auto known = m_pupils.find(scan.names[i]);
-        if (known != m_pupils.end() && known->second.stamp == stamps[i])
-            m_rows[i] = known->second.row;
-        else
-            unread.push_back(i);
+    m_rows.clear();
+    for (const std::string& pupil : scan.names) {
+        const auto problem = problems.find(pupil);
+        m_rows.push_back(problem == problems.end()
+                             ? MakePupilRow(pupil, m_pupils.at(pupil).summary, lessons)
+                             : MakeUnreadableRow(pupil, problem->second, lessons));
     }
-    ForEachOnEveryCore(unread.size(), [&](size_t u) {
-        const size_t i = unread[u];
-        m_rows[i] = ReadPupilRow(m_pupilsFolder, scan.names[i], lessons);
-    });
-
-    // Rows that could not be read are read again next time.
-    m_pupils.clear();
-    for (size_t i = 0; i < scan.names.size(); ++i)
-        if (m_rows[i].problem.empty())
-            m_pupils.emplace(scan.names[i], Pupil{stamps[i], m_rows[i]});
     for (const UnlistedPupil& unlisted : scan.unlisted) {
         m_rows.push_back(MakeUnreadableRow(unlisted.pupil, unlisted.problem, lessons));
         m_rows.back().folderName = unlisted.folderName;
@@ -88,4 +87,46 @@ const std::vector<PupilRow>& CClassStore::Refresh(const std::vector<std::string>
         return PolishLessCp1250(a.pupil, b.pupil);
     });
     return m_rows;
+}
+
+std::map<std::string, std::string> CClassStore::ReadChanged(const StringList& pupils) {
+    // A file that changes after its stamp is taken is read now and again at
+    // the next refresh, never shown older than it is.
+    std::vector<PupilFilesStamp> stamps;
+    std::vector<size_t> unread;
+    for (size_t i = 0; i < pupils.size(); ++i) {
+        stamps.push_back(PupilFilesStamp::Of(m_pupilsFolder, pupils[i]));
+        const auto known = m_pupils.find(pupils[i]);
+        if (known == m_pupils.end() || known->second.stamp != stamps[i])
+            unread.push_back(i);
+    }
+    std::vector<PupilReading> readings(unread.size());
+    ForEachOnEveryCore(unread.size(), [&](size_t u) {
+        readings[u] = ReadPupilSummary(m_pupilsFolder, pupils[unread[u]]);
+    });
+
+    // Pupils that could not be read are read again next time.
+    std::map<std::string, std::string> problems;
+    for (size_t u = 0; u < unread.size(); ++u) {
+        const std::string& pupil = pupils[unread[u]];
+        if (readings[u].summary) {
+            m_pupils.insert_or_assign(
+                pupil, CachedPupil{stamps[unread[u]], std::move(*readings[u].summary)});
+            m_cacheUnsaved = true;
+        } else {
+            m_cacheUnsaved |= m_pupils.erase(pupil) > 0;
+            problems.emplace(pupil, readings[u].problem);
+        }
+    }
+    return problems;
+}
+
+void CClassStore::KeepOnly(const StringList& pupils) {
+    const std::set<std::string> listed(pupils.begin(), pupils.end());
+    m_cacheUnsaved |= std::erase_if(m_pupils, [&listed](const auto& known) {
+                          return !listed.contains(known.first);
+                      }) > 0;
+    if (m_cacheUnsaved)
+        SaveClassCache(m_cachePath, m_pupilsFolder, m_pupils);
+    m_cacheUnsaved = false;
 }

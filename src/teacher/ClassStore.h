@@ -5,8 +5,11 @@
 
 #include "platform/FileError.h"
 #include "platform/ProgramFolders.h"
+#include "platform/StringList.h"
 #include "pupils/PupilFilesStamp.h"
+#include "teacher/ClassCache.h"
 #include "teacher/ClassTable.h"
+#include "teacher/PupilSummary.h"
 
 #include <map>
 #include <optional>
@@ -19,8 +22,11 @@
 // be shown (a file or folder that cannot be read, a folder name the program
 // cannot use) has a row that says why. A pupil's files are read again only
 // when one has changed, so a store kept for the program's life reads a class
-// once however often the table is shown; what changed is read on every core
-// at once. Only the rows are kept, never the runs. Files are only ever read.
+// once however often the table is shown, whatever its lessons; what changed
+// is read on every core at once. Only each pupil's summary is kept, never
+// the runs, and it is kept in the user's cache folder too, so that the next
+// program run reads only what changed meanwhile. The pupils' files are only
+// ever read.
 class CClassStore {
 public:
     explicit CClassStore(PupilsFolder pupils) : m_pupilsFolder(std::move(pupils)) {}
@@ -35,17 +41,28 @@ public:
     const std::optional<FileError>& FolderProblem() const { return m_folderProblem; }
 
 private:
-    struct Pupil {
-        PupilFilesStamp stamp;
-        PupilRow row;
-    };
+    // Reads the pupils whose files changed since their summaries were made;
+    // gives why each one that could not be read cannot, by pupil.
+    std::map<std::string, std::string> ReadChanged(const StringList& pupils);
+    // Forgets the pupils no longer in the folder and saves the summaries
+    // when they differ from the cache file's.
+    void KeepOnly(const StringList& pupils);
 
     PupilsFolder m_pupilsFolder;
-    std::vector<std::string> m_lessons;
-    std::map<std::string, Pupil> m_pupils; // rows read whole, by pupil
+    std::string m_cachePath; // known from the first refresh on
+    bool m_cacheLoaded = false;
+    bool m_cacheUnsaved = false; // the summaries differ from the cache file's
+    CachedClass m_pupils;        // summaries read whole
     std::vector<PupilRow> m_rows;
     std::optional<FileError> m_folderProblem;
 };
+
+// The summary of one pupil's files as they are now, or why they cannot be read.
+struct PupilReading {
+    std::optional<PupilSummary> summary;
+    std::string problem; // UTF-8
+};
+PupilReading ReadPupilSummary(const PupilsFolder& pupils, const std::string& pupil);
 
 // The row of one pupil, read from their files now.
 PupilRow ReadPupilRow(const PupilsFolder& pupils, const std::string& pupil,

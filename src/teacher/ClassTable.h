@@ -4,22 +4,11 @@
 #pragma once
 
 #include "pupils/OleDateTime.h"
-#include "pupils/StatRecord.h"
+#include "teacher/LessonCell.h"
+#include "teacher/PupilSummary.h"
 
 #include <string>
 #include <vector>
-
-// One lesson of one pupil in the class table.
-struct LessonCell {
-    int bestGrade = 0; // 0 when the pupil has not tried the lesson
-    int runs = 0;
-    double bestSpeed = 0.0;
-    COleDateTime lastRun{0.0, COleDateTime::invalid}; // the latest run's date
-    int endedEarly = 0; // runs ended before the text was done
-
-    bool OnlyEndedEarly() const { return runs > 0 && endedEarly == runs; }
-    bool operator==(const LessonCell&) const = default;
-};
 
 // One pupil's row of the class table.
 struct PupilRow {
@@ -29,7 +18,7 @@ struct PupilRow {
     int lessonsPassed = 0; // lessons of the table with a best grade of 2 or more
     COleDateTime lastRun{0.0, COleDateTime::invalid};
     std::vector<LessonCell> lessons; // one per lesson of the table, in its order
-    std::string weakKeys; // the pupil's weakest keys, "ł, ż" (UTF-8)
+    std::string weakKeys;            // the pupil's weakest keys, "ł, ż" (UTF-8)
     // The folder's name as the file system has it (UTF-8), for a folder
     // whose name Windows-1250 cannot hold; empty for every other pupil.
     std::string folderName;
@@ -37,10 +26,10 @@ struct PupilRow {
     bool operator==(const PupilRow&) const = default;
 };
 
-// The row of a pupil from the runs stored for them; lessons are the table's
+// The row of a pupil from the summary of their runs; lessons are the table's
 // lesson names (Windows-1250), matched as the lesson list matches them,
 // without regard to letter case.
-PupilRow MakePupilRow(const std::string& pupil, const CStatRecordArray& runs,
+PupilRow MakePupilRow(const std::string& pupil, const PupilSummary& summary,
                       const std::vector<std::string>& lessons);
 
 // The row of a pupil whose file cannot be read, with the reason.

@@ -7,8 +7,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 
-CFrozenFirstColumn::CFrozenFirstColumn(QTableView& table)
-    : QTableView(&table), m_table(table) {
+CFrozenFirstColumn::CFrozenFirstColumn(QTableView& table) : QTableView(&table), m_table(table) {
     setModel(table.model());
     setSelectionModel(table.selectionModel());
     setSelectionBehavior(table.selectionBehavior());
@@ -19,7 +18,7 @@ CFrozenFirstColumn::CFrozenFirstColumn(QTableView& table)
     horizontalHeader()->setDefaultAlignment(table.horizontalHeader()->defaultAlignment());
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setStyleSheet(QStringLiteral("QTableView { border: none; }"));
+    setFrameShape(QFrame::NoFrame);
     // A click on the column's heading sorts the table as a click on the
     // table's own heading of it would.
     horizontalHeader()->setSectionsClickable(true);
@@ -64,9 +63,8 @@ void CFrozenFirstColumn::Follow() {
 }
 
 bool CFrozenFirstColumn::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_table &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
-         event->type() == QEvent::LayoutRequest))
+    if (watched == &m_table && (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
+                                event->type() == QEvent::LayoutRequest))
         Follow();
     return QTableView::eventFilter(watched, event);
 }

@@ -64,6 +64,19 @@ TEST(ProgramFolders, AnInstalledProgramKeepsEachUsersFilesInTheirDataFolder) {
     EXPECT_EQ(UserDataFolder(), root / "home/.local/share/tastrum");
 }
 
+// What the program only keeps to be quicker goes to the user's cache folder,
+// and nowhere when the user has none.
+TEST(ProgramFolders, TheUsersCacheFolder) {
+    TempFolder root;
+    const ScopedEnvironment cache("XDG_CACHE_HOME", root / "cache");
+    EXPECT_EQ(UserCacheFolder(), root / "cache/tastrum");
+    const ScopedEnvironment relative("XDG_CACHE_HOME", "relative/cache");
+    const ScopedEnvironment home("HOME", root / "home");
+    EXPECT_EQ(UserCacheFolder(), root / "home/.cache/tastrum");
+    const ScopedEnvironment homeless("HOME", "");
+    EXPECT_EQ(UserCacheFolder(), "");
+}
+
 TEST(ProgramFolders, ASchoolsFoldersJoinEitherLayout) {
     TempFolder root;
     const ProgramFolders folders =

@@ -44,12 +44,7 @@ class ClassTableTest : public ProgramFolderTest {
 protected:
     void Store(const std::string& pupil, const std::vector<StatRecord>& runs,
                CharErrorArray errors = {}) {
-        CPupilStats stats;
-        for (const StatRecord& run : runs)
-            stats.push_back(run);
-        stats.m_charErrors = std::move(errors);
-        std::filesystem::create_directories(GetPupilFolder(Pupils(), Utf8ToCp1250(pupil)));
-        stats.Save(GetStatFilePath(Pupils(), Utf8ToCp1250(pupil)));
+        StoreRunsOf(Pupils(), pupil, runs, std::move(errors));
     }
 
     const PupilRow& RowOf(const std::vector<PupilRow>& rows, const std::string& pupil) {
@@ -62,15 +57,6 @@ protected:
     const std::vector<std::string> m_lessons{"abc", Utf8ToCp1250("Żaba")};
     CClassStore m_class{Pupils()};
 };
-
-// 25 presses each of a, b, c and ż, the first ten of ż wrong: ż is weak.
-std::vector<KeyPress> PressesWeakAtZDot() {
-    std::vector<KeyPress> presses;
-    for (const char key : std::string("abc\xBF"))
-        for (int i = 0; i < 25; ++i)
-            presses.push_back({key, !(key == '\xBF' && i < 10), 200});
-    return presses;
-}
 
 } // namespace
 
