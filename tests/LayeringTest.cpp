@@ -18,8 +18,8 @@ namespace {
 // The layers of the source folders: a folder includes only folders of a
 // lower layer, or its own.
 const std::map<std::string, int> kLayers{
-    {"platform", 1}, {"lessons", 2}, {"pupils", 2},  {"keyboard", 2}, {"exercise", 3},
-    {"stats", 3},    {"teacher", 4}, {"chooser", 5}, {"app", 6},
+    {"platform", 1}, {"lessons", 2}, {"pupils", 2},     {"keyboard", 2}, {"exercise", 3},
+    {"stats", 3},    {"teacher", 4}, {"classtests", 4}, {"chooser", 5},  {"app", 6},
 };
 
 // A source file and its header, "pupils/StoreRun", and the files it

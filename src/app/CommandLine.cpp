@@ -5,6 +5,9 @@
 
 #include "app/Options.h"
 
+#include "classtests/ClassTestCsv.h"
+#include "classtests/ClassTestFile.h"
+#include "classtests/ClassTestTable.h"
 #include "exercise/WeakKeyLesson.h"
 #include "exercise/WeakKeys.h"
 #include "keyboard/Chord.h"
@@ -31,6 +34,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <set>
 
 #include <termios.h>
 #include <unistd.h>
@@ -79,14 +83,19 @@ int CheckLessons(const std::vector<std::string>& folders, const std::string& pro
     return status;
 }
 
+// A class's results are the teacher's, as in the class overview.
+bool TeacherMayRead(const PupilsFolder& pupils, std::ostream& errors) {
+    if (DecideTeacherAccess(GatherTeacherAccessFacts(pupils, kAdministratorsFolder)) ==
+        TeacherAccess::Granted)
+        return true;
+    errors << "tastrum: " << WhoGrantsTeacherAccess() << "\n";
+    return false;
+}
+
 int ExportCsv(const PupilsFolder& pupils, const std::string& path, std::ostream& out,
               std::ostream& errors) {
-    // A class's results are the teacher's, as in the class overview.
-    if (DecideTeacherAccess(GatherTeacherAccessFacts(pupils, kAdministratorsFolder)) !=
-        TeacherAccess::Granted) {
-        errors << "tastrum: " << WhoGrantsTeacherAccess() << "\n";
+    if (!TeacherMayRead(pupils, errors))
         return kFaultsFound;
-    }
     std::vector<std::string> unreadable;
     try {
         WriteUserFile(path, ClassRunsCsv(pupils, unreadable));
@@ -98,6 +107,90 @@ int ExportCsv(const PupilsFolder& pupils, const std::string& path, std::ostream&
         errors << "tastrum: nie można pokazać wyników ucznia " << pupil << "\n";
     out << "Zapisano " << path << "\n";
     return unreadable.empty() ? 0 : kFaultsFound;
+}
+
+std::string TimeLimitText(int seconds) {
+    if (seconds == kNoTimeLimit)
+        return "do końca tekstu";
+    return FormatDecimalComma(seconds / 60.0, seconds % 60 ? 1 : 0) + " min";
+}
+
+int PupilsWhoTook(const PupilsFolder& pupils, const std::string& testId) {
+    std::set<std::string> took;
+    for (const TestResult& result : ReadTestResults(pupils, testId).results)
+        took.insert(result.pupil);
+    return static_cast<int>(took.size());
+}
+
+std::vector<ListedClassTest> ClassTestsOf(const PupilsFolder& pupils) {
+    if (const std::optional<FileError> problem = PupilsFolderProblem(pupils))
+        throw *problem;
+    return ListClassTests(pupils);
+}
+
+int ListTests(const PupilsFolder& pupils, std::ostream& out, std::ostream& errors) {
+    if (!TeacherMayRead(pupils, errors))
+        return kFaultsFound;
+    int status = 0;
+    try {
+        const std::vector<ListedClassTest> tests = ClassTestsOf(pupils);
+        for (const ListedClassTest& listed : tests) {
+            if (!listed.problem.empty()) {
+                errors << "tastrum: sprawdzian " << PrintableText(listed.id) << ": "
+                       << PrintableText(listed.problem) << "\n";
+                status = kFaultsFound;
+                continue;
+            }
+            const ClassTest& test = listed.test;
+            out << PrintableText(test.name) << ": od " << FormatDay(test.openFrom) << " do "
+                << FormatDay(test.openTo) << ", czas: " << TimeLimitText(test.timeLimitSeconds)
+                << ", napisało: " << PupilsWhoTook(pupils, test.id) << "\n";
+        }
+        if (tests.empty())
+            out << "Nie ma jeszcze żadnego sprawdzianu.\n";
+    } catch (const FileError& error) {
+        errors << "tastrum: " << error.what() << "\n";
+        return kFaultsFound;
+    }
+    return status;
+}
+
+// The test of that name, or of that folder's name.
+std::optional<ClassTest> FindClassTest(const PupilsFolder& pupils, const std::string& name) {
+    for (const ListedClassTest& listed : ClassTestsOf(pupils))
+        if (listed.problem.empty() && (listed.test.name == name || listed.id == name))
+            return listed.test;
+    return std::nullopt;
+}
+
+int ExportTest(const PupilsFolder& pupils, const std::string& name, const std::string& path,
+               std::ostream& out, std::ostream& errors) {
+    if (!TeacherMayRead(pupils, errors))
+        return kFaultsFound;
+    std::vector<ClassTestRow> rows;
+    try {
+        const std::optional<ClassTest> test = FindClassTest(pupils, name);
+        if (!test) {
+            errors << "tastrum: nie ma sprawdzianu " << PrintableText(name)
+                   << " (tastrum --tests je wypisuje)\n";
+            return kFaultsFound;
+        }
+        rows = MakeClassTestTable(pupils, *test);
+        WriteUserFile(path, ClassTestCsv(rows));
+    } catch (const FileError& error) {
+        errors << "tastrum: " << error.what() << "\n";
+        return kFaultsFound;
+    }
+    int status = 0;
+    for (const ClassTestRow& row : rows)
+        if (!row.problem.empty()) {
+            errors << "tastrum: nie można pokazać wyniku ucznia "
+                   << PrintableText(Cp1250ToUtf8(row.pupil)) << ": " << PrintableText(row.problem)
+                   << "\n";
+            status = kFaultsFound;
+        }
+    out << "Zapisano " << path << "\n";
+    return status;
 }
 
 // --init-pupils-folder and --init-lessons-folder: FOLDER [GROUP].
@@ -264,6 +357,10 @@ std::optional<int> RunCommandLine(CProgramContext& program,
                             program.ProgramFolder(), out);
     if (option == "--export-csv" && arguments.size() == 2)
         return ExportCsv(program.Folders().pupils, arguments[1], out, errors);
+    if (option == "--tests" && arguments.size() == 1)
+        return ListTests(program.Folders().pupils, out, errors);
+    if (option == "--export-test" && arguments.size() == 3)
+        return ExportTest(program.Folders().pupils, arguments[1], arguments[2], out, errors);
     if (option == "--show-config" && arguments.size() == 1)
         return ShowConfig(program.Folders(), out);
     if (option == "--weak-keys" && arguments.size() == 2)

@@ -9,7 +9,8 @@ constexpr size_t kHelpColumn = 28;
 
 const char* const kUsageHead =
     "Użycie: tastrum [--teacher | --help | --version | --check-lessons [FOLDER] |\n"
-    "                --export-csv PLIK | --weak-keys UCZEŃ | --show-config |\n"
+    "                --export-csv PLIK | --tests | --export-test NAZWA PLIK |\n"
+    "                --weak-keys UCZEŃ | --show-config |\n"
     "                --init-pupils-folder FOLDER [GRUPA] |\n"
     "                --init-lessons-folder FOLDER [GRUPA] | --set-teacher-password]\n"
     "Tastrum uczy pisania bezwzrokowego na klawiaturze, lekcja po lekcji.\n"
@@ -67,6 +68,20 @@ const std::vector<ProgramOption>& ProgramOptions() {
          "Write every run of every pupil of the pupils folder to\n.I file\nas CSV for a "
          "spreadsheet (UTF\\-8, semicolons, decimal commas), without\nopening a window.\n"
          "A pupil whose runs cannot be read gets a line with the reason."},
+        {"--tests", ".B \\-\\-tests",
+         "wypisuje sprawdziany klasy: nazwę, daty, czas i ilu\nuczniów je napisało; kończy się "
+         "kodem 1, gdy\njakiegoś sprawdzianu nie da się odczytać",
+         "List the tests the teacher set for the class (name, the days it is open,\nthe time "
+         "limit and how many pupils took it), without opening a window.\nExits with 1 when a "
+         "test cannot be read."},
+        {"--export-test NAZWA PLIK", ".BI \\-\\-export\\-test \" name file\"",
+         "zapisuje do pliku CSV oceny ze sprawdzianu o tej\nnazwie: najlepsze podejście "
+         "każdego ucznia; kończy\nsię kodem 1, gdy nie ma takiego sprawdzianu albo\n"
+         "czyichś wyników nie da się odczytać",
+         "Write the marking table of the test called\n.I name\nto\n.I file\nas CSV for a "
+         "spreadsheet: each pupil's best attempt, attempts used\nand allowed, and remarks "
+         "(not taken, doubtful, ended early).\nExits with 1 when there is no such test or "
+         "a pupil's results cannot be read."},
         {"--weak-keys UCZEŃ", ".BI \\-\\-weak\\-keys \" pupil\"",
          "wypisuje najsłabsze klawisze ucznia (odsetek błędów\nprzy pierwszej próbie i czas "
          "na znak) i jedno\nćwiczenie z nich; kończy się kodem 1, gdy nie ma\ntakiego "
@@ -171,8 +186,8 @@ std::string PolishManualOptions() {
 
 std::string ManualPage(const std::string& manualTemplate) {
     std::string page = manualTemplate;
-    for (const auto& [marker, options] : {std::pair{"%OPTIONS%\n", ManualOptions()},
-                                          std::pair{"%OPCJE%\n", PolishManualOptions()}})
+    for (const auto& [marker, options] :
+         {std::pair{"%OPTIONS%\n", ManualOptions()}, std::pair{"%OPCJE%\n", PolishManualOptions()}})
         if (const size_t at = page.find(marker); at != std::string::npos)
             page.replace(at, std::string(marker).size(), options);
     return page;

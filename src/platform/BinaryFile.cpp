@@ -259,6 +259,24 @@ void WriteUserFile(const std::string& path, std::string_view bytes) {
         ThrowWriteError(path, errno);
 }
 
+bool CreateNewFile(const std::string& path, std::string_view bytes) {
+    if (!Allowed(FileCall::Open, path))
+        ThrowWriteError(path, errno);
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (file.Get() < 0 && errno == EEXIST)
+        return false;
+    if (file.Get() < 0)
+        ThrowWriteError(path, errno);
+    if (IsSharedWithGroup(FolderOf(path)))
+        OpenFileToGroup(file.Get());
+    if (!WriteAll(file.Get(), bytes, path) || ::fsync(file.Get()) != 0 || !file.Close()) {
+        const int error = errno;
+        ::unlink(path.c_str());
+        ThrowWriteError(path, error);
+    }
+    return true;
+}
+
 bool ReplaceFileIfUnchanged(const std::string& path, std::string_view bytes,
                             const FileStamp& readStamp) {
     return WriteThenRename(path, bytes, readStamp);

@@ -39,6 +39,14 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes);
 // /dev/stdout, is written to as it is, never replaced by a file.
 void WriteUserFile(const std::string& path, std::string_view bytes);
 
+// Creates a file that must not exist yet, with the bytes, and returns true;
+// false, with nothing written, when a file of that name exists. The server
+// decides it (O_EXCL), so of two computers creating the same name only one
+// succeeds, even on a share that caches. A file that could not be written
+// whole is removed again. In a folder shared with its group the file stays
+// writable for the group.
+bool CreateNewFile(const std::string& path, std::string_view bytes);
+
 // WriteFileAtomically, done only while the file still has the stamp it had
 // when it was read, under the file's claim (CReplaceClaim). False, with
 // nothing written, when another writer replaced it meanwhile or took the

@@ -55,6 +55,8 @@ std::string PupilNameProblem(const std::string& name) {
         return "Imię ucznia nie może zawierać znaków / \\ : * ? \" < > | ani znaków sterujących.";
     if (name.size() > kLongestFolderName)
         return "Imię ucznia jest za długie.";
+    if (EqualsIgnoringCase(cp1250Name, kClassTestsFolderName))
+        return "Tak nazywa się folder sprawdzianów klasy; podaj inne imię.";
     return {};
 }
 

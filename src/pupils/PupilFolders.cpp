@@ -23,6 +23,10 @@ std::string GetStatFilePath(const PupilsFolder& pupils, const std::string& pupil
     return GetPupilFolder(pupils, pupil) + "/stat.dat";
 }
 
+std::string GetClassTestsFolder(const PupilsFolder& pupils) {
+    return pupils.path + "/" + std::string(kClassTestsFolderName);
+}
+
 void MakePupilFolder(const PupilsFolder& pupils, const std::string& pupil) {
     if (const std::optional<FileError> problem = PupilsFolderProblem(pupils))
         throw *problem;

@@ -8,6 +8,7 @@
 #include "platform/Cp1250.h"
 #include "platform/FolderScan.h"
 #include "platform/SystemErrorText.h"
+#include "pupils/PupilFolders.h"
 #include "pupils/PupilsFolderCheck.h"
 
 PupilScan ScanPupils(const PupilsFolder& pupils) {
@@ -18,7 +19,7 @@ PupilScan ScanPupils(const PupilsFolder& pupils) {
     CFolderScan scan;
     scan.Open(pupils.path);
     while (scan.Next()) {
-        if (!scan.IsDirectory())
+        if (!scan.IsDirectory() || scan.GetFileName() == kClassTestsFolderName)
             continue;
         const std::string folderName = scan.GetFileName();
         const std::string pupil = Utf8ToCp1250(folderName);

@@ -5,8 +5,8 @@
 
 #include "exercise/Grading.h"
 #include "platform/Cp1250.h"
+#include "platform/CsvFields.h"
 #include "platform/FileError.h"
-#include "platform/Format.h"
 #include "platform/PolishOrder.h"
 #include "pupils/PupilRegistry.h"
 #include "pupils/PupilStatFile.h"
@@ -15,61 +15,19 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
-
-const char* const kByteOrderMark = "\xEF\xBB\xBF";
-const char* const kLineEnd = "\r\n";
-
-// Characters that make a spreadsheet read the rest as a formula.
-constexpr std::string_view kFormulaStarts = "=+-@\t\r";
-
-// A text field: one a spreadsheet would read as a formula is kept as text.
-std::string Text(const std::string& utf8) {
-    if (!utf8.empty() && kFormulaStarts.find(utf8.front()) != std::string_view::npos)
-        return "'" + utf8;
-    return utf8;
-}
-
-std::string Field(const std::string& text) {
-    if (text.find_first_of(";\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
-    }
-    return quoted + "\"";
-}
-
-constexpr int kDecimals = 2;
-
-std::string Decimal(double value) {
-    return FormatDecimalComma(value, kDecimals);
-}
-
-std::string Line(const std::vector<std::string>& fields) {
-    std::string line;
-    for (size_t i = 0; i < fields.size(); ++i)
-        line += (i ? ";" : "") + Field(fields[i]);
-    return line + kLineEnd;
-}
-
-} // namespace
-
 std::string RunsCsv(const std::vector<PupilRuns>& pupils) {
-    std::string csv = kByteOrderMark;
-    csv += Line({"Uczeń", "Lekcja", "Data", "Znaków na minutę", "Błędy (%)", "Ocena",
-                 "Przepisano %", "Uwagi"});
+    std::string csv(kCsvByteOrderMark);
+    csv += CsvLine({"Uczeń", "Lekcja", "Data", "Znaków na minutę", "Błędy (%)", "Ocena",
+                    "Przepisano %", "Uwagi"});
     for (const PupilRuns& pupil : pupils) {
-        const std::string name = Text(Cp1250ToUtf8(pupil.pupil));
+        const std::string name = CsvText(Cp1250ToUtf8(pupil.pupil));
         if (!pupil.problem.empty())
-            csv += Line({name, "", "", "", "", "", "", Text(pupil.problem)});
+            csv += CsvLine({name, "", "", "", "", "", "", CsvText(pupil.problem)});
         for (const StatRecord& run : pupil.runs)
-            csv += Line({name, Text(Cp1250ToUtf8(run.lesson)), run.date.FormatIso8601(),
-                         Decimal(run.charsPerMinute), Decimal(run.errorPercent),
-                         std::to_string(GradeOfRun(run)), Decimal(TypedPercentOf(run)),
-                         WasEndedEarly(run) ? "przerwane" : ""});
+            csv += CsvLine({name, CsvText(Cp1250ToUtf8(run.lesson)), run.date.FormatIso8601(),
+                            CsvDecimal(run.charsPerMinute), CsvDecimal(run.errorPercent),
+                            std::to_string(GradeOfRun(run)), CsvDecimal(TypedPercentOf(run)),
+                            WasEndedEarly(run) ? "przerwane" : ""});
     }
     return csv;
 }
@@ -79,18 +37,18 @@ std::string ClassTableCsv(const std::vector<std::string>& lessons,
     std::vector<std::string> heading{"Uczeń", "Podejścia", "Zaliczone lekcje", "Ostatni wynik",
                                      "Uwagi"};
     for (const std::string& lesson : lessons)
-        heading.push_back(Text(Cp1250ToUtf8(lesson)));
-    std::string csv = kByteOrderMark + Line(heading);
+        heading.push_back(CsvText(Cp1250ToUtf8(lesson)));
+    std::string csv = std::string(kCsvByteOrderMark) + CsvLine(heading);
     for (const PupilRow& row : rows) {
         std::vector<std::string> fields{
-            Text(row.folderName.empty() ? Cp1250ToUtf8(row.pupil) : row.folderName),
+            CsvText(row.folderName.empty() ? Cp1250ToUtf8(row.pupil) : row.folderName),
             std::to_string(row.runs), std::to_string(row.lessonsPassed),
-            row.lastRun.FormatIso8601(), Text(row.problem)};
+            row.lastRun.FormatIso8601(), CsvText(row.problem)};
         for (const LessonCell& cell : row.lessons)
             fields.push_back(cell.OnlyEndedEarly() ? "przerwane"
                              : cell.runs           ? std::to_string(cell.bestGrade)
                                                    : "");
-        csv += Line(fields);
+        csv += CsvLine(fields);
     }
     return csv;
 }

@@ -10,12 +10,7 @@
 #include <string>
 #include <vector>
 
-// Files a Polish spreadsheet opens by a double-click with letters and
-// numbers right: UTF-8 with a byte-order mark, fields split by semicolons,
-// numbers with a decimal comma, lines ending in CR LF, a field quoted when
-// it holds a semicolon, a quote or a line break. A text that a spreadsheet
-// would take for a formula (starting with =, +, -, @, a tab or CR, such as
-// a pupil named "=1+1") gets a leading apostrophe.
+// The class's runs and table for a spreadsheet (platform/CsvFields.h).
 
 struct PupilRuns {
     std::string pupil;   // Windows-1250

@@ -16,14 +16,15 @@ TEST(Options, HelpAndTheManualPageNameEveryOption) {
     const std::string page = ManualPage(".TH TASTRUM 1\n.SH OPTIONS\n%OPTIONS%\n.SH EXIT STATUS\n");
     EXPECT_TRUE(page.starts_with(".TH TASTRUM 1\n.SH OPTIONS\n.TP\n")) << page;
     EXPECT_TRUE(page.ends_with(".SH EXIT STATUS\n")) << page;
-    for (const char* name : {"--teacher", "--help", "--version", "--check-lessons", "--export-csv",
-                             "--weak-keys", "--show-config", "--init-pupils-folder",
-                             "--init-lessons-folder", "--set-teacher-password"}) {
+    for (const char* name :
+         {"--teacher", "--help", "--version", "--check-lessons", "--export-csv", "--tests",
+          "--export-test", "--weak-keys", "--show-config", "--init-pupils-folder",
+          "--init-lessons-folder", "--set-teacher-password"}) {
         EXPECT_NE(help.find(std::string("  ") + name), std::string::npos) << name;
         const std::string roff = std::regex_replace(name, std::regex("-"), "\\-");
         EXPECT_NE(page.find(roff), std::string::npos) << name;
     }
-    EXPECT_EQ(ProgramOptions().size(), 10u) << "a new option needs its place above";
+    EXPECT_EQ(ProgramOptions().size(), 12u) << "a new option needs its place above";
     EXPECT_NE(
         help.find(
             "  --init-pupils-folder FOLDER [GRUPA]\n                            przygotowuje"),
@@ -47,7 +48,8 @@ TEST(Options, BothManualPagesNameAndDescribeEveryOption) {
             const std::string roff =
                 std::regex_replace(usage.substr(0, usage.find(' ')), std::regex("-"), "\\-");
             EXPECT_NE(head.find(roff), std::string::npos) << usage;
-            EXPECT_NE(page.find(std::string(".TP\n") + option.manUsage), std::string::npos) << usage;
+            EXPECT_NE(page.find(std::string(".TP\n") + option.manUsage), std::string::npos)
+                << usage;
         }
         EXPECT_EQ(page.find("%OP"), std::string::npos);
     }
@@ -55,7 +57,8 @@ TEST(Options, BothManualPagesNameAndDescribeEveryOption) {
 
 // The AppStream release a software centre shows is the program's version.
 TEST(Options, TheAppStreamReleaseIsTheProgramsVersion) {
-    std::ifstream file(std::string(TASTRUM_SOURCE_DIR) + "/../data/org.tastrum.tastrum.metainfo.xml");
+    std::ifstream file(std::string(TASTRUM_SOURCE_DIR) +
+                       "/../data/org.tastrum.tastrum.metainfo.xml");
     std::stringstream text;
     text << file.rdbuf();
     EXPECT_NE(text.str().find(std::string("<release version=\"") + TASTRUM_VERSION + "\""),

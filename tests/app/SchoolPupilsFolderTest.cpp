@@ -7,6 +7,8 @@
 #include "ModalWindow.h"
 #include "TempFolder.h"
 #include "chooser/LessonDlg.h"
+#include "classtests/ClassTestFile.h"
+#include "classtests/TestResult.h"
 #include "platform/Cp1250.h"
 #include "platform/FileError.h"
 #include "platform/ProgramContext.h"
@@ -21,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -142,6 +145,54 @@ TEST(SchoolPupilsFolder, TheExportNamesPupilsWhoseRunsCannotBeShownAndFailsForTh
     EXPECT_EQ(RunCommandLine(context, {"--export-csv", csv}, out, errors), 1);
     EXPECT_NE(errors.str().find("nazwa folderu"), std::string::npos) << errors.str();
     EXPECT_NE(ReadFile(csv).find("\r\nAla;Lekcja 1;"), std::string::npos);
+}
+
+TEST(CommandLine, TestsAreListedAndTheirMarkingTableExported) {
+    TempFolder program, share;
+    CProgramContext context(FindProgramFolders(program.Path(), share.Path()));
+    const PupilsFolder& pupils = context.Folders().pupils;
+    std::ostringstream out, errors;
+    ASSERT_EQ(RunCommandLine(context, {"--init-pupils-folder", share.Path()}, out, errors), 0);
+    out.str("");
+    EXPECT_EQ(RunCommandLine(context, {"--tests"}, out, errors), 0);
+    EXPECT_EQ(out.str(), "Nie ma jeszcze żadnego sprawdzianu.\n");
+
+    ClassTest test;
+    test.name = "Dyktando";
+    test.lines = {"ala ma kota"};
+    test.timeLimitSeconds = 300;
+    test.openFrom = std::chrono::sys_days{std::chrono::year{2026} / 12 / 7};
+    test.openTo = test.openFrom + std::chrono::days{4};
+    test.id = AddClassTest(pupils, test);
+    const StatRecord run = RunOf(TestLessonName(test));
+    StoreRun(pupils, "Ala", run, {});
+    ASSERT_TRUE(SaveTestResult(pupils, test.id, MakeTestResult(test, "Ala", 1, run, 250, false)));
+    std::filesystem::create_directory(share / "Bartek");
+
+    out.str("");
+    EXPECT_EQ(RunCommandLine(context, {"--tests"}, out, errors), 0) << errors.str();
+    EXPECT_EQ(out.str(), "Dyktando: od 2026-12-07 do 2026-12-11, czas: 5 min, napisało: 1\n");
+    const std::string csv = program / "sprawdzian.csv";
+    EXPECT_EQ(RunCommandLine(context, {"--export-test", "Dyktando", csv}, out, errors), 0)
+        << errors.str();
+    EXPECT_NE(ReadFile(csv).find("\r\nAla;"), std::string::npos);
+    EXPECT_NE(ReadFile(csv).find("\r\nBartek;;;;;0;1;nie pisał(a)\r\n"), std::string::npos);
+
+    const std::string other = program / "inny.csv";
+    EXPECT_EQ(RunCommandLine(context, {"--export-test", "Klasówka", other}, out, errors), 1);
+    EXPECT_NE(errors.str().find("nie ma sprawdzianu Klasówka"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(other));
+    EXPECT_EQ(RunCommandLine(context, {"--export-test", "Dyktando"}, out, errors), 2);
+    EXPECT_EQ(RunCommandLine(context, {"--tests", "Dyktando"}, out, errors), 2);
+
+    // What cannot be read is named, and the exit status says so.
+    WriteFile(share / "Sprawdziany/dyktando/wyniki/Bartek-1.txt", "zepsuty");
+    errors.str("");
+    EXPECT_EQ(RunCommandLine(context, {"--export-test", "dyktando", csv}, out, errors), 1);
+    EXPECT_NE(errors.str().find("ucznia Bartek"), std::string::npos) << errors.str();
+    WriteFile(share / "Sprawdziany/zly/sprawdzian.txt", "zepsuty");
+    EXPECT_EQ(RunCommandLine(context, {"--tests"}, out, errors), 1);
+    EXPECT_NE(errors.str().find("sprawdzian zly"), std::string::npos) << errors.str();
 }
 
 TEST(CommandLine, AnswersOnTheTerminalAndChecksLessons) {

@@ -40,7 +40,8 @@ TEST_F(PupilRegistryTest, PupilsAreTheWholeNamesOfTheFoldersInThePupilsFolder) {
     StringList names;
     EXPECT_EQ(ListPupils(Pupils(), names), 0);
 
-    for (const char* folder : {"Ala", "Jan.Kowalski", "Ola.", "Łucja", "Иван"})
+    // Sprawdziany holds the class's tests, not a pupil.
+    for (const char* folder : {"Ala", "Jan.Kowalski", "Ola.", "Łucja", "Иван", "Sprawdziany"})
         std::filesystem::create_directories(PupilsFolder() + "/" + folder);
     WriteFile(PupilsFolder() + "/stat.dat", "");
     WriteFile(PupilsFolder() + "/notatki.txt", "");
@@ -70,10 +71,10 @@ TEST_F(PupilRegistryTest, AnExistingNameInAnyCaseMakesNothingNew) {
 TEST_F(PupilRegistryTest, NamesNoPupilFolderCanHaveAreRefusedWithAReason) {
     std::filesystem::create_directories(PupilsFolder());
     const auto before = Tree(m_program.Path());
-    for (const std::string& name :
-         StringList{"", "   ", ".", "..", "../Ala", "Ala/Ola", "..\\Ala", "a:b", "Ala?",
-                    "tab\there", "Иван", std::string(256, 'a'), std::string("Ala\0Ola", 7),
-                    "Ala\u0081", "Ala\u009F", "\u00A0", "\u00AD", " \u00A0\u00AD "}) {
+    for (const std::string& name : StringList{
+             "", "   ", ".", "..", "../Ala", "Ala/Ola", "..\\Ala", "a:b", "Ala?", "tab\there",
+             "Иван", std::string(256, 'a'), std::string("Ala\0Ola", 7), "Ala\u0081", "Ala\u009F",
+             "\u00A0", "\u00AD", " \u00A0\u00AD ", "sprawdziany"}) {
         EXPECT_THAT(AddNewPupil(Pupils(), name), Not(IsEmpty())) << name;
     }
     EXPECT_EQ(Tree(m_program.Path()), before);
