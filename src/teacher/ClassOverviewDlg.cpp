@@ -11,6 +11,7 @@
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
+#include "platform/SortedItem.h"
 #include "platform/SortedList.h"
 #include "pupils/Outbox.h"
 #include "teacher/CsvExport.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -37,25 +39,8 @@ const QColor kUnreadableRow{255, 225, 225};
 const QColor kGradeTints[] = {
     {255, 190, 190}, {255, 220, 180}, {255, 245, 185}, {215, 240, 195}, {180, 225, 180}};
 const QColor kEndedEarlyTint{225, 225, 225};
-constexpr int kSortRole = Qt::UserRole;
 constexpr int kPupilRole = Qt::UserRole + 1;
 constexpr int kLessonColumnWidth = 90;
-
-// A cell that sorts by its sort key: numbers as numbers, texts the Polish way.
-class SortedItem : public QTableWidgetItem {
-public:
-    SortedItem(const QString& text, const QVariant& key) : QTableWidgetItem(text) {
-        setData(kSortRole, key);
-        setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    }
-
-    bool operator<(const QTableWidgetItem& other) const override {
-        const QVariant mine = data(kSortRole), theirs = other.data(kSortRole);
-        if (mine.typeId() == QMetaType::QString)
-            return PolishLess(mine.toString(), theirs.toString());
-        return mine.toDouble() < theirs.toDouble();
-    }
-};
 
 QString DateText(const COleDateTime& date) {
     return date.IsDisplayable() ? ToQString(date.FormatDayMonthYear()) : QStringLiteral("–");
@@ -121,7 +106,7 @@ std::vector<std::string> LessonsInListOrder(const ProgramFolders& folders) {
 CClassOverviewDlg::CClassOverviewDlg(CClassStore& store, std::vector<std::string> lessons,
                                      std::string outbox, QWidget* parent)
     : QDialog(parent), m_lessons(std::move(lessons)), m_outbox(std::move(outbox)), m_class(store),
-      m_table(new QTableWidget(this)) {
+      m_table(new QTableWidget(this)), m_tabs(new QTabWidget(this)) {
     setWindowTitle(QStringLiteral("Tastrum: przegląd klasy"));
     auto* hint = new QLabel(QStringLiteral("Ocena najlepszego podejścia do każdej lekcji. Enter "
                                            "albo dwukrotne kliknięcie otwiera raport ucznia; "
@@ -158,7 +143,8 @@ CClassOverviewDlg::CClassOverviewDlg(CClassStore& store, std::vector<std::string
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hint);
     layout->addWidget(m_status);
-    layout->addWidget(m_table, 1);
+    m_tabs->addTab(m_table, QStringLiteral("&Klasa"));
+    layout->addWidget(m_tabs, 1);
     layout->addWidget(buttons);
     // As large as a class needs, but never past a small screen.
     resize(QSize(900, 500).boundedTo(RoomForDialog(*this)));
@@ -258,6 +244,10 @@ void CClassOverviewDlg::ShowStatus() {
                      .arg(waiting);
     m_status->setText(lines.join(QLatin1Char('\n')));
     m_status->setVisible(!lines.isEmpty());
+}
+
+void CClassOverviewDlg::AddTab(QWidget* page, const QString& title) {
+    m_tabs->addTab(page, title);
 }
 
 void CClassOverviewDlg::OpenReport(int row) {

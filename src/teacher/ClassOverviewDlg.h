@@ -12,6 +12,7 @@
 
 class QLabel;
 class QTableWidget;
+class QTabWidget;
 class CFrozenFirstColumn;
 
 // The whole class at a glance: a row per pupil, a column per lesson in the
@@ -35,6 +36,8 @@ public:
                       QWidget* parent = nullptr);
 
     const QTableWidget& Table() const { return *m_table; }
+    // The table is the tab "Klasa"; a page of the class's tests goes beside it.
+    void AddTab(QWidget* page, const QString& title);
 
     // Opens the report of the pupil in a row of the table as now sorted.
     void OpenReport(int row);
@@ -61,6 +64,7 @@ private:
     QTableWidget* m_table;
     CFrozenFirstColumn* m_names;
     QLabel* m_status = nullptr;
+    QTabWidget* m_tabs;
 };
 
 // The lessons the lesson list shows (Windows-1250), in its order.

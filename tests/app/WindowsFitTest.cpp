@@ -3,6 +3,8 @@
 
 #include "chooser/AboutDlg.h"
 #include "chooser/LessonDlg.h"
+#include "classtests/ClassTestDlg.h"
+#include "classtests/ClassTestsTab.h"
 #include "exercise/ExerciseDlg.h"
 #include "exercise/ExerciseSession.h"
 #include "exercise/Grading.h"
@@ -70,7 +72,11 @@ TEST(WindowsFit, EveryDialogFitsTheScreenWithAReadableFont) {
     ExpectFitsTheScreen(statistics);
     CClassStore store(folders.pupils);
     CClassOverviewDlg overview(store, {"01 abc"}, folders.outbox);
+    overview.AddTab(new CClassTestsTab(folders.pupils, TestTextSourcesOf(folders)),
+                    QStringLiteral("Sprawdziany"));
     ExpectFitsTheScreen(overview);
+    CClassTestDlg classTest(folders.pupils, TestTextSourcesOf(folders), ClassTest{});
+    ExpectFitsTheScreen(classTest);
     CPupilReportDlg report(folders.pupils, "Ala", {"01 abc"});
     ExpectFitsTheScreen(report);
 }
