@@ -8,9 +8,9 @@
 #include "classtests/ClassTestCsv.h"
 #include "classtests/ClassTestFile.h"
 #include "classtests/ClassTestTable.h"
+#include "exercise/KeyboardReach.h"
 #include "exercise/WeakKeyLesson.h"
 #include "exercise/WeakKeys.h"
-#include "keyboard/Chord.h"
 #include "keyboard/LayoutCheck.h"
 #include "lessons/LessonCheck.h"
 #include "lessons/LessonListing.h"
@@ -43,12 +43,6 @@ namespace {
 
 constexpr int kFaultsFound = 1;
 constexpr int kWrongArguments = 2;
-
-CharacterReach ReachOnKeyboard(char ch) {
-    if (!ChordOf(ch))
-        return CharacterReach::NoKey;
-    return TakesUntaughtChord(ch) ? CharacterReach::UntaughtChord : CharacterReach::Taught;
-}
 
 int CheckLessons(const std::vector<std::string>& folders, const std::string& programFolder,
                  std::ostream& out) {

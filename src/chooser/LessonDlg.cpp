@@ -5,6 +5,8 @@
 
 #include "chooser/AboutDlg.h"
 #include "chooser/LessonListBox.h"
+#include "classtests/ClassTestsTab.h"
+#include "classtests/TestText.h"
 #include "exercise/TeachingAids.h"
 #include "exercise/WeakKeys.h"
 #include "lessons/LessonListing.h"
@@ -211,9 +213,12 @@ void CLessonDlg::ShowAbout() {
     about.exec();
 }
 
-// The teacher's view of the whole class, over the lessons of the list.
+// The teacher's view of the whole class, over the lessons of the list, and
+// of the tests set for it.
 void CLessonDlg::ShowClassOverview() {
     CClassOverviewDlg overview(m_classStore, LessonsInListOrder(m_folders), m_folders.outbox);
+    overview.AddTab(new CClassTestsTab(m_folders.pupils, TestTextSourcesOf(m_folders)),
+                    QStringLiteral("&Sprawdziany"));
     overview.exec();
 }
 

@@ -3,7 +3,7 @@
 
 #include "classtests/TestText.h"
 
-#include "keyboard/Chord.h"
+#include "exercise/KeyboardReach.h"
 #include "lessons/LessonLines.h"
 #include "platform/BinaryFile.h"
 #include "platform/QtText.h"
@@ -15,12 +15,6 @@
 #include <random>
 
 namespace {
-
-CharacterReach ReachOnKeyboard(char ch) {
-    if (!ChordOf(ch))
-        return CharacterReach::NoKey;
-    return TakesUntaughtChord(ch) ? CharacterReach::UntaughtChord : CharacterReach::Taught;
-}
 
 // A lesson file of the lines, in a folder of its own that goes with it.
 class TemporaryLesson {

@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "lessons/LessonCheck.h"
+#include "exercise/KeyboardReach.h"
 #include "keyboard/Chord.h"
 #include "lessons/LessonListing.h"
 #include "platform/ProgramContext.h"
 
 #include "ProgramFolderTest.h"
-#include "platform/BinaryFile.h"
 #include "lessons/LessonFile.h"
+#include "platform/BinaryFile.h"
 #include "platform/Cp1250.h"
 
 #include <gtest/gtest.h>
@@ -75,11 +76,7 @@ TEST(LessonCheck, TheShippedCourseIsSound) {
     EXPECT_GT(lessons.size(), 10u);
     for (const ListedLesson& lesson : lessons) {
         const LessonCheck check =
-            CheckLesson(lesson.path, shipped.ProgramFolder(), [](char ch) {
-                return !ChordOf(ch)              ? CharacterReach::NoKey
-                       : TakesUntaughtChord(ch) ? CharacterReach::UntaughtChord
-                                                : CharacterReach::Taught;
-            });
+            CheckLesson(lesson.path, shipped.ProgramFolder(), ReachOnKeyboard);
         EXPECT_EQ(check.problems, std::vector<std::string>{}) << lesson.path;
         EXPECT_EQ(check.warnings, std::vector<std::string>{}) << lesson.path;
     }
@@ -186,5 +183,13 @@ TEST(LessonCheck, TheShippedCourseIsUtf8ThatEveryEditorShows) {
         .ReadSectionValues("LESSON", lines);
     ASSERT_FALSE(lines.empty());
     // "aąa eęe oóo lłl …" in Windows-1250, as the lesson run reads it.
-    EXPECT_EQ(lines.front(), "a\xB9" "a e\xEA" "e o\xF3" "o l\xB3" "l a\xB9" "a e\xEA" "e o\xF3" "o l\xB3" "l");
+    EXPECT_EQ(lines.front(), "a\xB9"
+                             "a e\xEA"
+                             "e o\xF3"
+                             "o l\xB3"
+                             "l a\xB9"
+                             "a e\xEA"
+                             "e o\xF3"
+                             "o l\xB3"
+                             "l");
 }
