@@ -28,6 +28,9 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <vector>
+
 #include <set>
 
 namespace {
@@ -147,6 +150,20 @@ CClassTestsTab::CClassTestsTab(PupilsFolder pupils, TestTextSources sources, QWi
     connect(AddButton(*markButtons, QStringLiteral("Eksport &CSV...")), &QPushButton::clicked, this,
             &CClassTestsTab::ChooseCsv);
     markButtons->addStretch();
+    // Both columns of buttons as wide as the widest label needs, so that
+    // none is cut and they stand in one line.
+    std::vector<QWidget*> buttons;
+    for (const QLayout* column :
+         {static_cast<QLayout*>(testButtons), static_cast<QLayout*>(markButtons)})
+        for (int i = 0; i < column->count(); ++i)
+            if (QWidget* button = column->itemAt(i)->widget())
+                buttons.push_back(button);
+    int widest = 0;
+    for (const QWidget* button : buttons)
+        widest = std::max(widest, button->sizeHint().width() +
+                                      2 * button->fontMetrics().averageCharWidth());
+    for (QWidget* button : buttons)
+        button->setMinimumWidth(widest);
     connect(m_tests, &QTableWidget::currentCellChanged, this, [this] { ShowChosen(); });
 
     auto* testsRow = new QHBoxLayout;
