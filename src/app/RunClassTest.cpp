@@ -113,15 +113,31 @@ void RunClassTest(CProgramContext& program, const std::string& pupil, const Test
     exercise.TakeAsTest([&test](const StatRecord& run) {
         return MarkOf(test, run.charsPerMinute, run.errorPercent);
     });
+    TestRunSoFar soFar{test.id, pupil, *attempt, {}, 0};
+    const auto outcomeNow = [&] {
+        return session.Outcome(TestLessonName(test), COleDateTime::Now());
+    };
+    KeepRunSoFar(program, soFar, outcomeNow());
+    QTimer keeper;
+    keeper.setInterval(kKeepRunEveryMs);
+    double keptTyped = 0;
+    QObject::connect(&keeper, &QTimer::timeout, [&] {
+        if (session.Typing().Typed() == keptTyped)
+            return;
+        keptTyped = session.Typing().Typed();
+        KeepRunSoFar(program, soFar, outcomeNow());
+    });
+    keeper.start();
     exercise.exec();
+    keeper.stop();
 
-    const ExerciseOutcome outcome = session.Outcome(TestLessonName(test), COleDateTime::Now());
+    const ExerciseOutcome outcome = outcomeNow();
     const bool endedEarly = !session.IsFinished() && !exercise.TimeRanOut();
-    const int seconds = static_cast<int>(std::lround(SecondsOf(outcome.counts.elapsedMs)));
     const TestResult result =
-        MakeTestResult(test, pupil, *attempt, outcome.record, seconds, endedEarly);
+        MakeTestResult(test, pupil, *attempt, outcome.record, SecondsUsed(outcome), endedEarly);
     const bool shareReached = StoreRunOf(program, pupil, outcome);
     SaveResult(program, test, result, shareReached);
+    ForgetTestRunSoFar(program.Folders().outbox, soFar);
     if (endedEarly)
         ShowMessage(
             nullptr,

@@ -9,9 +9,11 @@
 #include "classtests/Attempts.h"
 #include "classtests/ClassTestFile.h"
 #include "classtests/ClassTestFixture.h"
+#include "classtests/TestRunSoFar.h"
 #include "classtests/WaitingTestResults.h"
 #include "exercise/ExerciseDlg.h"
 #include "exercise/ResultDlg.h"
+#include "exercise/TeachingAids.h"
 #include "platform/FileFaults.h"
 #include "pupils/Outbox.h"
 #include "pupils/PupilDlg.h"
@@ -113,8 +115,12 @@ TEST_F(RunClassTestTest, TheTimeLimitEndsTheTestWhichIsStoredAsARunAndAResult) {
         for (const QLabel* label : exercise->findChildren<QLabel*>())
             if (label->text().startsWith(QStringLiteral("Zostało")))
                 timeLeft = label->text();
+        QTest::keyClick(exercise, Qt::Key_F2);
         EXPECT_FALSE(exercise->IsKeyboardShown()) << "no aids in this test";
+        EXPECT_EQ(TestRunsLeftSoFar(Outbox()).size(), 1u) << "kept from the attempt's start";
     });
+    EXPECT_TRUE(AidsShownForPupil(Pupils(), "Ola")) << "the pupil's own choice stays";
+    EXPECT_TRUE(TestRunsLeftSoFar(Outbox()).empty()) << "the attempt has its result";
     EXPECT_EQ(timeLeft, QStringLiteral("Zostało: 0:35"));
     EXPECT_EQ(mark, QStringLiteral("Ocena: 1"));
 
@@ -154,6 +160,27 @@ TEST_F(RunClassTestTest, WhileTheShareIsAwayTheRunAndTheResultWaitAndAreDelivere
     const TestResults results = ReadTestResults(Pupils(), m_test.id);
     ASSERT_EQ(results.results.size(), 1u);
     EXPECT_EQ(results.results[0].runKey, RunKey(stats[0]));
+}
+
+// The program closed during the test: the chooser, showing the tests
+// again, gives the attempt its result from the run kept so far.
+TEST_F(RunClassTestTest, AnAttemptLeftByAClosedProgramEndsEarlyWhenTheTestsAreShown) {
+    const std::optional<int> attempt =
+        StartAttempt(Pupils(), m_test, "Ola", ShareAtNoon(2026y / December / 8));
+    TestRunSoFar soFar{m_test.id, "Ola", attempt.value(), {}, 20};
+    soFar.run.lesson = TestLessonName(m_test);
+    soFar.run.charsPerMinute = 90;
+    soFar.run.date = COleDateTime::FromDateTime(2026, 12, 8, 10, 0, 0);
+    KeepTestRunSoFar(Outbox(), soFar);
+
+    OpenChooser(2026y / December / 8);
+    EXPECT_TRUE(m_chooser.TestButtons().empty());
+    const TestResults results = ReadTestResults(Pupils(), m_test.id);
+    ASSERT_EQ(results.results.size(), 1u);
+    EXPECT_TRUE(results.results[0].endedEarly);
+    CPupilStats stats;
+    stats.Load(StatFile());
+    EXPECT_EQ(stats.size(), 1u);
 }
 
 } // namespace
