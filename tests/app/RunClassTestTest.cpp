@@ -162,6 +162,25 @@ TEST_F(RunClassTestTest, WhileTheShareIsAwayTheRunAndTheResultWaitAndAreDelivere
     EXPECT_EQ(results.results[0].runKey, RunKey(stats[0]));
 }
 
+TEST_F(RunClassTestTest, ATestToTheEndOfTheTextEndsAtItsEndAsALesson) {
+    m_test.timeLimitSeconds = kNoTimeLimit;
+    SaveClassTest(Pupils(), m_test);
+    OpenChooser(2026y / December / 8);
+    bool timeShown = true;
+    const QString mark = TakeTest(QStringLiteral("ala ma kota"), 600, [&timeShown] {
+        QWidget* exercise = QApplication::activeModalWidget();
+        QTest::keyClick(exercise->focusWidget(), Qt::Key_Return);
+        timeShown = false;
+        for (const QLabel* label : exercise->findChildren<QLabel*>())
+            timeShown = timeShown || label->text().startsWith(QStringLiteral("Zostało"));
+    });
+    EXPECT_FALSE(timeShown);
+    EXPECT_TRUE(mark.startsWith(QStringLiteral("Ocena: "))) << mark.toStdString();
+    const TestResults results = ReadTestResults(Pupils(), m_test.id);
+    ASSERT_EQ(results.results.size(), 1u);
+    EXPECT_FALSE(results.results[0].endedEarly);
+}
+
 // The program closed during the test: the chooser, showing the tests
 // again, gives the attempt its result from the run kept so far.
 TEST_F(RunClassTestTest, AnAttemptLeftByAClosedProgramEndsEarlyWhenTheTestsAreShown) {
