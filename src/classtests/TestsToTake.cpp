@@ -29,17 +29,22 @@ std::string UntilDayText(std::chrono::sys_days day) {
 
 std::vector<TestToTake> TestsToTake(const PupilsFolder& pupils, const std::string& pupil,
                                     const ShareTime& now) {
-    std::vector<TestToTake> offered;
+    std::vector<ListedClassTest> listed;
     try {
-        for (const ListedClassTest& listed : ListClassTests(pupils)) {
-            if (!listed.problem.empty() || OpennessOf(listed.test, now) != TestOpenness::Open)
-                continue;
-            const int left = AttemptLedger::Read(pupils, listed.id).Left(listed.test, pupil);
-            if (left > 0)
-                offered.push_back({listed.test, left});
-        }
+        listed = ListClassTests(pupils);
     } catch (const FileError&) {
         return {};
+    }
+    std::vector<TestToTake> offered;
+    for (const ListedClassTest& one : listed) {
+        if (!one.problem.empty() || OpennessOf(one.test, now) != TestOpenness::Open)
+            continue;
+        try {
+            const int left = AttemptLedger::Read(pupils, one.id).Left(one.test, pupil);
+            if (left > 0)
+                offered.push_back({one.test, left});
+        } catch (const FileError&) {
+        }
     }
     return offered;
 }
