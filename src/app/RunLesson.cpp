@@ -3,6 +3,7 @@
 
 #include "app/RunLesson.h"
 
+#include "app/WaitingResults.h"
 #include "exercise/ExerciseDlg.h"
 #include "exercise/ExerciseSession.h"
 #include "exercise/ResultDlg.h"
@@ -96,29 +97,6 @@ void StoreKeyMeasurements(const RunFor& run, const ExerciseOutcome& outcome) {
     }
 }
 
-void StoreFinishedRun(const RunFor& run, const std::string& lessonName,
-                      const CExerciseSession& session) {
-    const ExerciseOutcome outcome = session.Outcome(lessonName, COleDateTime::Now());
-    StoreRunResult result;
-    std::optional<FileError> failed;
-    WorkBesideWindows(QStringLiteral("Zapisywanie wyniku…"), [&] {
-        StoreKeyMeasurements(run, outcome);
-        try {
-            result = StoreRun(run.Pupils(), run.pupil, outcome.record, outcome.charErrors);
-        } catch (const FileError& error) {
-            failed = error;
-        }
-    });
-    if (failed) {
-        KeepUndeliveredRun(run, outcome, *failed);
-        return;
-    }
-    if (!result.notice.empty())
-        ShowMessage(nullptr, QString::fromStdString(result.notice));
-    WorkBesideWindows(QStringLiteral("Zapisywanie wyników, które czekały na tym komputerze…"),
-                      [&run] { DeliverOutbox(run.program.Folders().outbox, run.Pupils()); });
-}
-
 // The pupil's key measurements as they stand; none when they cannot be read,
 // as they only serve the practice.
 CKeyStats KeyStatsOrNone(const RunFor& run) {
@@ -145,7 +123,7 @@ bool ExerciseAndStore(const RunFor& run, const std::string& lessonName, const St
         exercise.OfferNextLesson();
     if (exercise.exec() != QDialog::Accepted)
         return false;
-    StoreFinishedRun(run, lessonName, session);
+    StoreRunOf(run.program, run.pupil, session.Outcome(lessonName, COleDateTime::Now()));
     if (exercise.PracticeAsked())
         RunWeakKeyLessonOf(run, KeyStatsOrNone(run));
     return exercise.NextLessonAsked();
@@ -185,6 +163,30 @@ void RunWeakKeyLessonOf(const RunFor& run, const CKeyStats& stats) {
 }
 
 } // namespace
+
+bool StoreRunOf(CProgramContext& program, const std::string& pupil,
+                const ExerciseOutcome& outcome) {
+    const RunFor run{program, pupil};
+    StoreRunResult result;
+    std::optional<FileError> failed;
+    WorkBesideWindows(QStringLiteral("Zapisywanie wyniku…"), [&] {
+        StoreKeyMeasurements(run, outcome);
+        try {
+            result = StoreRun(run.Pupils(), run.pupil, outcome.record, outcome.charErrors);
+        } catch (const FileError& error) {
+            failed = error;
+        }
+    });
+    if (failed) {
+        KeepUndeliveredRun(run, outcome, *failed);
+        return false;
+    }
+    if (!result.notice.empty())
+        ShowMessage(nullptr, QString::fromStdString(result.notice));
+    WorkBesideWindows(QStringLiteral("Zapisywanie wyników, które czekały na tym komputerze…"),
+                      [&run] { DeliverWaitingResults(run.program.Folders()); });
+    return true;
+}
 
 void RunWeakKeyLesson(CProgramContext& program, const std::string& pupil) {
     const RunFor run{program, pupil};

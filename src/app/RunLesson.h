@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "exercise/ExerciseSession.h"
 #include "platform/ProgramContext.h"
 
 #include <string>
@@ -21,3 +22,9 @@ bool RunLesson(CProgramContext& program, const std::string& pupil, const std::st
 // klawisze"; a pupil with too little history is told how much more to type
 // first.
 void RunWeakKeyLesson(CProgramContext& program, const std::string& pupil);
+
+// Stores a run as every lesson's run is stored: into the pupil's stat.dat,
+// or, while the pupil's folder is away, into the outbox, telling the pupil
+// so; then what waited in the outbox follows. False when the run did not
+// reach the pupil's folder.
+bool StoreRunOf(CProgramContext& program, const std::string& pupil, const ExerciseOutcome& outcome);

@@ -3,12 +3,14 @@
 
 #include "app/TypingApp.h"
 
+#include "app/RunClassTest.h"
 #include "app/RunLesson.h"
+#include "app/WaitingResults.h"
 #include "chooser/LessonDlg.h"
+#include "classtests/LeftAttempts.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/QtText.h"
-#include "pupils/Outbox.h"
 #include "pupils/PupilsFolderCheck.h"
 
 #include <filesystem>
@@ -31,11 +33,11 @@ void WarnOfUnavailablePupilsFolder(const PupilsFolder& pupils) {
 
 // Runs kept while the share was away are stored as soon as it is back.
 void DeliverWaitingRuns(const ProgramFolders& folders) {
-    const OutboxDelivery delivery = DeliverOutbox(folders.outbox, folders.pupils);
-    if (delivery.delivered > 0)
+    const int delivered = DeliverWaitingResults(folders);
+    if (delivered > 0)
         ShowMessage(nullptr, QStringLiteral("Zapisano w folderze uczniów wyniki zachowane "
                                             "wcześniej na tym komputerze: %1.")
-                                 .arg(delivery.delivered));
+                                 .arg(delivered));
 }
 
 // The user's own lessons folder is made at the first start, so that a
@@ -53,6 +55,7 @@ int CTypingApp::Run() {
     const ProgramFolders& folders = m_program.Folders();
     MakeOwnLessonsFolder(folders);
     WarnOfUnavailablePupilsFolder(folders.pupils);
+    EndLeftAttempts(folders.outbox, folders.pupils);
     DeliverWaitingRuns(folders);
     CLessonDlg chooser(folders, m_program.teacherMode);
     chooser.SetPracticeRunner(
@@ -61,6 +64,9 @@ int CTypingApp::Run() {
         [this](const std::string& pupil, const std::string& path, bool offerNext) {
             return RunLesson(m_program, pupil, path, offerNext);
         });
+    chooser.SetTestRunner([this, &folders](const std::string& pupil, const TestToTake& test) {
+        RunClassTest(m_program, pupil, test, [&folders] { return ShareNow(folders.pupils); });
+    });
     chooser.Start();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "chooser/AboutDlg.h"
 #include "chooser/LessonListBox.h"
 #include "classtests/ClassTestsTab.h"
+#include "classtests/LeftAttempts.h"
 #include "classtests/TestText.h"
 #include "exercise/TeachingAids.h"
 #include "exercise/WeakKeys.h"
@@ -51,6 +52,11 @@ const DialogTemplate kLessonTemplate{
     },
 };
 
+// The tests' buttons, one a row below the window's own controls, in dialog
+// units.
+constexpr int kTestButtonX = 5, kTestButtonTop = 3, kTestButtonWidth = 350, kTestButtonHeight = 14,
+              kTestRowHeight = 18;
+
 bool IsEnterKey(const QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -89,6 +95,8 @@ CLessonDlg::CLessonDlg(ProgramFolders folders, bool teacherMode, QWidget* parent
     m_practiceShortcut = new QShortcut(Qt::Key_F3, this);
     connect(m_practiceShortcut, &QShortcut::activated, this, &CLessonDlg::RunPractice);
 
+    m_shareClock = [pupils = m_folders.pupils] { return ShareNow(pupils); };
+    m_sizeWithoutTests = size();
     controls[kIdOk]->setFocus();
 }
 
@@ -99,6 +107,7 @@ void CLessonDlg::Initialise() {
     FillLessonList();
     m_lessonList->MarkNextLesson(true);
     ShowTeachingAids();
+    ShowTestsToTake();
     // The grades were made from the pupil's whole store, which is gone now.
     ReturnFreedMemory();
 }
@@ -137,6 +146,43 @@ void CLessonDlg::RunSelectedLesson() {
             break;
         m_lessonList->setCurrentRow(next);
     }
+}
+
+void CLessonDlg::ShowTestsToTake() {
+    // A button may be the one whose click is still being handled.
+    for (QPushButton* button : m_testButtons) {
+        button->hide();
+        button->deleteLater();
+    }
+    m_testButtons.clear();
+    // An attempt left by a program that closed during it counts as ended.
+    EndLeftAttempts(m_folders.outbox, m_folders.pupils);
+    const std::vector<TestToTake> tests =
+        m_pupil.empty() ? std::vector<TestToTake>{}
+                        : TestsToTake(m_folders.pupils, m_pupil, m_shareClock());
+    const int rowHeight = DialogUnitsToPixels(font(), 0, 0, 0, kTestRowHeight).height();
+    for (const TestToTake& test : tests) {
+        auto* button = new QPushButton(QString::fromStdString(TestToTakeText(test)), this);
+        const QRect place = DialogUnitsToPixels(font(), kTestButtonX, kTestButtonTop,
+                                                kTestButtonWidth, kTestButtonHeight);
+        const int row = static_cast<int>(m_testButtons.size());
+        button->setGeometry(place.x(), m_sizeWithoutTests.height() + row * rowHeight + place.y(),
+                            place.width(), place.height());
+        button->setAutoDefault(false);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, test] { RunTest(test); });
+        button->show();
+        m_testButtons.push_back(button);
+    }
+    setFixedSize(m_sizeWithoutTests + QSize(0, static_cast<int>(m_testButtons.size()) * rowHeight));
+}
+
+void CLessonDlg::RunTest(const TestToTake& test) {
+    if (m_runTest)
+        m_runTest(m_pupil, test);
+    m_lessonList->MarkNextLesson(false);
+    m_lessonList->viewport()->repaint();
+    ShowTestsToTake();
 }
 
 void CLessonDlg::RunPractice() {

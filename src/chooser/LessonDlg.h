@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "classtests/ShareClock.h"
+#include "classtests/TestsToTake.h"
 #include "platform/ProgramFolders.h"
 #include "teacher/ClassStore.h"
 
@@ -10,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CLessonListBox;
 class QLabel;
@@ -61,6 +64,17 @@ public:
     using PracticeRunner = std::function<void(const std::string& pupil)>;
     void SetPracticeRunner(PracticeRunner runner) { m_runPractice = std::move(runner); }
 
+    // The class's tests the pupil may take now show as buttons below the
+    // window's own controls, which grows for them; without one the window
+    // is as it always was. A button runs the test through the test runner.
+    // Whether a test is open is told by the share clock, the share's own
+    // time unless another is given.
+    using TestRunner = std::function<void(const std::string& pupil, const TestToTake& test)>;
+    void SetTestRunner(TestRunner runner) { m_runTest = std::move(runner); }
+    void SetShareClock(TimeSource clock) { m_shareClock = std::move(clock); }
+    const std::vector<QPushButton*>& TestButtons() const { return m_testButtons; }
+    void ShowTestsToTake();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -84,7 +98,13 @@ private:
     void ShowTeachingAids();
     void ShowKeysToPractise();
 
+    void RunTest(const TestToTake& test);
+
     LessonRunner m_runLesson;
+    TestRunner m_runTest;
+    TimeSource m_shareClock;
+    std::vector<QPushButton*> m_testButtons;
+    QSize m_sizeWithoutTests;
     PracticeRunner m_runPractice;
     // Kept while the program runs: the class overview then reads only the
     // pupils' files that changed since it was last open.

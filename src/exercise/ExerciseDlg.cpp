@@ -57,6 +57,15 @@ struct ExerciseTicks {
 };
 ExerciseTicks g_ticks;
 
+// A test's time left, between the keyboard's switch and the help button,
+// in dialog units.
+constexpr int kTimeLeftX = 115, kTimeLeftY = 236, kTimeLeftWidth = 58, kTimeLeftHeight = 12;
+
+// "Zostało: 2:35".
+QString TimeLeftText(int seconds) {
+    return QStringLiteral("Zostało: %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+}
+
 // Over the window's first line, in dialog units.
 constexpr int kCapsBarX = 10, kCapsBarY = 2, kCapsBarWidth = 385, kCapsBarHeight = 16;
 const QColor kCapsBarColour{200, 0, 0};
@@ -131,8 +140,9 @@ CExerciseDlg::CExerciseDlg(CExerciseSession& session, ExerciseSurroundings surro
     m_keyboardToggle = controls.Get<QCheckBox>(CExerciseDlg::kIdKeyboardToggle);
     m_keyboardToggle->setFocusPolicy(Qt::NoFocus);
     connect(m_keyboardToggle, &QCheckBox::clicked, this, &CExerciseDlg::ShowKeyboard);
-    auto* toggle = new QShortcut(Qt::Key_F2, this);
-    connect(toggle, &QShortcut::activated, this, [this] { ShowKeyboard(!IsKeyboardShown()); });
+    m_aidsShortcut = new QShortcut(Qt::Key_F2, this);
+    connect(m_aidsShortcut, &QShortcut::activated, this,
+            [this] { ShowKeyboard(!IsKeyboardShown()); });
     // The typed character goes to the screen first, and the keyboard
     // follows a moment later: drawn at once, it would hold the character
     // back on its way through the display server.
@@ -199,7 +209,41 @@ void CExerciseDlg::ShowCapsLock(bool on) {
     m_capsLockBar->setVisible(on && IsKeyboardShown());
 }
 
+void CExerciseDlg::KeepAidsOff() {
+    m_aidsKeptOff = true;
+    m_aidsShortcut->setEnabled(false);
+    ApplyKeyboardShown(false);
+}
+
+void CExerciseDlg::SetTimeLimit(int seconds) {
+    m_timeLimitSeconds = seconds;
+    m_timeLeft = new QLabel(this);
+    QFont bold = font();
+    bold.setBold(true);
+    m_timeLeft->setFont(bold);
+    m_timeLeft->setGeometry(
+        DialogUnitsToPixels(font(), kTimeLeftX, kTimeLeftY, kTimeLeftWidth, kTimeLeftHeight));
+    ShowTimeLeft();
+}
+
+// The time runs from the first key, as the run's own time does.
+void CExerciseDlg::ShowTimeLeft() {
+    const CTypingModel& typing = m_session.Typing();
+    const bool started = typing.Correct() != 0 || typing.Errors() != 0;
+    const double usedMs = started ? m_session.ElapsedMs() : 0.0;
+    const int left = std::max(0, *m_timeLimitSeconds - static_cast<int>(usedMs / 1000.0));
+    m_timeLeft->setText(TimeLeftText(left));
+}
+
+bool CExerciseDlg::TimeIsUp() const {
+    const CTypingModel& typing = m_session.Typing();
+    const bool started = typing.Correct() != 0 || typing.Errors() != 0;
+    return m_timeLimitSeconds && started && m_session.ElapsedMs() >= *m_timeLimitSeconds * 1000.0;
+}
+
 void CExerciseDlg::ShowKeyboard(bool shown) {
+    if (m_aidsKeptOff)
+        return;
     ApplyKeyboardShown(shown);
     KeepAidsShown(m_surroundings.pupils, m_surroundings.pupil, shown);
 }
@@ -244,7 +288,13 @@ void CExerciseDlg::Tick() {
     ++g_ticks.count;
     const double ms = m_session.ElapsedMs();
     ShowStatus(ms, CharactersPerMinute(m_session.Typing().Correct(), ms));
-    if (m_session.IsFinished())
+    if (m_timeLimitSeconds)
+        ShowTimeLeft();
+    if (!m_session.IsFinished() && TimeIsUp()) {
+        m_timeRanOut = true;
+        m_session.HoldTime();
+    }
+    if (m_session.IsFinished() || m_timeRanOut)
         Finish();
 }
 
@@ -286,8 +336,10 @@ void CExerciseDlg::Finish() {
     result.SetTexts(ResultDetails(outcome.grade, SecondsOf(outcome.counts.elapsedMs),
                                   outcome.charsPerMinute, outcome.counts.errors),
                     VerdictOf(outcome.grade));
+    if (m_markOf)
+        result.SetNextStep("Ocena: " + std::to_string(m_markOf(outcome.record)));
     // What the program adds to the result is a teaching aid too.
-    if (IsKeyboardShown()) {
+    else if (IsKeyboardShown()) {
         // A practice tells how its keys went; nothing when it has none.
         const std::string progress = PracticeProgressText(m_practised, outcome.keyPresses);
         result.SetNextStep(progress.empty() ? NextStepText(outcome.grade, outcome.charsPerMinute,
@@ -306,7 +358,7 @@ void CExerciseDlg::Finish() {
 
 void CExerciseDlg::accept() {
     m_session.HoldTime();
-    if (!m_session.IsFinished() && !m_session.IsEmpty() &&
+    if (!m_session.IsFinished() && !m_session.IsEmpty() && !m_timeRanOut &&
         !AskYesNo(this, QStringLiteral("Zakończyć ćwiczenie? Przepisano dopiero %1% tekstu.")
                             .arg(static_cast<int>(m_session.TypedPercentage())))) {
         m_session.ReleaseTime();
@@ -317,6 +369,10 @@ void CExerciseDlg::accept() {
 }
 
 void CExerciseDlg::reject() {
+    if (m_markOf) {
+        accept();
+        return;
+    }
     const CTypingModel& typing = m_session.Typing();
     const bool anythingTyped = typing.Typed() > 0 || typing.Errors() > 0 || typing.Correct() > 0;
     m_session.HoldTime();

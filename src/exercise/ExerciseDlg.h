@@ -24,6 +24,7 @@ class CProgressBar;
 class QCheckBox;
 class CTypingEdit;
 class QLabel;
+class QShortcut;
 
 // The window in which one lesson is typed. It shows the time, speed, errors
 // and progress ten times a second and, once the last line is done, the grade
@@ -84,6 +85,19 @@ public:
     void SetKeyStats(CKeyStats before, std::vector<WeakKey> practised = {});
     bool PracticeAsked() const { return m_practiceAsked; }
 
+    // A timed test: the time left shows beside the window's own controls,
+    // and when it is up the window ends the run itself, without asking.
+    void SetTimeLimit(int seconds);
+    bool TimeRanOut() const { return m_timeRanOut; }
+    // A test without teaching aids: the keyboard stays hidden and F2 does
+    // nothing, while the pupil's kept choice stays as it was.
+    void KeepAidsOff();
+    // The window runs a test: its result window adds the run's mark, and
+    // Escape or the close box end the run as "Koniec testu" does, since an
+    // attempt counts from its start and its run is never dropped.
+    using MarkOfRun = std::function<int(const StatRecord& run)>;
+    void TakeAsTest(MarkOfRun markOf) { m_markOf = std::move(markOf); }
+
     // The 100 ms tick: status texts, and the result window on the first
     // tick that sees the last line done.
     void Tick();
@@ -104,6 +118,8 @@ private:
     // Shows or hides the keyboard without keeping the choice.
     void ApplyKeyboardShown(bool shown);
     void ShowCapsLock(bool on);
+    void ShowTimeLeft();
+    bool TimeIsUp() const;
 
     CExerciseSession& m_session;
     ExerciseSurroundings m_surroundings;
@@ -132,4 +148,10 @@ private:
     std::optional<CKeyStats> m_keyStats;
     std::vector<WeakKey> m_practised;
     bool m_practiceAsked = false;
+    QShortcut* m_aidsShortcut = nullptr;
+    bool m_aidsKeptOff = false;
+    std::optional<int> m_timeLimitSeconds;
+    QLabel* m_timeLeft = nullptr;
+    bool m_timeRanOut = false;
+    MarkOfRun m_markOf;
 };

@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tastrum developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ModalWindow.h"
+#include "TempFolder.h"
 #include "chooser/AboutDlg.h"
 #include "chooser/LessonDlg.h"
 #include "classtests/ClassTestDlg.h"
+#include "classtests/ClassTestFile.h"
 #include "classtests/ClassTestsTab.h"
 #include "exercise/ExerciseDlg.h"
 #include "exercise/ExerciseSession.h"
@@ -22,6 +25,8 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -93,6 +98,33 @@ TEST(WindowsFit, ExerciseShrinksItsFontOnANetbookAndScrollsOnlyOnATinyScreen) {
     } else if (!scrolls) {
         EXPECT_EQ(exercise.font().pointSizeF(), 8.0);
     }
+}
+
+// A test to take adds its button below the chooser's own controls, and a
+// timed test adds the time left to the exercise window.
+TEST(WindowsFit, TheChooserWithATestAndTheTimedExerciseFit) {
+    TempFolder program;
+    CProgramContext context(program.Path());
+    std::filesystem::create_directories(program / "Data/Pupils/Ola");
+    ClassTest test;
+    test.name = "Wiosna";
+    test.lines = {"ala ma kota"};
+    test.timeLimitSeconds = 155;
+    const std::chrono::sys_days today = LocalDayOf(ShareNow(context.Folders().pupils).seconds);
+    test.openFrom = today;
+    test.openTo = today + std::chrono::days{1};
+    AddClassTest(context.Folders().pupils, test);
+    CLessonDlg chooser(context.Folders(), false);
+    OnNextModal<CPupilDlg>([](CPupilDlg& pupils) { pupils.accept(); });
+    chooser.Initialise();
+    ASSERT_EQ(chooser.TestButtons().size(), 1u);
+    ExpectFitsTheScreen(chooser);
+
+    CExerciseSession session{TickSource::SteadyClock()};
+    CExerciseDlg exercise(session);
+    exercise.SetTimeLimit(test.timeLimitSeconds);
+    exercise.KeepAidsOff();
+    ExpectFitsTheScreen(exercise);
 }
 
 // Without the teaching aids the exercise window keeps no room for the

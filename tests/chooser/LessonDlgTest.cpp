@@ -158,6 +158,10 @@ TEST_F(LessonDlgTest, GreetsThePupilAndStartsOnTheEndButton) {
 }
 
 TEST_F(LessonDlgTest, HelpOpensThePageBesideTheProgramAndAboutShowsTheVersion) {
+    // A help window another test left open shows that test's folder.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<CHelpWindow*>(window))
+            delete window;
     CLessonDlg chooser{m_context.Folders(), false};
     Initialise(chooser);
     chooser.show();

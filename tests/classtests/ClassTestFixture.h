@@ -13,6 +13,18 @@
 
 #include <gtest/gtest.h>
 
+// A clock that reads the share's time at noon of the day.
+inline TimeSource ShareAtNoon(std::chrono::year_month_day day, bool fromShare = true) {
+    std::tm noon{};
+    noon.tm_year = static_cast<int>(day.year()) - 1900;
+    noon.tm_mon = static_cast<int>(static_cast<unsigned>(day.month())) - 1;
+    noon.tm_mday = static_cast<int>(static_cast<unsigned>(day.day()));
+    noon.tm_hour = 12;
+    noon.tm_isdst = -1;
+    const int64_t seconds = std::mktime(&noon);
+    return [seconds, fromShare] { return ShareTime{seconds, fromShare}; };
+}
+
 // A class folder of the test's own and a test set in it.
 class ClassTestFixture : public testing::Test {
 protected:
@@ -30,16 +42,7 @@ protected:
         return test;
     }
 
-    // A clock that reads the share's time at noon of the day.
     static TimeSource ShareAt(std::chrono::year_month_day day, bool fromShare = true) {
-        using namespace std::chrono;
-        std::tm noon{};
-        noon.tm_year = static_cast<int>(day.year()) - 1900;
-        noon.tm_mon = static_cast<int>(static_cast<unsigned>(day.month())) - 1;
-        noon.tm_mday = static_cast<int>(static_cast<unsigned>(day.day()));
-        noon.tm_hour = 12;
-        noon.tm_isdst = -1;
-        const int64_t seconds = std::mktime(&noon);
-        return [seconds, fromShare] { return ShareTime{seconds, fromShare}; };
+        return ShareAtNoon(day, fromShare);
     }
 };

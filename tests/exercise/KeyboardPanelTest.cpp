@@ -6,6 +6,7 @@
 #include "exercise/HandsView.h"
 #include "exercise/KeyboardPainter.h"
 #include "exercise/KeyboardView.h"
+#include "exercise/TeachingAids.h"
 #include "exercise/TypingEdit.h"
 #include "exercise/TypingModel.h"
 
@@ -83,6 +84,12 @@ protected:
         return colours;
     }
 
+    // Each test starts, and leaves the next, with the account's aids shown:
+    // hiding the keyboard keeps that choice.
+    struct AidsShownAround {
+        AidsShownAround() { KeepAidsShown({}, {}, true); }
+        ~AidsShownAround() { KeepAidsShown({}, {}, true); }
+    } m_aidsShown;
     CExerciseSession m_session{TickSource::SteadyClock()};
     CExerciseDlg m_exercise{m_session};
 };
