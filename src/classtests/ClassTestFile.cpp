@@ -181,14 +181,17 @@ std::string AddClassTest(const PupilsFolder& pupils, ClassTest test) {
     // The empty name stands for the pupils folder itself: checked, and made
     // when it is the program's own and not there yet.
     MakePupilFolder(pupils, {});
-    MakeSharedFolder(pupils, GetClassTestsFolder(pupils));
+    // The class makes its short-lived clock files here (see ShareNow).
+    MakeTestsFolder(pupils, GetClassTestsFolder(pupils), FolderWriters::Class);
     const std::string base = TestIdFromName(test.name);
     for (int n = 1; n <= kMostIdsTried; ++n) {
         test.id = n == 1 ? base : base + "-" + std::to_string(n);
-        if (!MakeSharedFolder(pupils, ClassTestFolder(pupils, test.id)))
+        const std::string folder = ClassTestFolder(pupils, test.id);
+        if (!MakeTestsFolder(pupils, folder, FolderWriters::Maker))
             continue;
-        for (const std::string_view part : kTestSubfolders)
-            MakeSharedFolder(pupils, ClassTestFolder(pupils, test.id) + "/" + std::string(part));
+        for (const std::string_view part : kPupilsTestFolders)
+            MakeTestsFolder(pupils, folder + "/" + std::string(part), FolderWriters::Class);
+        MakeTestsFolder(pupils, folder + "/" + std::string(kExtraFolder), FolderWriters::Maker);
         SaveClassTest(pupils, test);
         return test.id;
     }

@@ -36,14 +36,19 @@ std::vector<std::string> EntryNames(const std::string& folder, bool folders) {
 
 } // namespace
 
-bool MakeSharedFolder(const PupilsFolder& pupils, const std::string& folder) {
-    if (::mkdir(folder.c_str(), 0777) != 0) {
+bool MakeTestsFolder(const PupilsFolder& pupils, const std::string& folder, FolderWriters writers) {
+    if (::mkdir(folder.c_str(), 0755) != 0) {
         if (errno == EEXIST)
             return false;
         throw FileError(folder, "nie można utworzyć folderu (" + SystemErrorText(errno) + ")");
     }
-    if (IsSharedWithGroup(pupils.path))
+    if (writers == FolderWriters::Class && IsSharedWithGroup(pupils.path)) {
         OpenFolderToGroup(folder);
+        // Sticky: a pupil's account removes or renames only its own files.
+        struct stat info {};
+        if (::stat(folder.c_str(), &info) == 0)
+            ::chmod(folder.c_str(), (info.st_mode & 07777) | S_ISVTX);
+    }
     return true;
 }
 

@@ -11,17 +11,27 @@
 #include <string_view>
 #include <vector>
 
-// The folders of one test beside its sprawdzian.txt, made with the test so
-// that every pupil's account of the class can write them.
+// The folders of one test beside its sprawdzian.txt, made with the test.
+// Every pupil's account of the class writes the results and the attempts
+// started; only the teacher the test itself and the extra attempts.
 inline constexpr std::string_view kResultsFolder = "wyniki";
 inline constexpr std::string_view kStartedFolder = "rozpoczete";
 inline constexpr std::string_view kExtraFolder = "dodatkowe";
-inline constexpr std::array<std::string_view, 3> kTestSubfolders{kResultsFolder, kStartedFolder,
-                                                                 kExtraFolder};
+inline constexpr std::array<std::string_view, 2> kPupilsTestFolders{kResultsFolder, kStartedFolder};
 
-// Makes the folder, writable for the group when the pupils folder is shared
-// with one; false when it is there already. Throws FileError when it cannot.
-bool MakeSharedFolder(const PupilsFolder& pupils, const std::string& folder);
+// Who may add to a folder of the class's tests in a class folder shared
+// with a group.
+enum class FolderWriters {
+    // Every account of the group adds files, and none takes away another's.
+    Class,
+    // Only the account that made it (the teacher's); the class reads it.
+    Maker,
+};
+
+// Makes the folder, for the writers said when the pupils folder is shared
+// with a group; false when it is there already. Throws FileError when it
+// cannot.
+bool MakeTestsFolder(const PupilsFolder& pupils, const std::string& folder, FolderWriters writers);
 
 // The names of the folders, or of the other entries, in a folder; none when
 // there is no such folder. Throws FileError when it cannot be read.

@@ -5,6 +5,7 @@
 
 #include "ClassTestFixture.h"
 #include "platform/FileError.h"
+#include "pupils/PupilsFolderSetup.h"
 
 #include <filesystem>
 #include <random>
@@ -139,3 +140,23 @@ TEST_F(ClassTestFile, TheListNamesEveryTestAndWhyOneCannotBeRead) {
 }
 
 } // namespace
+
+// In a class folder shared with a group, a pupil's account adds its
+// results and started attempts, but cannot change the test, give itself
+// extra attempts, nor take away what another account wrote.
+TEST_F(ClassTestFile, InAClassFolderOnlyTheTeacherWritesTheTestAndItsExtraAttempts) {
+    InitPupilsFolder(m_pupils.path, "");
+    m_pupils.setBySchool = true;
+    const std::string id = AddClassTest(m_pupils, MakeTest());
+    const auto mode = [](const std::string& folder) {
+        return std::filesystem::status(folder).permissions();
+    };
+    using std::filesystem::perms;
+    const std::string test = ClassTestFolder(m_pupils, id);
+    for (const std::string& teachers : {test, test + "/dodatkowe"})
+        EXPECT_EQ(mode(teachers) & perms::group_write, perms::none) << teachers;
+    for (const std::string& pupils : {test + "/..", test + "/wyniki", test + "/rozpoczete"})
+        EXPECT_EQ(mode(pupils) & (perms::group_write | perms::sticky_bit),
+                  perms::group_write | perms::sticky_bit)
+            << pupils;
+}
