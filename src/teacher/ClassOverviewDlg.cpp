@@ -259,9 +259,12 @@ void CClassOverviewDlg::OpenReport(int row) {
     report.exec();
 }
 
+// Enter opens the report of the class table's pupil, and does nothing on
+// another tab, where that pupil is not in sight.
 void CClassOverviewDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        OpenReport(m_table->currentRow());
+        if (m_tabs->currentWidget() == m_table)
+            OpenReport(m_table->currentRow());
         return;
     }
     QDialog::keyPressEvent(event);

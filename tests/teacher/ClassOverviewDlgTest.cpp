@@ -20,8 +20,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "MadeRun.h"
 
@@ -170,6 +172,22 @@ TEST_F(ClassOverviewDlgTest, EnterOnAPupilOpensTheReportWhichSavesAsPdf) {
     EXPECT_EQ(title, QStringLiteral("Tastrum: raport ucznia Żaneta"));
     EXPECT_TRUE(saved);
     EXPECT_EQ(ReadFile(pdf.toStdString()).substr(0, 5), "%PDF-");
+
+    // On another tab the class table's pupil is out of sight: Enter opens
+    // no report.
+    auto* other = new QLabel(QStringLiteral("inna karta"));
+    m_overview->AddTab(other, QStringLiteral("Inna"));
+    m_overview->findChild<QTabWidget*>()->setCurrentWidget(other);
+    bool opened = false;
+    QTimer::singleShot(100, qApp, [&opened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = true;
+            modal->close();
+        }
+    });
+    QTest::keyClick(m_overview.get(), Qt::Key_Return);
+    QTest::qWait(150);
+    EXPECT_FALSE(opened);
 }
 
 TEST_F(ClassOverviewDlgTest, ExportsWriteTheRunsAndTheTable) {
