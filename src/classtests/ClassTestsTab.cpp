@@ -332,12 +332,17 @@ void CClassTestsTab::AllowOneMoreAttempt(int row) {
                             .arg(PupilName(pupil), QString::fromStdString(chosen->test.name))))
         return;
     const std::string testId = chosen->id;
+    const QString name = item->text(); // the rows are made anew below
     try {
         AllowExtraAttempt(m_pupils, testId, pupil.pupil);
     } catch (const FileError& error) {
         ShowMessage(this, QStringLiteral("Nie zapisano: ") + QString::fromStdString(error.what()));
     }
     Reload(testId);
+    // The teacher goes on where they were.
+    for (int r = 0; r < m_marks->rowCount(); ++r)
+        if (m_marks->item(r, kPupil)->text() == name)
+            m_marks->setCurrentCell(r, kPupil);
 }
 
 bool CClassTestsTab::PrintTable(QPrinter& printer) const {

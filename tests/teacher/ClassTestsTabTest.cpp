@@ -165,6 +165,7 @@ TEST_F(ClassTestsTabTest, TheTabListsTheTestsAndMarksEveryPupilWithTheMissingOne
 TEST_F(ClassTestsTabTest, OneMoreAttemptIsGivenOnlyWhenTheTeacherSaysYes) {
     const ClassTest test = SetTest();
     Took(test, "Ala", 120);
+    HasNotTyped("Bartek");
     CClassTestsTab tab(Pupils(), m_sources);
     AnswerNextQuestion(false);
     tab.AllowOneMoreAttempt(RowOf(tab.Marks(), QStringLiteral("Ala")));
@@ -176,6 +177,11 @@ TEST_F(ClassTestsTabTest, OneMoreAttemptIsGivenOnlyWhenTheTeacherSaysYes) {
     EXPECT_TRUE(asked.contains(QStringLiteral("Ala")));
     EXPECT_EQ(AttemptLedger::Read(Pupils(), test.id).Left(test, "Ala"), 1);
     EXPECT_EQ(tab.Marks().item(0, CClassTestsTab::kAttempts)->text(), QStringLiteral("1/2"));
+
+    AnswerNextQuestion(true);
+    tab.AllowOneMoreAttempt(RowOf(tab.Marks(), QStringLiteral("Bartek")));
+    EXPECT_EQ(tab.Marks().currentRow(), RowOf(tab.Marks(), QStringLiteral("Bartek")))
+        << "the pupil stays chosen";
 }
 
 TEST_F(ClassTestsTabTest, TheMarkingTableGoesToCsvAndPdf) {
