@@ -61,6 +61,11 @@ ExerciseTicks g_ticks;
 // in dialog units.
 constexpr int kTimeLeftX = 115, kTimeLeftY = 236, kTimeLeftWidth = 58, kTimeLeftHeight = 12;
 
+// Whether anything was counted yet: the run's time starts with the first key.
+bool AnythingCounted(const CTypingModel& typing) {
+    return typing.Correct() != 0 || typing.Errors() != 0;
+}
+
 // "Zostało: 2:35".
 QString TimeLeftText(int seconds) {
     return QStringLiteral("Zostało: %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
@@ -228,17 +233,14 @@ void CExerciseDlg::SetTimeLimit(int seconds) {
 
 // The time runs from the first key, as the run's own time does.
 void CExerciseDlg::ShowTimeLeft() {
-    const CTypingModel& typing = m_session.Typing();
-    const bool started = typing.Correct() != 0 || typing.Errors() != 0;
-    const double usedMs = started ? m_session.ElapsedMs() : 0.0;
+    const double usedMs = AnythingCounted(m_session.Typing()) ? m_session.ElapsedMs() : 0.0;
     const int left = std::max(0, *m_timeLimitSeconds - static_cast<int>(usedMs / 1000.0));
     m_timeLeft->setText(TimeLeftText(left));
 }
 
 bool CExerciseDlg::TimeIsUp() const {
-    const CTypingModel& typing = m_session.Typing();
-    const bool started = typing.Correct() != 0 || typing.Errors() != 0;
-    return m_timeLimitSeconds && started && m_session.ElapsedMs() >= *m_timeLimitSeconds * 1000.0;
+    return m_timeLimitSeconds && AnythingCounted(m_session.Typing()) &&
+           m_session.ElapsedMs() >= *m_timeLimitSeconds * 1000.0;
 }
 
 void CExerciseDlg::ShowKeyboard(bool shown) {
@@ -300,7 +302,7 @@ void CExerciseDlg::Tick() {
 
 void CExerciseDlg::ShowStatus(double ms, double charsPerMinute) {
     const CTypingModel& typing = m_session.Typing();
-    const bool anythingCounted = typing.Correct() != 0 || typing.Errors() != 0;
+    const bool anythingCounted = AnythingCounted(typing);
     if (anythingCounted)
         m_time->setText(ToQString(TimeStatusText(ms)));
     if (g_ticks.count % kTicksPerSpeedUpdate == 0)
